@@ -1,0 +1,25 @@
+// Polled input: key level tests and the mouse position in Framebuffer pixels.
+// Held keys answer on every call; there is no edge detection and no key queue.
+#pragma once
+#include "core/screen.hpp"
+#include "platform/platform.hpp"
+
+namespace gloam {
+
+inline bool isKeyDown(platform::Platform& p, int virtualKey) { return p.keyDown(virtualKey); }
+
+// Mouse x counted from the left edge, clamped to 0..ScreenWidth-1. The mapping divides by the
+// window's actual size, so it does not depend on the pixel zoom.
+int mouseX(platform::Platform& p, const ScreenMode& mode);
+
+// Mouse y counted upward from the bottom edge, clamped to 0..ScreenHeight-1.
+int mouseY(platform::Platform& p, const ScreenMode& mode);
+
+// The same mappings on explicit values, for the platform's scripted cursor and for tests.
+int mouseXFrom(platform::Point cursor, platform::Rect window, const ScreenMode& mode);
+int mouseYFrom(platform::Point cursor, platform::Rect window, const ScreenMode& mode);
+
+// A screen point that the mappings above turn into exactly (x, y), for a window of that rect.
+platform::Point cursorForPixel(int x, int y, platform::Rect window, const ScreenMode& mode);
+
+}  // namespace gloam

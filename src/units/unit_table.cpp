@@ -1,0 +1,10 @@
+// Allocation of the UnitTable.
+#include "units/unit_table.hpp"
+
+namespace gloam::units {
+
+void allocateUnitTable(UnitTable& table) {
+  table.records = std::make_unique<UnitRecord[]>(UnitSlotCount);  // value-initialised: all zero
+}
+
+}  // namespace gloam::units

@@ -1,0 +1,10 @@
+// Allocation of the DungeonGrid.
+#include "world/dungeon_grid.hpp"
+
+namespace gloam::world {
+
+void allocateGrid(DungeonGrid& grid) {
+  grid.cells = std::make_unique<std::uint8_t[]>(GridBytes);  // value-initialised: all Empty
+}
+
+}  // namespace gloam::world
