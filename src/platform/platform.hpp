@@ -65,9 +65,10 @@ class Platform {
 
   virtual void sleepMs(int milliseconds) = 0;
 
-  // Called once at the start of every loop pass with the FrameCounter: the one place where
-  // scripted input is applied and live input is recorded.
-  virtual void beginFrame(int frameCounter) = 0;
+  // Called once at the start of every loop pass with the FrameCounter and the ScreenMode's size:
+  // the one place where scripted input is applied and live input is recorded. Scripted mouse
+  // positions are Framebuffer pixels, so the platform needs the logical size to place the cursor.
+  virtual void beginFrame(int frameCounter, int screenWidth, int screenHeight) = 0;
 };
 
 }  // namespace gloam::platform
