@@ -1,0 +1,45 @@
+// The per-frame console step: visibility toggle, text entry, then the command of a submitted line.
+#include "console/run_console.hpp"
+
+#include <cstring>
+
+#include "console/command_words.hpp"
+#include "console/console_pauses.hpp"
+#include "console/text_entry_line.hpp"
+#include "core/input.hpp"
+#include "core/keys.hpp"
+
+namespace gloam::console {
+
+void executeCommandLine(ConsoleState& console, const char* line, const CommandTargets& targets) {
+  if (!console.CommandTokens) return;
+  // The split works on a bounded copy, so the words can never be longer than a line can be.
+  char work[CommandLineSize];
+  std::strncpy(work, line, sizeof work - 1);
+  work[sizeof work - 1] = '\0';
+  for (int i = 0; i < CommandTokenCount; ++i) console.CommandTokens[i][0] = '\0';
+  const int count = splitCommandWords(work, console.CommandTokens.get(), CommandTokenCount);
+  const CommandWords words{console.CommandTokens.get(), count < CommandTokenCount ? count : CommandTokenCount,
+                           count};
+  dispatchCommand(words, targets);
+}
+
+void runConsole(ConsoleState& console, platform::Platform& platform, Screen& screen,
+                draw::TextBuffer& text, int frameCounter, world::DungeonGrid& grid,
+                units::UnitTable& units, world::ViewOrigin& viewOrigin, int& screenSaverMode) {
+  if (isKeyDown(platform, vk::Tab)) {
+    console.ConsoleVisible = console.ConsoleVisible == 0 ? 1 : 0;
+    platform.sleepMs(TabPauseMs);
+  }
+  if (console.ConsoleVisible == 1) {
+    const TextEntryIo io{platform, screen, text, frameCounter};
+    editTextLine(console, io, ConsoleLineX, ConsoleLineY, ConsoleLineMaxLength, ConsolePrompt);
+  }
+  if (console.CommandSubmitted == 1) {
+    console.CommandSubmitted = 0;
+    const CommandTargets targets{grid, units, viewOrigin, screenSaverMode, platform};
+    executeCommandLine(console, console.CommandLine, targets);
+  }
+}
+
+}  // namespace gloam::console

@@ -1,0 +1,67 @@
+// Editing and drawing the command line. Every accepted key is followed by its own pause, so a
+// call that takes three held keys stalls three times; a refused key costs nothing.
+#include "console/text_entry_line.hpp"
+
+#include <algorithm>
+
+#include "console/console_pauses.hpp"
+#include "console/typed_keys.hpp"
+#include "core/input.hpp"
+#include "core/keys.hpp"
+
+namespace gloam::console {
+namespace {
+
+bool shiftAllows(platform::Platform& platform, ShiftRule rule) {
+  if (rule == ShiftRule::Ignored) return true;
+  const bool shiftDown = isKeyDown(platform, vk::Shift);
+  return rule == ShiftRule::MustBeDown ? shiftDown : !shiftDown;
+}
+
+void appendCharacter(ConsoleState& console, platform::Platform& platform, int maxLength, char ch) {
+  if (console.CommandLength >= maxLength) return;
+  console.CommandLine[console.CommandLength] = ch;
+  console.CommandLine[console.CommandLength + 1] = '\0';
+  ++console.CommandLength;
+  platform.sleepMs(TypedKeyPauseMs);
+}
+
+void eraseLastCharacter(ConsoleState& console, platform::Platform& platform) {
+  if (console.CommandLength < 1) return;
+  console.CommandLine[console.CommandLength] = '\0';
+  console.CommandLine[console.CommandLength - 1] = '\0';
+  --console.CommandLength;
+  platform.sleepMs(TypedKeyPauseMs);
+}
+
+void submitLine(ConsoleState& console, platform::Platform& platform) {
+  console.CommandLine[console.CommandLength] = '\0';
+  platform.sleepMs(EnterPauseMs);
+  console.CommandSubmitted = 1;
+}
+
+void drawLine(const ConsoleState& console, const TextEntryIo& io, int x, int y, const char* prompt) {
+  if (io.frameCounter % CursorBlinkPeriod < CursorShownFrames)
+    draw::formatText(io.text, "%s%s_", prompt, console.CommandLine);
+  else
+    draw::formatText(io.text, "%s%s", prompt, console.CommandLine);
+  draw::drawTextLarge(io.screen, io.text, x, y, 255, 255, 255);
+}
+
+}  // namespace
+
+void editTextLine(ConsoleState& console, const TextEntryIo& io, int x, int y, int maxLength,
+                  const char* prompt) {
+  if (isKeyDown(io.platform, vk::Enter)) {
+    submitLine(console, io.platform);
+    return;
+  }
+  const int cap = std::min(maxLength, MaxLineLength);
+  if (isKeyDown(io.platform, vk::Backspace)) eraseLastCharacter(console, io.platform);
+  for (const TypedKey& key : TypedKeys)
+    if (isKeyDown(io.platform, key.virtualKey) && shiftAllows(io.platform, key.shift))
+      appendCharacter(console, io.platform, cap, key.character);
+  drawLine(console, io, x, y, prompt);
+}
+
+}  // namespace gloam::console
