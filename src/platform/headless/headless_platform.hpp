@@ -25,7 +25,6 @@ class HeadlessPlatform : public SdlPlatform {
   void sleepMs(int milliseconds) override;
   void beginFrame(int frameCounter, int screenWidth, int screenHeight) override;
 
-  long long sleptMs() const { return sleptMs_; }
   const std::vector<std::string>& messages() const { return messages_; }
 
   // Direct control for tests that drive the platform without a script.
@@ -43,7 +42,6 @@ class HeadlessPlatform : public SdlPlatform {
   int screenWidth_ = 320;
   int screenHeight_ = 240;
   bool closePending_ = false;
-  long long sleptMs_ = 0;
   std::vector<std::string> messages_;
 };
 

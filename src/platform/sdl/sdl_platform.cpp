@@ -43,7 +43,12 @@ std::unique_ptr<SdlPlatform> SdlPlatform::open(std::string& error) {
 }
 
 bool SdlPlatform::startVideo(const char* forcedDriver, std::string& error) {
-  if (forcedDriver) SDL_SetHint(SDL_HINT_VIDEODRIVER, forcedDriver);
+  // The windowed game talks to X directly for the live cursor, so X11 is its driver unless the
+  // user's environment says otherwise.
+  if (forcedDriver)
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, forcedDriver);
+  else
+    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "x11", SDL_HINT_DEFAULT);
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
@@ -207,7 +212,9 @@ std::optional<MessageKind> SdlPlatform::peekMessage() {
 }
 
 void SdlPlatform::sleepMs(int milliseconds) {
-  if (milliseconds > 0) SDL_Delay(static_cast<Uint32>(milliseconds));
+  if (milliseconds <= 0) return;
+  sleptMs_ += milliseconds;
+  SDL_Delay(static_cast<Uint32>(milliseconds));
 }
 
 void SdlPlatform::beginFrame(int, int, int) {}

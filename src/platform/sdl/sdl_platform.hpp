@@ -47,11 +47,15 @@ class SdlPlatform : public Platform {
   void sleepMs(int milliseconds) override;
   void beginFrame(int frameCounter, int screenWidth, int screenHeight) override;
 
+  // Total of every pause asked for, in milliseconds.
+  long long sleptMs() const { return sleptMs_; }
+
  protected:
   SdlPlatform() = default;
   // Initialises SDL video with the given driver (null: SDL's choice) and checks what it got.
   bool startVideo(const char* forcedDriver, std::string& error);
   SDL_Window* window() const { return window_; }
+  long long sleptMs_ = 0;
 
  private:
   SDL_Window* window_ = nullptr;

@@ -1,0 +1,58 @@
+// The Game: every table and every piece of state the program has, owned in one place.
+// Subsystems get the narrow pieces they need by reference; nothing lives in globals.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "assets/sprite_bank.hpp"
+#include "assets/trig_tables.hpp"
+#include "core/rng.hpp"
+#include "core/screen.hpp"
+#include "draw/text.hpp"
+#include "platform/platform.hpp"
+#include "units/unit_table.hpp"
+#include "world/dungeon_grid.hpp"
+
+namespace gloam::shell {
+
+// The loop's own counters and flags.
+struct LoopState {
+  int frameCounter = 0;        // FrameCounter: +1 at the end of every pass
+  float tickDivisor = 30.0f;   // TickDivisor: 10, 30 or 60
+  int quitRequested = 0;       // QuitRequested
+  int screenSaverMode = 0;     // ScreenSaverMode
+  int playerUnitIndex = units::PlayerUnitIndex;
+};
+
+// What the command line asks of a run, beyond the game itself.
+struct RunSettings {
+  std::string dataDir = ".";
+  std::uint32_t seed = 0;
+  long long maxFrames = -1;          // request quit after this many passes; -1: no limit
+  bool keepLastPresented = false;    // a screenshot will be written after the last pass
+};
+
+struct Game {
+  Game(platform::Platform& p, RunSettings s) : platform(p), settings(std::move(s)) {}
+
+  platform::Platform& platform;
+  RunSettings settings;
+  LoopState loop;
+  Rng rng;
+
+  Screen screen;
+  world::DungeonGrid grid;
+  world::ViewOrigin view;
+  units::UnitTable units;
+  assets::SpriteBank sprites;
+  assets::TrigTables trig;
+  draw::TextBuffer text;
+
+  // The last picture handed to presentFrame, kept only when a screenshot is wanted.
+  std::vector<std::uint8_t> lastPresented;
+  ScreenMode lastPresentedMode;
+  std::vector<std::string> releaseLog;  // what shutdown released, in order
+};
+
+}  // namespace gloam::shell

@@ -1,0 +1,22 @@
+// The game window and its GL context: creation and teardown in their fixed order with their
+// fixed message texts, and the fixed GL state every new context receives.
+#pragma once
+#include "shell/game.hpp"
+
+namespace gloam::shell {
+
+// Creates the window with its GL context; on a failing step tears down what exists, shows
+// the step's message and returns 0.
+int openGlWindow(Game& game, const char* title, int width, int height, int colourBits);
+
+// Opens "GAME" at ScreenWidth x PixelZoom by ScreenHeight x PixelZoom and hides the cursor.
+int createGameWindow(Game& game);
+
+// Tears down the context, the device context, the window and the class, reporting each failure
+// and going on.
+void destroyGameWindow(Game& game);
+
+int initGlState(Game& game);
+void setProjection();
+
+}  // namespace gloam::shell

@@ -1,0 +1,14 @@
+// The GL half of the Framebuffer: clearing at the start of a frame and the one glDrawPixels
+// that shows it at the end.
+#pragma once
+#include "shell/game.hpp"
+
+namespace gloam::shell {
+
+// glClear of colour and depth, identity on the current matrix, every Framebuffer byte to 0.
+void clearFrame(Game& game);
+
+// Draws the Framebuffer over the back buffer at the pixel zoom and swaps.
+void presentFrame(Game& game);
+
+}  // namespace gloam::shell

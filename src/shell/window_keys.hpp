@@ -1,0 +1,21 @@
+// The keys the main loop handles after presenting: zoom and window move, view scrolling,
+// and the mode, speed and quit keys.
+#pragma once
+#include "shell/game.hpp"
+
+namespace gloam::shell {
+
+// F1..F4 re-create the window at zoom 1..4; M moves the window's top-left corner to the mouse.
+void handleWindowKeys(Game& game);
+
+// Arrows move the ViewOrigin a cell per frame; numeric-pad plus and minus change the level with
+// a 380 ms pause; then the origin is clamped to the screen, every call.
+void handleScrollKeys(Game& game);
+
+// Escape, F5, F6 and the speed keys '1', '2', '3' (loop steps 13 to 16).
+void handleModeKeys(Game& game);
+
+// The mouse cursor: a white plus, 11 pixels across, centred on the mouse pixel.
+void drawMouseCross(Game& game);
+
+}  // namespace gloam::shell
