@@ -1,0 +1,23 @@
+// The first-person view's own state: the view angles, the radius of the drawn block, the last
+// ViewOrigin that stood above solid ground, and the GL names of the scene textures.
+// The PlayerUnit's position is not here: it lives in its UnitRecord.
+#pragma once
+#include <array>
+
+#include "world/dungeon_grid.hpp"
+
+namespace gloam::fpview {
+
+inline constexpr int DefaultViewRadius = 14;
+inline constexpr int SceneTextureCount = 32;
+
+struct FirstPersonState {
+  float viewYaw = 0.0f;                  // ViewYaw, degrees
+  float viewPitch = 0.0f;                // ViewPitch, degrees
+  int viewRadius = DefaultViewRadius;    // ViewRadius: half the edge of the drawn block
+  world::ViewOrigin lastGroundedOrigin{1, 1, 28};  // LastGroundedOrigin
+  // SceneTextures: GL texture names (GLuint), valid only in the context that made them.
+  std::array<unsigned int, SceneTextureCount> sceneTextures{};
+};
+
+}  // namespace gloam::fpview

@@ -1,0 +1,21 @@
+// One frame of the first-person view: the scene as the previous frame left it, then the eye's
+// movement, the readback into the Framebuffer and the mouse look.
+#pragma once
+#include "core/screen.hpp"
+#include "fpview/first_person_state.hpp"
+#include "fpview/wall_blocks.hpp"
+#include "platform/platform.hpp"
+#include "units/unit_table.hpp"
+#include "world/dungeon_grid.hpp"
+
+namespace gloam::fpview {
+
+// Runs in the 320x240 mode between clearFrame and the text overlays, with the fixed GL state and
+// the projection set and the model-view matrix current. Reads the left mouse button, 'Z' and,
+// with any mouse button held, the mouse position.
+void drawFirstPersonView(FirstPersonState& state, Screen& screen, platform::Platform& platform,
+                         const world::DungeonGrid& grid, units::UnitRecord& player,
+                         world::ViewOrigin& viewOrigin, int frameCounter, float tickDivisor,
+                         WallRenderPath path = WallRenderPath::Batched);
+
+}  // namespace gloam::fpview
