@@ -1,0 +1,30 @@
+#!/bin/sh
+# Installs what is needed, builds, and runs every test: the unit and whole-game suite, the same
+# suite under AddressSanitizer and UndefinedBehaviorSanitizer, the end-to-end tests of the real
+# window under Xvfb, and short fuzz runs.
+set -eu
+cd "$(dirname "$0")/.."
+./scripts/install-deps.sh
+
+echo "== Build and test"
+cmake --preset ci >/dev/null
+cmake --build --preset ci
+ctest --preset ci
+
+echo "== Sanitizers"
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan
+
+if [ -x tests/e2e/run-all.sh ]; then
+  echo "== End to end (Xvfb)"
+  tests/e2e/run-all.sh build/gloamdelve
+fi
+
+if [ -x fuzz/run-all.sh ]; then
+  echo "== Fuzzing"
+  cmake --preset fuzz >/dev/null
+  cmake --build --preset fuzz
+  fuzz/run-all.sh build-fuzz
+fi
+echo "All tests passed."
