@@ -24,4 +24,14 @@ struct SpriteBank {
   bool allocated() const { return slots != nullptr; }
 };
 
+// Creates SpriteSlotCount empty slots (any earlier bank is dropped).
+void allocateSpriteBank(SpriteBank& bank);
+
+// Slots that hold pixels; 0 for a bank that is not allocated.
+int countLoadedSlots(const SpriteBank& bank);
+
+// Releases the pixels of every slot that has them, slot 0 first, then the bank itself.
+// Does nothing for a bank that is not allocated.
+void releaseSpriteBank(SpriteBank& bank);
+
 }  // namespace gloam::assets
