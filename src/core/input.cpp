@@ -14,13 +14,13 @@ int clampToAxis(float v, int size) {
 }  // namespace
 
 int mouseXFrom(platform::Point cursor, platform::Rect window, const ScreenMode& mode) {
-  const float v = static_cast<float>(cursor.x - window.left) /
+  const float v = (cursor.x - static_cast<float>(window.left)) /
                   static_cast<float>(window.right - window.left) * static_cast<float>(mode.width);
   return clampToAxis(v, mode.width);
 }
 
 int mouseYFrom(platform::Point cursor, platform::Rect window, const ScreenMode& mode) {
-  const float v = static_cast<float>(window.bottom - cursor.y) /
+  const float v = (static_cast<float>(window.bottom) - cursor.y) /
                   static_cast<float>(window.bottom - window.top) * static_cast<float>(mode.height);
   return clampToAxis(v, mode.height);
 }
@@ -34,22 +34,12 @@ int mouseY(platform::Platform& p, const ScreenMode& mode) {
 }
 
 platform::Point cursorForPixel(int x, int y, platform::Rect window, const ScreenMode& mode) {
-  // Each Framebuffer pixel covers a run of screen pixels; pick the first screen pixel whose
-  // float mapping lands exactly on the wanted one (rounding can put a run's edge on either side).
-  platform::Point p{window.left, window.bottom};
-  const int widthPx = window.right - window.left;
-  const int heightPx = window.bottom - window.top;
-  const int zx = widthPx / mode.width + 1;
-  const int zy = heightPx / mode.height + 1;
-  for (int cx = window.left + x * (zx - 1) - 1; cx <= window.left + (x + 1) * zx; ++cx) {
-    p.x = cx;
-    if (mouseXFrom(p, window, mode) == x) break;
-  }
-  for (int cy = window.bottom - y * (zy - 1) + 1; cy >= window.bottom - (y + 1) * zy; --cy) {
-    p.y = cy;
-    if (mouseYFrom(p, window, mode) == y) break;
-  }
-  return p;
+  // The middle of the run of screen pixels that shows Framebuffer pixel (x, y): the float mapping
+  // lands half a pixel inside it, far from either edge, at every zoom.
+  const float zx = static_cast<float>(window.right - window.left) / static_cast<float>(mode.width);
+  const float zy = static_cast<float>(window.bottom - window.top) / static_cast<float>(mode.height);
+  return {static_cast<float>(window.left) + (static_cast<float>(x) + 0.5f) * zx,
+          static_cast<float>(window.bottom) - (static_cast<float>(y) + 0.5f) * zy};
 }
 
 }  // namespace gloam

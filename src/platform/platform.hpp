@@ -8,9 +8,11 @@
 
 namespace gloam::platform {
 
+// A cursor position in screen pixels. A real pointer sits on whole pixels; a scripted one may sit
+// inside a pixel, which is what lets it hit every Framebuffer pixel at every zoom.
 struct Point {
-  int x = 0;
-  int y = 0;
+  float x = 0;
+  float y = 0;
 };
 
 // A window rectangle in screen pixels; right and bottom are one past the last pixel.

@@ -43,7 +43,7 @@ void handleWindowKeys(Game& game) {
   if (isKeyDown(p, vk::KeyM)) {
     const platform::Point cursor = p.cursorPos();
     const ScreenMode& m = game.screen.mode;
-    p.moveWindow(cursor.x, cursor.y, m.width * m.pixelZoom, m.height * m.pixelZoom);
+    p.moveWindow(static_cast<int>(cursor.x), static_cast<int>(cursor.y), m.width * m.pixelZoom, m.height * m.pixelZoom);
     p.showCursor(false);
   }
 }

@@ -34,7 +34,7 @@ bool HeadlessPlatform::keyDown(int virtualKey) { return virtualKey >= 0 && virtu
 
 Point HeadlessPlatform::cursorPos() {
   // Place the cursor so that the game's own mapping gives back exactly the scripted pixel.
-  return cursorForPixel(mouse_.x, mouse_.y, rect_, ScreenMode{screenWidth_, screenHeight_, 1});
+  return cursorForPixel(mouseX_, mouseY_, rect_, ScreenMode{screenWidth_, screenHeight_, 1});
 }
 
 Rect HeadlessPlatform::windowRect() { return rect_; }
@@ -60,7 +60,7 @@ void HeadlessPlatform::beginFrame(int frameCounter, int screenWidth, int screenH
     switch (e.kind) {
       case ScriptEvent::Kind::Down: keys_[e.a] = true; break;
       case ScriptEvent::Kind::Up: keys_[e.a] = false; break;
-      case ScriptEvent::Kind::Mouse: mouse_ = {e.a, e.b}; break;
+      case ScriptEvent::Kind::Mouse: setMouse(e.a, e.b); break;
       case ScriptEvent::Kind::Close: closePending_ = true; break;
     }
   }

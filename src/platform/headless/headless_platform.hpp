@@ -29,7 +29,7 @@ class HeadlessPlatform : public SdlPlatform {
 
   // Direct control for tests that drive the platform without a script.
   void setKey(int virtualKey, bool down) { keys_[virtualKey & 255] = down; }
-  void setMouse(int x, int y) { mouse_ = {x, y}; }
+  void setMouse(int x, int y) { mouseX_ = x; mouseY_ = y; }
 
  private:
   HeadlessPlatform() = default;
@@ -37,7 +37,8 @@ class HeadlessPlatform : public SdlPlatform {
   InputScript script_;
   std::size_t nextEvent_ = 0;
   std::array<bool, 256> keys_{};
-  Point mouse_;           // Framebuffer pixels, as the script gives them
+  int mouseX_ = 0;        // Framebuffer pixels, as the script gives them
+  int mouseY_ = 0;
   Rect rect_;             // where the window would be on a screen
   int screenWidth_ = 320;
   int screenHeight_ = 240;

@@ -181,11 +181,11 @@ Point SdlPlatform::cursorPos() {
     unsigned int mask = 0;
     Display* display = info.info.x11.display;
     if (XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &winX, &winY, &mask))
-      return {rootX, rootY};
+      return {static_cast<float>(rootX), static_cast<float>(rootY)};
   }
-  Point p;
-  SDL_GetGlobalMouseState(&p.x, &p.y);
-  return p;
+  int x = 0, y = 0;
+  SDL_GetGlobalMouseState(&x, &y);
+  return {static_cast<float>(x), static_cast<float>(y)};
 }
 
 Rect SdlPlatform::windowRect() {
