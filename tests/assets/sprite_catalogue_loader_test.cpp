@@ -1,0 +1,96 @@
+// Loading the whole catalogue from a data folder written by the test, and the bank's lifetime.
+#include "assets/sprite_catalogue_loader.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "assets/catalogue.hpp"
+#include "bmp_test_files.hpp"
+
+namespace gloam::assets {
+namespace {
+
+using testing::makeBmp;
+using testing::patternBytes;
+using testing::ScratchDir;
+
+// Writes a distinct 4 x 4 picture for every catalogue path (a file named twice is written once).
+void writeWholeCatalogue(const ScratchDir& dir) {
+  std::uint32_t seed = 100;
+  for (const CatalogueEntry& entry : catalogueEntries()) {
+    const std::string relative = std::string(entry.directory) + "/" + std::string(entry.fileName);
+    if (std::filesystem::exists(dir.path() / relative)) continue;
+    dir.write(relative, makeBmp(4, 4, patternBytes(48, ++seed)));
+  }
+}
+
+std::set<int> catalogueSlots() {
+  std::set<int> slots;
+  for (const CatalogueEntry& entry : catalogueEntries()) slots.insert(entry.slot);
+  return slots;
+}
+
+TEST(SpriteCatalogueLoader, FillsExactlyTheCatalogueSlots) {
+  ScratchDir dir("sprite-catalogue");
+  writeWholeCatalogue(dir);
+  SpriteBank bank;
+  allocateSpriteBank(bank);
+  loadSpriteCatalogue(bank, dir.path().string());
+  EXPECT_EQ(countLoadedSlots(bank), 214);
+  const std::set<int> named = catalogueSlots();
+  for (int slot = 0; slot < SpriteSlotCount; ++slot) {
+    EXPECT_EQ(!bank[slot].empty(), named.count(slot) == 1) << "slot " << slot;
+  }
+  EXPECT_EQ(bank[1200].width, 4u);
+  EXPECT_EQ(bank[1200].bytesPerPixel, 3u);
+}
+
+TEST(SpriteCatalogueLoader, FilesNamedTwiceGiveIndependentCopies) {
+  ScratchDir dir("sprite-catalogue");
+  writeWholeCatalogue(dir);
+  SpriteBank bank;
+  allocateSpriteBank(bank);
+  loadSpriteCatalogue(bank, dir.path().string());
+  const std::pair<int, int> twins[] = {{802, 1210}, {130, 160}, {21, 193}, {849, 981}, {883, 1221}};
+  for (auto [a, b] : twins) {
+    SCOPED_TRACE(std::to_string(a) + " and " + std::to_string(b));
+    ASSERT_EQ(bank[a].pixels, bank[b].pixels);
+    bank[a].pixels[0] ^= 0xFF;
+    EXPECT_NE(bank[a].pixels[0], bank[b].pixels[0]);
+  }
+  // 615 and 1205 share a file name but not a folder: two different pictures.
+  EXPECT_NE(bank[615].pixels, bank[1205].pixels);
+}
+
+TEST(SpriteCatalogueLoader, MissingCubeFolderLeavesOnlyTheTextureSlotsEmpty) {
+  ScratchDir dir("sprite-catalogue");
+  writeWholeCatalogue(dir);
+  std::filesystem::remove_all(dir.path() / "bmp_cube");
+  SpriteBank bank;
+  allocateSpriteBank(bank);
+  loadSpriteCatalogue(bank, dir.path().string());
+  for (int slot = 1200; slot <= 1206; ++slot) EXPECT_TRUE(bank[slot].empty()) << slot;
+  EXPECT_FALSE(bank[1210].empty());
+  EXPECT_EQ(countLoadedSlots(bank), 214 - 7);
+}
+
+TEST(SpriteBank, ReleaseDropsPixelsAndBankAndToleratesRepeats) {
+  SpriteBank bank;
+  EXPECT_EQ(countLoadedSlots(bank), 0);
+  releaseSpriteBank(bank);  // never allocated: nothing to do
+  allocateSpriteBank(bank);
+  ASSERT_TRUE(bank.allocated());
+  EXPECT_EQ(countLoadedSlots(bank), 0);
+  bank[SpriteSlotCount - 1].pixels.assign(3, 1);
+  EXPECT_EQ(countLoadedSlots(bank), 1);
+  releaseSpriteBank(bank);
+  EXPECT_FALSE(bank.allocated());
+  EXPECT_EQ(countLoadedSlots(bank), 0);
+  releaseSpriteBank(bank);
+  EXPECT_FALSE(bank.allocated());
+}
+
+}  // namespace
+}  // namespace gloam::assets
