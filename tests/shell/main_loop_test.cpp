@@ -1,0 +1,94 @@
+// The loop on the headless platform: scripted keys through the same code a window uses, so
+// the order of a pass, the mode keys, the clamps and the pauses are checked end to end.
+#include <gtest/gtest.h>
+
+#include "core/keys.hpp"
+#include "shell/headless_game.hpp"
+
+namespace gloam::shell {
+namespace {
+
+using testing::HeadlessGame;
+
+std::string press(int frame, int key, int releaseFrame) {
+  return std::to_string(frame) + " down " + std::to_string(key) + "\n" + std::to_string(releaseFrame) + " up " +
+         std::to_string(key) + "\n";
+}
+
+TEST(MainLoop, FramesOptionEndsTheLoopAfterThatManyPasses) {
+  HeadlessGame g("", 3);
+  g.run();
+  EXPECT_EQ(g.game->loop.frameCounter, 3);
+  EXPECT_EQ(g.game->loop.quitRequested, 1);
+}
+
+TEST(MainLoop, EscapeFinishesItsPassThenEnds) {
+  HeadlessGame g("5 down 27\n", 100);
+  g.run();
+  EXPECT_EQ(g.game->loop.frameCounter, 6);
+}
+
+TEST(MainLoop, CloseRequestEndsTheLoopAfterTheDrain) {
+  HeadlessGame g("2 close\n", 100);
+  g.run();
+  EXPECT_EQ(g.game->loop.frameCounter, 3);
+}
+
+TEST(MainLoop, F6ThenF2GivesTheMapAtZoomTwo) {
+  HeadlessGame g(press(0, vk::F6, 1) + press(2, vk::function(2), 3), 5);
+  g.run();
+  const ScreenMode& m = g.game->screen.mode;
+  EXPECT_EQ(m.width, 640);
+  EXPECT_EQ(m.height, 480);
+  EXPECT_EQ(m.pixelZoom, 2);
+  EXPECT_EQ(g.platform->windowRect().right, 1280);
+  EXPECT_EQ(g.platform->windowRect().bottom, 960);
+}
+
+TEST(MainLoop, F6ThenF5ReturnsToTheFirstPersonModeAtZoomTwo) {
+  HeadlessGame g(press(0, vk::F6, 1) + press(2, vk::F5, 3), 4);
+  g.run();
+  EXPECT_EQ(g.game->screen.mode.width, 320);
+  EXPECT_EQ(g.game->screen.mode.pixelZoom, 2);
+  EXPECT_EQ(g.platform->windowRect().right, 640);
+}
+
+TEST(MainLoop, ArrowsMoveTheViewACellPerFrameWithinTheClamps) {
+  HeadlessGame g(press(0, vk::Right, 3) + press(3, vk::Up, 1000), 300);
+  g.game->view = {100, 200, 2};
+  g.run();
+  EXPECT_EQ(g.game->view.sx, 103);
+  EXPECT_EQ(g.game->view.sy, 256 - 240 / 16);  // 241: held Up stops at the 320x240 limit
+}
+
+TEST(MainLoop, LevelKeysPauseAndStopAtTheLastLevel) {
+  HeadlessGame g(press(0, vk::NumpadAdd, 4), 6);
+  g.game->view = {10, 10, 177};
+  g.run();
+  EXPECT_EQ(g.game->view.sz, 179);
+  EXPECT_EQ(g.platform->sleptMs(), 4 * 380);
+}
+
+TEST(MainLoop, SpeedKeysHeldTogetherLeaveTheLastOne) {
+  HeadlessGame g(std::string("0 down 49\n0 down 51\n"), 1);
+  g.run();
+  EXPECT_EQ(g.game->loop.tickDivisor, 60.0f);
+}
+
+TEST(MainLoop, MouseCrossIsAnElevenPixelPlusOnTheMousePixel) {
+  HeadlessGame g("0 mouse 100 50\n", 1);
+  g.run();
+  int inked = 0;
+  for (int y = 40; y <= 60; ++y)
+    for (int x = 90; x <= 110; ++x) {
+      const std::uint8_t* p = g.presentedPixel(x, y);
+      const bool white = p[0] == 255 && p[1] == 255 && p[2] == 255 && p[3] == 255;
+      const bool onCross = (y == 50 && x >= 95 && x <= 105) || (x == 100 && y >= 45 && y <= 55);
+      if (onCross) EXPECT_TRUE(white) << x << "," << y;
+      inked += white;
+    }
+  EXPECT_EQ(inked, 21);
+}
+
+}  // namespace
+}  // namespace gloam::shell
