@@ -1,0 +1,38 @@
+// Small hand-built worlds for the first-person tests: solid Wall around a carved space, so every
+// face the view draws is known in advance.
+#pragma once
+#include "units/unit_table.hpp"
+#include "world/cell_codes.hpp"
+#include "world/dungeon_grid.hpp"
+
+namespace gloam::fpview::testing {
+
+// Fills the box [x0, x1] x [y0, y1] x [z0, z1] with one code.
+inline void fillBox(world::DungeonGrid& g, int x0, int y0, int z0, int x1, int y1, int z1, std::uint8_t code) {
+  for (int z = z0; z <= z1; ++z)
+    for (int y = y0; y <= y1; ++y)
+      for (int x = x0; x <= x1; ++x) g.setCell(x, y, z, code);
+}
+
+// Solid rock around (100, 100) on levels 0..16, deeper than a block around level 2 reaches, so
+// the rock has no outer faces in view; on level 2 a corridor one cell wide in column 100, rows
+// firstRow..lastRow, open (Floor) inside.
+inline void buildCorridor(world::DungeonGrid& g, int firstRow, int lastRow) {
+  world::allocateGrid(g);
+  fillBox(g, 70, 70, 0, 130, 130, 16, cell::Wall);
+  fillBox(g, 100, firstRow, 2, 100, lastRow, 2, cell::Floor);
+}
+
+// The PlayerUnit in the middle of the cell (x, y, z), standing still.
+inline units::UnitRecord playerAt(int x, int y, int z) {
+  units::UnitRecord p{};
+  p.inUse = 1;
+  p.cellX = static_cast<std::uint16_t>(x);
+  p.cellY = static_cast<std::uint16_t>(y);
+  p.level = static_cast<std::uint16_t>(z);
+  p.offsetX = p.offsetY = 0.5f;
+  p.offsetZ = 0.54f;
+  return p;
+}
+
+}  // namespace gloam::fpview::testing
