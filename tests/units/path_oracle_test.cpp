@@ -1,0 +1,135 @@
+// The heap-based node selection against the literal scan: both searches run on the same random
+// levels, units, windows and budgets, and must leave identical workspaces and stored routes.
+#include <string>
+
+#include "literal_path_search.hpp"
+#include "path_test_support.hpp"
+#include "random_levels.hpp"
+
+namespace gloam::units {
+namespace {
+
+using testing::PathWorld;
+constexpr int L = 4;
+
+class PathOracleTest : public ::testing::Test {
+ protected:
+  PathWorld w;
+  PathContext reference;
+  Rng rng;
+
+  void SetUp() override {
+    allocatePathContext(reference);
+    initCellCostTable(reference.cellCostTable);
+  }
+
+  int coordinate() { return rng.below(GridSide + 20) - 10; }  // now and then off the grid
+
+  // A random Floor cell of the searched level (the level has plenty).
+  std::pair<int, int> floorCell() {
+    for (;;) {
+      const int x = rng.below(GridSide), y = rng.below(GridSide);
+      if (w.grid.cellAt(x, y, L) == cell::Floor) return {x, y};
+    }
+  }
+
+  // A few of the first twelve units on or near the searched level, some of them moving.
+  void scatterUnits(int nearX, int nearY) {
+    for (int u = 0; u < 12; ++u) {
+      w.units[u] = {};
+      if (rng.below(3) != 0) continue;
+      UnitRecord& r = w.placeUnit(u, (nearX + rng.below(21) - 10) & 255, (nearY + rng.below(21) - 10) & 255,
+                                  L + rng.below(4) / 3);
+      r.moving = static_cast<std::uint16_t>(rng.below(2));
+      r.nextX = static_cast<std::uint16_t>(r.cellX + 1);
+      r.nextY = r.cellY;
+    }
+  }
+
+  // Runs one search both ways, in one call or split over continuing calls, and compares.
+  void compareSearch(int sx, int sy, int gx, int gy, int windowSize, const std::string& label) {
+    beginPathSearch(w.ctx, w.units, sx, sy, gx, gy, L, windowSize);
+    beginPathSearch(reference, w.units, sx, sy, gx, gy, L, windowSize);
+    const int total = windowSize * windowSize;
+    int calls = 1 + rng.below(3);
+    while (calls-- > 0) {
+      const int budget = calls == 0 ? total : rng.below(total / 2 + 1);
+      const int fast = runPathSearch(w.ctx, w.grid, budget);
+      ASSERT_EQ(literal::runPathSearch(reference, w.grid, budget), fast) << label;
+      testing::expectSameWorkspace(w.ctx, reference, label);
+      if (fast != SearchBudgetSpent) break;
+    }
+    if (w.ctx.searchResult != SearchGoalReached) return;
+    ASSERT_EQ(storePath(reference, 5), storePath(w.ctx, 5)) << label;
+    ASSERT_EQ(reference.pathLength[5], w.ctx.pathLength[5]) << label;
+    ASSERT_EQ(reference.pathCursor[5], w.ctx.pathCursor[5]) << label;
+    for (std::uint32_t k = 0; k < w.ctx.pathLength[5]; ++k) {
+      ASSERT_EQ(reference.pathX[reference.pathIndex(5, k)], w.ctx.pathX[w.ctx.pathIndex(5, k)]) << label;
+      ASSERT_EQ(reference.pathY[reference.pathIndex(5, k)], w.ctx.pathY[w.ctx.pathIndex(5, k)]) << label;
+    }
+  }
+
+  void compareManySmallWindows(int searches, const std::string& levelName) {
+    for (int i = 0; i < searches; ++i) {
+      const int sx = coordinate(), sy = coordinate();
+      scatterUnits(sx, sy);
+      const int windowSize = 3 + rng.below(70);
+      const int gx = sx + rng.below(windowSize + 8) - windowSize / 2 - 4;
+      const int gy = sy + rng.below(windowSize + 8) - windowSize / 2 - 4;
+      compareSearch(sx, sy, gx, gy, windowSize, levelName + " search " + std::to_string(i));
+      if (HasFatalFailure()) return;
+    }
+  }
+};
+
+TEST_F(PathOracleTest, SmallWindowsOnMixedOverworldTerrain) {
+  for (std::uint32_t seed = 1; seed <= 4; ++seed) {
+    rng.seed(seed);
+    testing::paintMix(w.grid, L, testing::OverworldMix, rng);
+    compareManySmallWindows(60, "overworld seed " + std::to_string(seed));
+  }
+}
+
+TEST_F(PathOracleTest, SmallWindowsOnMixedDungeonCodes) {
+  for (std::uint32_t seed = 11; seed <= 14; ++seed) {
+    rng.seed(seed);
+    testing::paintMix(w.grid, L, testing::DungeonMix, rng);
+    compareManySmallWindows(60, "dungeon mix seed " + std::to_string(seed));
+  }
+}
+
+TEST_F(PathOracleTest, WholeLevelsOfRoomsAndCorridors) {
+  int found = 0;
+  for (std::uint32_t seed = 21; seed <= 26; ++seed) {
+    rng.seed(seed);
+    testing::paintRoomsAndCorridors(w.grid, L, 40 + rng.below(80), rng);
+    for (int i = 0; i < 3; ++i) {
+      const auto [sx, sy] = floorCell();
+      const auto [gx, gy] = floorCell();
+      scatterUnits(sx, sy);
+      compareSearch(sx, sy, gx, gy, GridSide, "rooms seed " + std::to_string(seed));
+      found += w.ctx.searchResult == SearchGoalReached;
+    }
+  }
+  EXPECT_GT(found, 0);  // the comparison covered successful searches too
+}
+
+TEST_F(PathOracleTest, WholeLevelOfMixedTerrainWithAnUnreachableGoal) {
+  rng.seed(31);
+  testing::paintMix(w.grid, L, testing::OverworldMix, rng);
+  w.rect(L, 199, 199, 201, 201, cell::Wall);
+  compareSearch(60, 60, 200, 200, GridSide, "overworld, walled goal");
+}
+
+TEST_F(PathOracleTest, CostsPastTheSelectionBound) {
+  testing::paintHillSerpentine(w.grid, L);
+  w.rect(L, 100, 100, 140, 140, cell::LandHills);  // a wide field crossed after the bound
+  rng.seed(41);
+  compareSearch(1, 1, 120, 252, GridSide, "hill serpentine");
+  float dearest = 0.0f;
+  for (int n = 0; n <= w.ctx.lastNode; ++n) dearest = std::max(dearest, w.ctx.nodeCost[n]);
+  EXPECT_GT(dearest, 2.0f * GridSide * GridSide);
+}
+
+}  // namespace
+}  // namespace gloam::units

@@ -1,0 +1,103 @@
+// Shared set-up of the unit tests: a grid, a unit table and a path context allocated once per
+// test, small level painters, and a field-by-field comparison of two search workspaces.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "units/path_cell_rules.hpp"
+#include "units/path_context.hpp"
+#include "units/path_search.hpp"
+#include "units/unit_table.hpp"
+#include "world/cell_codes.hpp"
+#include "world/dungeon_grid.hpp"
+
+namespace gloam::units::testing {
+
+struct PathWorld {
+  world::DungeonGrid grid;
+  UnitTable units;
+  PathContext ctx;
+
+  PathWorld() {
+    world::allocateGrid(grid);
+    allocateUnitTable(units);
+    allocatePathContext(ctx);
+    initCellCostTable(ctx.cellCostTable);
+  }
+
+  void fill(int level, cell::Code code) { std::memset(grid.level(level), code, LevelSize); }
+  void rect(int level, int x0, int y0, int x1, int y1, cell::Code code) {
+    for (int y = y0; y <= y1; ++y)
+      for (int x = x0; x <= x1; ++x) grid.setCell(x, y, level, code);
+  }
+  // Rows of text, the first row at y0 and each next row one higher: '#' Wall, '.' Floor, 'D' Door,
+  // 'r' LandRoad, 'p' LandPlain, 'h' LandHills.
+  void paint(int level, int x0, int y0, const std::vector<std::string>& rows);
+
+  UnitRecord& placeUnit(int index, int x, int y, int level) {
+    UnitRecord& r = units[index];
+    r.inUse = 1;
+    r.unitKind = 1;
+    r.blocksPaths = 1;
+    r.cellX = static_cast<std::uint16_t>(x);
+    r.cellY = static_cast<std::uint16_t>(y);
+    r.level = static_cast<std::uint16_t>(level);
+    return r;
+  }
+
+  // A whole-level search as the movement step runs it; returns runPathSearch's result.
+  int search(int sx, int sy, int gx, int gy, int level) {
+    beginPathSearch(ctx, units, sx, sy, gx, gy, level, GridSide);
+    return runPathSearch(ctx, grid, GridSide * GridSide);
+  }
+
+  // The stored route of a unit, entry 0 first.
+  std::vector<std::pair<int, int>> path(int unit) const {
+    std::vector<std::pair<int, int>> out;
+    for (std::uint32_t k = 0; k < ctx.pathLength[unit]; ++k)
+      out.emplace_back(ctx.pathX[ctx.pathIndex(unit, static_cast<int>(k))], ctx.pathY[ctx.pathIndex(unit, static_cast<int>(k))]);
+    return out;
+  }
+};
+
+inline void PathWorld::paint(int level, int x0, int y0, const std::vector<std::string>& rows) {
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    for (std::size_t c = 0; c < rows[r].size(); ++c) {
+      cell::Code code = cell::Wall;
+      switch (rows[r][c]) {
+        case '.': code = cell::Floor; break;
+        case 'D': code = cell::Door; break;
+        case 'r': code = cell::LandRoad; break;
+        case 'p': code = cell::LandPlain; break;
+        case 'h': code = cell::LandHills; break;
+        default: break;
+      }
+      grid.setCell(x0 + static_cast<int>(c), y0 + static_cast<int>(r), level, code);
+    }
+  }
+}
+
+// Every field a search writes, compared exactly (costs bit for bit).
+inline void expectSameWorkspace(const PathContext& a, const PathContext& b, const std::string& label) {
+  SCOPED_TRACE(label);
+  ASSERT_EQ(a.lastNode, b.lastNode);
+  const std::size_t nodes = static_cast<std::size_t>(a.lastNode) + 1;
+  EXPECT_EQ(0, std::memcmp(a.nodeX.get(), b.nodeX.get(), nodes * sizeof(std::int16_t)));
+  EXPECT_EQ(0, std::memcmp(a.nodeY.get(), b.nodeY.get(), nodes * sizeof(std::int16_t)));
+  EXPECT_EQ(0, std::memcmp(a.nodeParent.get(), b.nodeParent.get(), nodes * sizeof(std::uint32_t)));
+  EXPECT_EQ(0, std::memcmp(a.nodeState.get(), b.nodeState.get(), nodes));
+  EXPECT_EQ(0, std::memcmp(a.nodeCost.get(), b.nodeCost.get(), nodes * sizeof(float)));
+  const std::size_t cells = static_cast<std::size_t>(a.windowSize) * a.windowSize;
+  EXPECT_EQ(0, std::memcmp(a.windowGrid.get(), b.windowGrid.get(), cells));
+  EXPECT_EQ(a.currentNode, b.currentNode);
+  EXPECT_EQ(a.firstOpen, b.firstOpen);
+  EXPECT_EQ(a.bestNode, b.bestNode);
+  EXPECT_EQ(a.bestCost, b.bestCost);
+  EXPECT_EQ(a.searchResult, b.searchResult);
+  EXPECT_EQ(a.goalNode, b.goalNode);
+}
+
+}  // namespace gloam::units::testing
