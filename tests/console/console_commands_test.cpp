@@ -1,0 +1,137 @@
+// The commands as a submitted line reaches them: name matching, word counting, the exact cells
+// each edit touches, and the teleport's clamps and Wall refusal.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "console/console_world.hpp"
+#include "console/run_console.hpp"
+#include "world/cell_codes.hpp"
+
+namespace gloam::console {
+namespace {
+
+using world::DungeonGrid;
+
+class ConsoleCommands : public ::testing::Test {
+ protected:
+  testing::ConsoleWorld w;
+  ConsoleState console;
+
+  void SetUp() override { initConsole(console); }
+  void run(const std::string& line) { executeCommandLine(console, line.c_str(), w.targets()); }
+  void expectPlayerAt(int x, int y, int z) {
+    const units::UnitRecord& p = w.units[units::PlayerUnitIndex];
+    EXPECT_EQ(p.cellX, x);
+    EXPECT_EQ(p.cellY, y);
+    EXPECT_EQ(p.level, z);
+  }
+  void expectViewAt(int x, int y, int z) {
+    EXPECT_EQ(w.viewOrigin.sx, x);
+    EXPECT_EQ(w.viewOrigin.sy, y);
+    EXPECT_EQ(w.viewOrigin.sz, z);
+  }
+  void expectTeleportedTo(int x, int y, int z) {
+    expectPlayerAt(x, y, z);
+    expectViewAt(x, y, z);
+  }
+  void expectNotTeleported() {
+    expectPlayerAt(10, 20, 4);
+    expectViewAt(5, 6, 3);
+  }
+};
+
+TEST_F(ConsoleCommands, EachCellCommandWritesExactlyItsCells) {
+  struct Case {
+    const char* line;
+    std::vector<std::size_t> cells;
+    cell::Code code;
+  };
+  const Case cases[] = {
+      {"corner1", {DungeonGrid::indexOf(10, 20, 4), DungeonGrid::indexOf(10, 20, 5)}, cell::EnvCorner},
+      {"env4block", {DungeonGrid::indexOf(10, 20, 4)}, cell::EnvBlock},
+      {"env4grass", {DungeonGrid::indexOf(10, 20, 4)}, cell::EnvGrass},
+      {"env4dirt 1 2 3 4 5", {DungeonGrid::indexOf(10, 20, 4)}, cell::EnvDirt},
+      {"env4emptyx1", {DungeonGrid::indexOf(11, 20, 4)}, cell::Empty},
+      {"env4emptyy1", {DungeonGrid::indexOf(10, 21, 4)}, cell::Empty},
+  };
+  std::memset(w.grid.cells.get(), cell::Floor, GridBytes);  // so that Empty shows as a change
+  for (const Case& c : cases) {
+    w.snapshot();
+    run(c.line);
+    EXPECT_EQ(w.changedCells(), c.cells) << c.line;
+    for (std::size_t i : c.cells) EXPECT_EQ(w.grid.cells[i], c.code) << c.line;
+    std::memset(w.grid.cells.get(), cell::Floor, GridBytes);
+  }
+}
+
+TEST_F(ConsoleCommands, NamesMatchWithoutRegardToCaseButOnlyWhole) {
+  run("ENV4BLOCK");
+  EXPECT_EQ(w.grid.cellAt(10, 20, 4), cell::EnvBlock);
+  run("Env4Grass");
+  EXPECT_EQ(w.grid.cellAt(10, 20, 4), cell::EnvGrass);
+  w.snapshot();
+  for (const char* line : {"env4blocks", "env4", "", "   ", "block env4block", "corner1x"}) run(line);
+  EXPECT_TRUE(w.changedCells().empty());
+}
+
+TEST_F(ConsoleCommands, TeleportClampsLowAndHigh) {
+  run("env4teleport 0 0 0");
+  expectTeleportedTo(1, 1, 2);
+  run("env4teleport 999 999 999");
+  expectTeleportedTo(254, 254, 178);
+  run("env4teleport north 99999999999999999999 7");  // not a number reads 0; overflow saturates
+  expectTeleportedTo(1, 254, 7);
+}
+
+TEST_F(ConsoleCommands, TeleportAcceptsRunsOfSeparators) {
+  run("  env4teleport   30  40\t,- 6  ");
+  expectTeleportedTo(30, 40, 6);
+  run("env4teleport-31,41-7");  // the hyphen separates, so no number is negative
+  expectTeleportedTo(31, 41, 7);
+}
+
+TEST_F(ConsoleCommands, TeleportNeedsExactlyThreeNumbers) {
+  run("env4teleport 30 40");
+  run("env4teleport 30 40 6 8");
+  expectNotTeleported();
+}
+
+TEST_F(ConsoleCommands, TeleportOntoWallChangesNothing) {
+  w.grid.setCell(30, 40, 6, cell::Wall);
+  run("env4teleport 30 40 6");
+  expectNotTeleported();
+  run("env4teleport 30 40 8");  // the same column one level down is open
+  expectTeleportedTo(30, 40, 8);
+}
+
+TEST_F(ConsoleCommands, ScreenSaverToggleFlipsAndPauses) {
+  run("screensavertoggle");
+  EXPECT_EQ(w.screenSaverMode, 1);
+  run("SCREENSAVERTOGGLE now");
+  EXPECT_EQ(w.screenSaverMode, 0);
+  EXPECT_EQ(w.platform.sleeps, (std::vector<int>{400, 400}));
+}
+
+TEST_F(ConsoleCommands, EditsPastTheGridEdgeAreSkipped) {
+  w.placePlayer(GridSide - 1, GridSide - 1, LevelCount - 1);
+  w.snapshot();
+  run("corner1");
+  run("env4emptyx1");
+  run("env4emptyy1");
+  EXPECT_EQ(w.changedCells(), std::vector<std::size_t>{DungeonGrid::indexOf(255, 255, 179)});
+}
+
+TEST_F(ConsoleCommands, LongLinesAndOddBytesStayInsideTheBuffers) {
+  std::string odd;
+  for (int i = 0; i < 600; ++i) odd.push_back(static_cast<char>(1 + i % 255));
+  run(odd);
+  run("env4teleport " + std::string(400, '7') + " 1 1");  // cut to one line's worth: two words
+  std::string manyWords = "env4teleport";
+  for (int i = 0; i < 120; ++i) manyWords += " 5";
+  run(manyWords);
+  expectNotTeleported();
+}
+
+}  // namespace
+}  // namespace gloam::console

@@ -1,0 +1,99 @@
+// The text entry line: which held keys type what, in which order, where the line stops growing,
+// what each accepted key costs in pause time, and when the cursor shows.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "console/fake_platform.hpp"
+#include "console/text_entry_line.hpp"
+#include "core/keys.hpp"
+
+namespace gloam::console {
+namespace {
+
+class TextEntryLine : public ::testing::Test {
+ protected:
+  testing::FakePlatform platform;
+  Screen screen;
+  draw::TextBuffer text;
+  ConsoleState console;
+
+  void SetUp() override {
+    setScreenMode(screen, 320, 240);
+    initConsole(console);
+  }
+  void edit(std::set<int> keys, int maxLength = 30, int frame = 0) {
+    platform.held = std::move(keys);
+    editTextLine(console, TextEntryIo{platform, screen, text, frame}, 14, 73, maxLength, "CMD:");
+  }
+  void type(const std::string& line) {
+    std::strcpy(console.CommandLine, line.c_str());
+    console.CommandLength = static_cast<int>(line.size());
+  }
+  std::string line() const { return console.CommandLine; }
+};
+
+TEST_F(TextEntryLine, ShiftChoosesTheCaseOfALetter) {
+  edit({vk::letter('A')});
+  edit({vk::letter('A'), vk::Shift});
+  EXPECT_EQ(line(), "aA");
+  EXPECT_EQ(console.CommandLength, 2);
+}
+
+TEST_F(TextEntryLine, KeysHeldTogetherAreTakenInTableOrderEachWithItsOwnPause) {
+  type("x");
+  edit({vk::digit(1), vk::letter('Z'), vk::letter('B'), vk::letter('A'), vk::Space, vk::Backspace});
+  EXPECT_EQ(line(), " abz1");
+  EXPECT_EQ(platform.sleeps, std::vector<int>(6, 120));
+}
+
+TEST_F(TextEntryLine, BackspaceOnAnEmptyLineNeitherChangesNorPauses) {
+  edit({vk::Backspace});
+  EXPECT_EQ(console.CommandLength, 0);
+  EXPECT_TRUE(platform.sleeps.empty());
+}
+
+TEST_F(TextEntryLine, AFullLineRefusesCharactersWithoutPausingButStillErases) {
+  type("abc");
+  edit({vk::letter('D'), vk::digit(7), vk::Space}, 3);
+  EXPECT_EQ(line(), "abc");
+  EXPECT_TRUE(platform.sleeps.empty());
+  edit({vk::Backspace, vk::letter('D'), vk::letter('E')}, 3);  // one slot frees, one key fills it
+  EXPECT_EQ(line(), "abd");
+  EXPECT_EQ(platform.sleptMs(), 240);
+}
+
+TEST_F(TextEntryLine, MaxLengthIsCappedAtTheBufferSize) {
+  for (int i = 0; i < 300; ++i) edit({vk::letter('Q')}, 100000);
+  EXPECT_EQ(console.CommandLength, MaxLineLength);
+  EXPECT_EQ(line(), std::string(MaxLineLength, 'q'));
+}
+
+TEST_F(TextEntryLine, EnterSubmitsWithoutTypingOrDrawing) {
+  edit({vk::Enter, vk::letter('A')});
+  EXPECT_EQ(console.CommandSubmitted, 1);
+  EXPECT_EQ(line(), "");
+  EXPECT_EQ(platform.sleeps, std::vector<int>{500});
+  EXPECT_STREQ(text.text, "");
+}
+
+TEST_F(TextEntryLine, CursorShowsForTenFramesAndHidesForTen) {
+  type("ab");
+  for (const auto& [frame, want] : {std::pair{9, "CMD:ab_"}, {10, "CMD:ab"}, {19, "CMD:ab"}, {20, "CMD:ab_"}}) {
+    edit({}, 30, frame);
+    EXPECT_STREQ(text.text, want) << "frame " << frame;
+  }
+}
+
+TEST_F(TextEntryLine, TheLineIsDrawnInWhiteAtItsPosition) {
+  edit({vk::letter('W')});
+  int white = 0;
+  for (int y = 61; y <= 72; ++y)
+    for (int x = 14; x < 14 + 8 * 6; ++x)
+      white += screen.framebuffer[(y * 320 + x) * 4] == 255 && screen.framebuffer[(y * 320 + x) * 4 + 2] == 255;
+  EXPECT_GT(white, 0);
+}
+
+}  // namespace
+}  // namespace gloam::console
