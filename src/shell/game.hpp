@@ -5,14 +5,19 @@
 #include <string>
 #include <vector>
 
+#include "assets/object_templates.hpp"
 #include "assets/sprite_bank.hpp"
 #include "assets/trig_tables.hpp"
+#include "console/console_state.hpp"
 #include "core/rng.hpp"
 #include "core/screen.hpp"
 #include "draw/text.hpp"
+#include "fpview/first_person_state.hpp"
 #include "platform/platform.hpp"
+#include "units/path_context.hpp"
 #include "units/unit_table.hpp"
 #include "world/dungeon_grid.hpp"
+#include "world/generator_tables.hpp"
 
 namespace gloam::shell {
 
@@ -44,10 +49,15 @@ struct Game {
   Screen screen;
   world::DungeonGrid grid;
   world::ViewOrigin view;
+  world::GeneratorTables generator;
   units::UnitTable units;
+  units::PathContext paths;
   assets::SpriteBank sprites;
   assets::TrigTables trig;
+  assets::ObjectTemplateTable objects;
   draw::TextBuffer text;
+  console::ConsoleState console;
+  fpview::FirstPersonState firstPerson;
 
   // The last picture handed to presentFrame, kept only when a screenshot is wanted.
   std::vector<std::uint8_t> lastPresented;

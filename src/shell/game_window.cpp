@@ -3,10 +3,10 @@
 // registered tears down what exists before the message box goes up.
 #include "shell/game_window.hpp"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
-
 #include <cstdio>
+
+#include "fpview/gl_fixed_state.hpp"
+#include "fpview/scene_textures.hpp"
 
 namespace gloam::shell {
 namespace {
@@ -14,7 +14,6 @@ namespace {
 using platform::MessageIcon;
 
 constexpr int DepthBits = 16;
-constexpr float KeyBlue = 229.0f / 255.0f;  // reads back as exactly 229 in an 8-bit buffer
 
 int failOpen(Game& game, const char* text) {
   destroyGameWindow(game);
@@ -28,29 +27,9 @@ void reportTeardown(Game& game, bool ok, const char* text) {
 
 }  // namespace
 
-void setProjection() {
-  // The scene is always rendered into the lower-left 320 x 240 pixels, whatever the window size.
-  glViewport(0, 0, 320, 240);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluPerspective(45.0, static_cast<double>(4.0f / 3.0f), 0.1, 100.0);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-}
-
 int initGlState(Game& game) {
-  (void)game;  // the scene textures are uploaded here first once the first-person view exists
-  glEnable(GL_TEXTURE_2D);
-  glShadeModel(GL_SMOOTH);
-  glClearColor(1.0f, 0.0f, KeyBlue, 0.0f);
-  glClearDepth(1.0);
-  glEnable(GL_DEPTH_TEST);
-  glDepthFunc(GL_LEQUAL);
-  glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-  glDisable(GL_CULL_FACE);
-  glDisable(GL_LIGHTING);
-  glColor4f(1.0f, 1.0f, 1.0f, 0.5f);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  fpview::uploadSceneTextures(game.firstPerson, game.sprites);
+  fpview::applyFixedGlState();
   return 1;
 }
 
@@ -67,7 +46,7 @@ int openGlWindow(Game& game, const char* title, int width, int height, int colou
   if (!p.createGlContext()) return failOpen(game, "Can't Create A GL Rendering Context.");
   if (!p.makeContextCurrent()) return failOpen(game, "Can't Activate The GL Rendering Context.");
   p.showWindow();
-  setProjection();
+  fpview::setProjection();
   if (!initGlState(game)) return failOpen(game, "Initialization Failed.");
   return 1;
 }

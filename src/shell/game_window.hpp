@@ -16,7 +16,7 @@ int createGameWindow(Game& game);
 // and going on.
 void destroyGameWindow(Game& game);
 
+// Uploads the scene textures into the new context first, then sets the fixed GL state.
 int initGlState(Game& game);
-void setProjection();
 
 }  // namespace gloam::shell

@@ -2,20 +2,41 @@
 // present, window and scroll keys, mode keys, message drain, FrameCounter + 1.
 #include "shell/main_loop.hpp"
 
+#include "console/run_console.hpp"
 #include "core/input.hpp"
+#include "core/keys.hpp"
+#include "fpview/first_person_view.hpp"
 #include "shell/messages.hpp"
 #include "shell/presentation.hpp"
 #include "shell/window_keys.hpp"
+#include "units/unit_movement.hpp"
 
 namespace gloam::shell {
 namespace {
 
+units::UnitRecord& player(Game& game) { return game.units[game.loop.playerUnitIndex]; }
+
 void drawView(Game& game) {
-  (void)game;  // the screen-saver, top-down and first-person views join here
+  if (game.screen.mode.width == 320) {
+    fpview::drawFirstPersonView(game.firstPerson, game.screen, game.platform, game.grid, player(game), game.view,
+                                game.loop.frameCounter, game.loop.tickDivisor);
+  }
 }
 
 void drawTexts(Game& game) {
   (void)game;  // banner, notice line and status line join here
+}
+
+void runConsoleStep(Game& game) {
+  console::runConsole(game.console, game.platform, game.screen, game.text, game.loop.frameCounter, game.grid,
+                      game.units, game.view, game.loop.screenSaverMode);
+}
+
+void moveUnits(Game& game) {
+  const ScreenMode& m = game.screen.mode;
+  units::issueMoveOrder(game.units, game.paths, isKeyDown(game.platform, vk::RightButton), m.width,
+                        mouseX(game.platform, m), mouseY(game.platform, m), game.view);
+  units::unitMovementPass(game.units, game.paths, game.grid, game.loop.frameCounter, game.loop.tickDivisor);
 }
 
 }  // namespace
@@ -25,6 +46,8 @@ void runOnePass(Game& game) {
   clearFrame(game);
   drawView(game);
   drawTexts(game);
+  runConsoleStep(game);
+  moveUnits(game);
   drawMouseCross(game);
   presentFrame(game);
   handleWindowKeys(game);

@@ -3,7 +3,7 @@
 // so quitting on the first frame releases the same tables in the same order.
 #include "shell/shutdown.hpp"
 
-#include <utility>
+#include "assets/sprite_bank.hpp"
 
 namespace gloam::shell {
 namespace {
@@ -15,6 +15,14 @@ void release(Game& game, Owner& owner, const char* name) {
   game.releaseLog.push_back(name);
 }
 
+// Runs a subsystem's own release when its table exists, and notes it.
+template <typename Table, typename Release>
+void releaseWith(Game& game, Table& table, bool exists, Release releaseTable, const char* name) {
+  if (!exists) return;
+  releaseTable(table);
+  game.releaseLog.push_back(name);
+}
+
 void releasePixelBuffers(Game& game) {
   if (game.screen.framebuffer.empty() && game.screen.sceneCapture.empty()) return;
   std::vector<std::uint8_t>().swap(game.screen.framebuffer);
@@ -22,24 +30,19 @@ void releasePixelBuffers(Game& game) {
   game.releaseLog.push_back("pixel buffers");
 }
 
-void releaseSpriteBank(Game& game) {
-  if (!game.sprites.allocated()) return;
-  for (int slot = 0; slot < SpriteSlotCount; ++slot)
-    if (!game.sprites[slot].empty()) std::vector<std::uint8_t>().swap(game.sprites[slot].pixels);
-  release(game, game.sprites.slots, "sprite bank");
-}
-
 }  // namespace
 
 void shutdownGame(Game& game) {
   releasePixelBuffers(game);
   release(game, game.grid.cells, "dungeon grid");
-  releaseSpriteBank(game);
+  releaseWith(game, game.sprites, game.sprites.allocated(), assets::releaseSpriteBank, "sprite bank");
   release(game, game.units.records, "unit table");
-  // object templates, path context, generator tables join here
+  releaseWith(game, game.objects, game.objects.allocated(), assets::releaseObjectTemplateTable, "object templates");
+  releaseWith(game, game.paths, game.paths.allocated(), units::releasePathContext, "path context");
+  releaseWith(game, game.generator, game.generator.allocated(), world::releaseGeneratorTables, "generator tables");
   release(game, game.trig.sine, "sine table");
   release(game, game.trig.cosine, "cosine table");
-  // console tokens join here
+  releaseWith(game, game.console, game.console.CommandTokens != nullptr, console::freeConsole, "console tokens");
 }
 
 }  // namespace gloam::shell

@@ -5,21 +5,45 @@
 
 #include <algorithm>
 
+#include "assets/sprite_catalogue_loader.hpp"
+#include "console/console_state.hpp"
 #include "shell/game_window.hpp"
+#include "units/path_cell_rules.hpp"
+#include "units/player_placement.hpp"
+#include "world/cell_codes.hpp"
+#include "world/dungeon_generator.hpp"
+#include "world/level_layout.hpp"
+#include "world/overworld_map.hpp"
 
 namespace gloam::shell {
+namespace {
+
+constexpr int StartupOverworldMap = 1;
+
+// Columns 0..3 of row 0 of level 0, in storage order.
+void writeStartupCells(world::DungeonGrid& grid) {
+  constexpr cell::Code codes[] = {cell::Empty, cell::EnvBlock, cell::Empty, cell::EnvBlock};
+  for (int x = 0; x < 4; ++x) grid.setCell(x, 0, 0, codes[x]);
+}
+
+}  // namespace
 
 void initGameData(Game& game) {
   setScreenMode(game.screen, game.screen.mode.width, game.screen.mode.height);
   world::allocateGrid(game.grid);
+  assets::allocateSpriteBank(game.sprites);
   units::allocateUnitTable(game.units);
-  units::UnitRecord& player = game.units[game.loop.playerUnitIndex];
-  player.offsetX = player.offsetY = player.offsetZ = 0.5f;
-  // The start-up data step: columns 0..3 of row 0 of level 0.
-  game.grid.setCell(0, 0, 0, 0);
-  game.grid.setCell(1, 0, 0, 1);
-  game.grid.setCell(2, 0, 0, 0);
-  game.grid.setCell(3, 0, 0, 1);
+  assets::allocateObjectTemplateTable(game.objects);
+  units::allocatePathContext(game.paths);
+  assets::loadSpriteCatalogue(game.sprites, game.settings.dataDir);
+  units::initCellCostTable(game.paths.cellCostTable);
+  world::allocateGeneratorTables(game.generator);
+  assets::buildTrigTables(game.trig);
+  console::initConsole(game.console);
+  assets::buildObjectTemplates(game.objects);
+  assets::makeTemplateCopies(game.objects);
+  units::centrePlayerOffsets(game.units);
+  writeStartupCells(game.grid);
 }
 
 void setViewFromPlayer(Game& game) {
@@ -40,8 +64,14 @@ void runStartup(Game& game) {
   game.screen.mode.pixelZoom = 2;
   initGameData(game);
   createGameWindow(game);
+  game.platform.sleepMs(world::readOverworldMap(game.grid, game.settings.dataDir, StartupOverworldMap));
   game.rng.seed(game.settings.seed);
+  world::releaseGeneratorTables(game.generator);
+  world::allocateGeneratorTables(game.generator);
+  world::generateStartupDungeon(game.grid, game.generator, game.rng);
+  world::buildLevelLayout(game.grid);
   game.loop.playerUnitIndex = units::PlayerUnitIndex;
+  units::placePlayerUnit(game.units, game.grid, game.rng);
   setViewFromPlayer(game);
 }
 
