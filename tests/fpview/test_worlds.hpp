@@ -1,6 +1,7 @@
 // Small hand-built worlds for the first-person tests: solid Wall around a carved space, so every
 // face the view draws is known in advance.
 #pragma once
+#include "core/rng.hpp"
 #include "units/unit_table.hpp"
 #include "world/cell_codes.hpp"
 #include "world/dungeon_grid.hpp"
@@ -33,6 +34,20 @@ inline units::UnitRecord playerAt(int x, int y, int z) {
   p.offsetX = p.offsetY = 0.5f;
   p.offsetZ = 0.54f;
   return p;
+}
+
+// Rock on levels 0..16 around (100, 100) with open cells scattered over the even levels 2..14
+// (about one in three), so every face orientation shows at many depths: a stress picture.
+inline void buildCaves(world::DungeonGrid& g, std::uint32_t seed) {
+  world::allocateGrid(g);
+  fillBox(g, 70, 70, 0, 130, 130, 16, cell::Wall);
+  Rng rng;
+  rng.seed(seed);
+  for (int z = 2; z <= 14; z += 2)
+    for (int y = 71; y < 130; ++y)
+      for (int x = 71; x < 130; ++x)
+        if (rng.below(3) == 0) g.setCell(x, y, z, cell::Floor);
+  fillBox(g, 99, 99, 2, 101, 101, 2, cell::Floor);  // room for the eye
 }
 
 }  // namespace gloam::fpview::testing

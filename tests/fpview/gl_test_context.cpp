@@ -1,0 +1,56 @@
+// The shared GL context of the first-person tests. SDL's video subsystem is started once per
+// process; creating a context per test would only repeat the same start-up.
+#include "gl_test_context.hpp"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "core/constants.hpp"
+
+namespace gloam::fpview::testing {
+namespace {
+
+std::unique_ptr<platform::HeadlessPlatform> openContext() {
+  std::string error;
+  auto p = platform::HeadlessPlatform::open(platform::InputScript{}, error);
+  if (!p) {
+    ADD_FAILURE() << "headless platform: " << error;
+    return nullptr;
+  }
+  const bool ok = p->registerWindowClass() && p->createWindow("GAME", 640, 480) && p->acquireDeviceContext() &&
+                  p->choosePixelFormat(16, 16) && p->setPixelFormat() && p->createGlContext() &&
+                  p->makeContextCurrent();
+  if (!ok) {
+    ADD_FAILURE() << "headless GL context could not be made";
+    return nullptr;
+  }
+  return p;
+}
+
+}  // namespace
+
+platform::HeadlessPlatform* headlessGl() {
+  static std::unique_ptr<platform::HeadlessPlatform> context = openContext();
+  if (!context) ADD_FAILURE() << "no headless GL context";
+  return context.get();
+}
+
+void makeSceneBank(assets::SpriteBank& bank, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+  bank.slots = std::make_unique<assets::SpriteSlot[]>(SpriteSlotCount);
+  for (int slot = 1200; slot <= 1206; ++slot) {
+    assets::SpriteSlot& s = bank[slot];
+    s.width = s.height = 64;
+    s.bytesPerPixel = 3;
+    s.pixels.assign(64 * 64 * 3, static_cast<std::uint8_t>(slot - 1200) * 30);
+  }
+  std::uint8_t* p = bank[1201].pixels.data();
+  for (int i = 0; i < 64 * 64; ++i, p += 3) {
+    p[0] = r;
+    p[1] = g;
+    p[2] = b;
+  }
+}
+
+}  // namespace gloam::fpview::testing
