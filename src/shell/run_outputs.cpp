@@ -4,6 +4,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -36,6 +37,20 @@ std::string jsonFloat(float v) {
   return text;
 }
 
+// The PlayerUnit's PathTable share: cursor, length and entries 0 .. pathLength - 1.
+void writePlayerPath(std::ostream& out, const Game& game) {
+  const units::PathContext& paths = game.paths;
+  const int unit = game.loop.playerUnitIndex;
+  if (!paths.allocated()) return;
+  const int length = static_cast<int>(std::min<std::uint32_t>(paths.pathLength[unit], PathStepsPerUnit));
+  out << ",\"pathCursor\":" << paths.pathCursor[unit] << ",\"pathLength\":" << paths.pathLength[unit]
+      << ",\"path\":[";
+  for (int k = 0; k < length; ++k)
+    out << (k ? "," : "") << "[" << paths.pathX[paths.pathIndex(unit, k)] << ","
+        << paths.pathY[paths.pathIndex(unit, k)] << "]";
+  out << "]";
+}
+
 void writePlayer(std::ostream& out, const Game& game) {
   const units::UnitRecord& u = game.units[game.loop.playerUnitIndex];
   out << "\"player\":{\"index\":" << game.loop.playerUnitIndex << ",\"inUse\":" << int(u.inUse)
@@ -48,14 +63,9 @@ void writePlayer(std::ostream& out, const Game& game) {
       << ",\"spriteSlot\":" << u.spriteSlot << ",\"unitKind\":" << u.unitKind
       << ",\"maxHitPoints\":" << jsonFloat(u.maxHitPoints) << ",\"hitPoints\":" << jsonFloat(u.hitPoints)
       << ",\"disabled\":" << int(u.disabled) << ",\"barStyle\":" << int(u.barStyle)
-      << ",\"walkPhase\":" << jsonFloat(u.walkPhase) << "}";
-}
-
-int countLoadedSlots(const Game& game) {
-  if (!game.sprites.allocated()) return 0;
-  int n = 0;
-  for (int slot = 0; slot < SpriteSlotCount; ++slot) n += game.sprites[slot].empty() ? 0 : 1;
-  return n;
+      << ",\"walkPhase\":" << jsonFloat(u.walkPhase);
+  writePlayerPath(out, game);
+  out << "}";
 }
 
 bool writePng(const std::vector<std::uint8_t>& rgba, const ScreenMode& m, const std::string& path) {
@@ -91,7 +101,8 @@ bool writeStateJson(const Game& game, long long sleptMs, const std::string& path
       << ",\"height\":" << m.height << ",\"zoom\":" << m.pixelZoom << "},\"viewOrigin\":[" << v.sx << ","
       << v.sy << "," << v.sz << "],\"tickDivisor\":" << jsonFloat(game.loop.tickDivisor)
       << ",\"screenSaverMode\":" << game.loop.screenSaverMode << ",\"quitRequested\":" << game.loop.quitRequested
-      << ",\"sleptMs\":" << sleptMs << ",\"spriteSlotsLoaded\":" << countLoadedSlots(game) << ",";
+      << ",\"sleptMs\":" << sleptMs << ",\"spriteSlotsLoaded\":" << assets::countLoadedSlots(game.sprites) << ",\"console\":{\"visible\":"
+      << game.console.ConsoleVisible << ",\"line\":" << jsonString(game.console.CommandLine) << "},";
   writePlayer(out, game);
   out << "}\n";
   std::ofstream file(path, std::ios::binary);
