@@ -1,0 +1,57 @@
+// Circles: the clamped radii, the truncated centre, the mirrored halves and the missing-table case.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "draw/circle.hpp"
+#include "draw/draw_test_support.hpp"
+
+namespace gloam::draw {
+namespace {
+
+using testing::blankScreen;
+using testing::inkedPixels;
+using testing::PixelSet;
+using testing::sharedTrig;
+
+PixelSet circle(double cx, double cy, double radius, int width = 64, int height = 64) {
+  Screen s = blankScreen(width, height);
+  drawCircle(s, sharedTrig(), cx, cy, radius, 255, 255, 255);
+  return inkedPixels(s);
+}
+
+TEST(DrawCircle, NegativeRadiusIsOnePixelAtTheTruncatedCentre) {
+  EXPECT_EQ(circle(10.9, 20.7, -5.0), (PixelSet{{10, 20}}));
+  EXPECT_EQ(circle(10.9, 20.7, 0.0), (PixelSet{{10, 20}}));
+}
+
+TEST(DrawCircle, RadiusAboveTheLimitDrawsTheLimitCircle) {
+  // Centred so the circle's lowest point is the screen's bottom-left pixel.
+  const PixelSet limit = circle(0.0, 9999.0, 9999.0);
+  ASSERT_TRUE(limit.count({0, 0}));
+  EXPECT_EQ(circle(0.0, 9999.0, 25000.0), limit);
+}
+
+TEST(DrawCircle, OutlineStartsBelowTheCentreAndIsMirrored) {
+  const PixelSet ink = circle(30.5, 30.5, 12.0);
+  EXPECT_TRUE(ink.count({30, 18}));  // a = 0 lies at (icx, icy - radius)
+  for (const auto& [x, y] : ink) {
+    EXPECT_TRUE(ink.count({60 - x, y})) << x << "," << y;
+    const double d = std::hypot(x - 30, y - 30);
+    EXPECT_NEAR(d, 12.0, 1.5);
+  }
+  EXPECT_GE(ink.size(), 60u);  // a closed outline: at least one pixel per unit of circumference / 1.3
+}
+
+TEST(DrawCircle, NothingWithoutTablesAndTheSceneVariantWritesOnlyTheScene) {
+  Screen s = blankScreen(64, 64);
+  const assets::TrigTables none;
+  drawCircle(s, none, 32.0, 32.0, 10.0, 255, 255, 255);
+  EXPECT_TRUE(inkedPixels(s).empty());
+  drawSceneCircle(s, sharedTrig(), 32.0, 32.0, 10.0, 255, 255, 255);
+  EXPECT_TRUE(inkedPixels(s).empty());
+  EXPECT_EQ(inkedPixels(s, true), circle(32.0, 32.0, 10.0));
+}
+
+}  // namespace
+}  // namespace gloam::draw

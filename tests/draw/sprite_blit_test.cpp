@@ -1,0 +1,75 @@
+// The fast blits against the literal one-putPixel-per-picture-pixel oracle, at every kind of
+// clipping; plus the key colours, short buffers and empty slots.
+#include <gtest/gtest.h>
+
+#include "draw/draw_test_support.hpp"
+#include "draw/literal_blit.hpp"
+#include "draw/sprite_blit.hpp"
+
+namespace gloam::draw {
+namespace {
+
+using testing::blankScreen;
+using testing::inkedPixels;
+using testing::makePicture;
+
+assets::SpriteBank bankWith(assets::SpriteSlot picture, int slot = 5) {
+  assets::SpriteBank bank;
+  bank.slots = std::make_unique<assets::SpriteSlot[]>(SpriteSlotCount);
+  bank[slot] = std::move(picture);
+  return bank;
+}
+
+TEST(SpriteBlit, MatchesTheLiteralOracleWhereverThePictureLands) {
+  const assets::SpriteBank bank = bankWith(makePicture(16, 16, 3, true));
+  const int places[][2] = {{0, 0}, {7, 9}, {-5, 3}, {30, -9}, {20, 25}, {-16, 0}, {40, 40}, {-3, -4}};
+  for (const bool keyed : {false, true}) {
+    for (const auto& [x, y] : places) {
+      Screen fast = blankScreen(36, 32), slow = blankScreen(36, 32);
+      keyed ? blitSpriteKeyed(fast, bank, x, y, 5) : blitSprite(fast, bank, x, y, 5);
+      testing::literalBlit(slow, bank, x, y, 5, keyed);
+      EXPECT_EQ(fast.framebuffer, slow.framebuffer) << "keyed " << keyed << " at " << x << "," << y;
+    }
+  }
+}
+
+TEST(SpriteBlit, PictureRowZeroLandsAtTheBottomRow) {
+  const assets::SpriteBank bank = bankWith(makePicture(2, 2, 9));
+  Screen s = blankScreen(8, 8);
+  blitSprite(s, bank, 3, 4, 5);
+  const auto& p = bank[5].pixels;
+  EXPECT_EQ(testing::pixelAt(s, 3, 4), (std::array<std::uint8_t, 4>{p[0], p[1], p[2], 255}));
+  EXPECT_EQ(testing::pixelAt(s, 4, 5), (std::array<std::uint8_t, 4>{p[9], p[10], p[11], 255}));
+}
+
+TEST(SpriteBlitKeyed, AllKeyPictureLeavesTheFramebufferUnchanged) {
+  assets::SpriteSlot magenta = makePicture(16, 16, 1);
+  for (std::size_t i = 0; i < magenta.pixels.size(); i += 3) magenta.pixels[i] = 255, magenta.pixels[i + 1] = 0, magenta.pixels[i + 2] = 246;
+  const assets::SpriteBank bank = bankWith(magenta);
+  Screen s = blankScreen(32, 32);
+  blitSpriteKeyed(s, bank, 4, 4, 5);
+  EXPECT_TRUE(inkedPixels(s).empty());
+  blitSprite(s, bank, 4, 4, 5);  // the opaque blit draws the key colour like any other
+  EXPECT_EQ(inkedPixels(s).size(), 256u);
+}
+
+TEST(SpriteBlit, WidthDecidesTheSquareButNoReadPassesTheBuffer) {
+  Screen s = blankScreen(32, 32);
+  blitSprite(s, bankWith(makePicture(8, 3, 2)), 0, 0, 5);  // wider than tall: only its 3 rows
+  EXPECT_EQ(inkedPixels(s).size(), 24u);
+  Screen t = blankScreen(32, 32);
+  blitSprite(t, bankWith(makePicture(4, 10, 2)), 0, 0, 5);  // taller than wide: a 4 x 4 square
+  EXPECT_EQ(inkedPixels(t).size(), 16u);
+}
+
+TEST(SpriteBlit, EmptySlotsAndSlotsOutsideTheBankDrawNothing) {
+  const assets::SpriteBank bank = bankWith(makePicture(16, 16, 3));
+  assets::SpriteBank unallocated;
+  Screen s = blankScreen(32, 32);
+  for (const int slot : {4, -1, SpriteSlotCount}) blitSprite(s, bank, 0, 0, slot);
+  blitSpriteKeyed(s, unallocated, 0, 0, 5);
+  EXPECT_TRUE(inkedPixels(s).empty());
+}
+
+}  // namespace
+}  // namespace gloam::draw
