@@ -1,0 +1,121 @@
+// Overworld sites on grass: villages (their roofs give their colour), ruin, castle, grotto, mine,
+// iron mine and well. Sites are opaque tiles like the terrain around them.
+#include "makeart/land_terrain.hpp"
+#include "makeart/palette.hpp"
+#include "makeart/picture_spec.hpp"
+
+namespace gloam::makeart {
+namespace {
+
+using namespace colours;
+
+constexpr Colour Plaster{226, 214, 184};
+constexpr Colour PlasterShade{176, 162, 134};
+constexpr Colour Doorway{60, 40, 28};
+
+// A cottage seen from the front-above: roof on top, wall with a door below.
+void house(Canvas& c, int x, int y, int w, Colour roof) {
+  for (int row = 0; row < 3; ++row) line(c, x + 2 - row, y + row, x + w - 3 + row, y + row, roof);
+  line(c, x + 2, y, x + w - 3, y, shade(roof, 1.3));
+  line(c, x, y + 2, x + w - 1, y + 2, shade(roof, 0.7));
+  fillRect(c, x, y + 3, w, 3, Plaster);
+  line(c, x + w - 1, y + 3, x + w - 1, y + 5, PlasterShade);
+  fillRect(c, x + w / 2 - 1, y + 4, 1, 2, Doorway);
+  line(c, x, y + 6, x + w - 1, y + 6, Outline);
+}
+
+void paintVillageOf(Canvas& c, Rng& rng, Colour roof) {
+  paintGrass(c, rng);
+  house(c, 1, 1, 7, roof);
+  house(c, 8, 3, 7, shade(roof, 0.9));
+  house(c, 4, 9, 7, shade(roof, 1.05));
+}
+
+void paintVillage(Canvas& c, Rng& rng) { paintVillageOf(c, rng, {150, 96, 52}); }
+void paintVillageYellow(Canvas& c, Rng& rng) { paintVillageOf(c, rng, {236, 196, 40}); }
+void paintVillageBlue(Canvas& c, Rng& rng) { paintVillageOf(c, rng, {54, 96, 220}); }
+void paintVillageGreen(Canvas& c, Rng& rng) { paintVillageOf(c, rng, {40, 170, 70}); }
+void paintVillageRed(Canvas& c, Rng& rng) { paintVillageOf(c, rng, {210, 44, 36}); }
+
+const Palette SitePalette = {{'S', StoneLight}, {'s', Stone},      {'d', StoneDark}, {'o', Outline},
+                             {'k', {30, 24, 24}}, {'r', {200, 40, 40}}, {'w', Wood},      {'W', WoodLight},
+                             {'b', {110, 84, 60}}, {'B', {140, 110, 80}}, {'i', {180, 96, 60}},
+                             {'I', {210, 130, 80}}, {'c', {90, 80, 70}}, {'y', Gold}};
+
+void paintRuin(Canvas& c, Rng& rng) {
+  paintGrass(c, rng);
+  stamp(c, 0, 0,
+        {"................", "..S.........S...", "..SS....S...Ss..", "..Ss...SS...Ss..",
+         "..SsS..Ss..SSs..", "..SsSS.Ss.SsSs..", "..dddd.dd.dddd..", "................",
+         "..S..........S..", "..Ss....s.s..Ss.", "..Ss..s.......d.", "..dd..S..SS.....",
+         "...........sS...", "..s....SS..dd...", ".......dd.......", "................"},
+        SitePalette);
+}
+
+void paintCastle(Canvas& c, Rng& rng) {
+  paintGrass(c, rng);
+  stamp(c, 0, 0,
+        {".......r........", ".......rr.......", ".......o........", ".S.S..SoS..S.S..",
+         ".SSS..SSS..SSS..", ".SsS.SSsSS.SsS..", ".SsSSSSsSSSSsS..", ".SsSsSsSsSsSsS..",
+         ".SsSSSSSSSSSsS..", ".SsSSSkkkSSSsS..", ".SsSSkkkkkSSsS..", ".SsSSkkkkkSSsS..",
+         ".ddddkkkkkdddd..", "................", "................", "................"},
+        SitePalette);
+}
+
+void paintGrotto(Canvas& c, Rng& rng) {
+  paintGrass(c, rng);
+  stamp(c, 0, 0,
+        {"................", "................", "....bbbbbbb.....", "...bBBBBBBBb....",
+         "..bBBBBBBBBBb...", ".bBBBBkkkBBBBb..", ".bBBBkkkkkBBBb..", ".bBBkkkkkkkBBBb.",
+         "bBBBkkkkkkkBBBb.", "bBBkkkkkkkkkBBb.", "bbbkkkkkkkkkbbb.", "................",
+         "................", "................", "................", "................"},
+        SitePalette);
+}
+
+void paintMineOf(Canvas& c, Rng& rng, bool iron) {
+  paintGrass(c, rng);
+  stamp(c, 0, 0,
+        {"................", "....bbbbbbbb....", "...bBBBBBBBBb...", "..bBBBBBBBBBBb..",
+         ".bBBwwwwwwwBBBb.", ".bBBwkkkkkwBBBb.", ".bBBwkkkkkwBBBb.", ".bBBwkkkkkwBBBb.",
+         ".bbbwkkkkkwbbbb.", ".....cWcWc......", ".....cWcWc......", ".....cWcWc......",
+         "................", "................", "................", "................"},
+        SitePalette);
+  if (iron) {
+    stamp(c, 10, 10, {".iI..", "iiIi.", "iiiii"}, SitePalette);  // a heap of rusty ore
+  } else {
+    stamp(c, 11, 11, {"..y.", ".yyy"}, SitePalette);  // a little gold
+  }
+}
+
+void paintMine(Canvas& c, Rng& rng) { paintMineOf(c, rng, false); }
+void paintIronMine(Canvas& c, Rng& rng) { paintMineOf(c, rng, true); }
+
+void paintWell(Canvas& c, Rng& rng) {
+  paintGrass(c, rng);
+  stamp(c, 0, 0,
+        {"................", "....rrrrrrrr....", "...rrrrrrrrrr...", "..rrrrrrrrrrrr..",
+         "....w......w....", "....w..ww..w....", "....w..ww..w....", "...SSSSSSSSSS...",
+         "..SsssssssssSS..", "..SskkkkkkkkSS..", "..SssssssssssS..", "..SSSSSSSSSSSS..",
+         "..dddddddddddd..", "................", "................", "................"},
+        SitePalette);
+}
+
+constexpr PictureSpec Sites[] = {
+    {"bmp_land", "village_b.bmp", TileSide, TileSide, false, paintVillage},
+    {"bmp_land", "village_b_yellow.bmp", TileSide, TileSide, false, paintVillageYellow},
+    {"bmp_land", "village_b_blue.bmp", TileSide, TileSide, false, paintVillageBlue},
+    {"bmp_land", "village_b_green.bmp", TileSide, TileSide, false, paintVillageGreen},
+    {"bmp_land", "village_b_red.bmp", TileSide, TileSide, false, paintVillageRed},
+    {"bmp_land", "ruin_a.bmp", TileSide, TileSide, false, paintRuin},
+    {"bmp_land", "castle_a.bmp", TileSide, TileSide, false, paintCastle},
+    {"bmp_land", "grottus.bmp", TileSide, TileSide, false, paintGrotto},
+    {"bmp_land", "mine.bmp", TileSide, TileSide, false, paintMine},
+    {"bmp_land", "iron_mine.bmp", TileSide, TileSide, false, paintIronMine},
+    {"bmp_land", "well.bmp", TileSide, TileSide, false, paintWell},
+};
+
+}  // namespace
+
+std::span<const PictureSpec> landSitePictures() { return Sites; }
+
+}  // namespace gloam::makeart

@@ -1,0 +1,61 @@
+// makeart: writes the game's whole art catalogue and the sample overworld map into a data folder,
+// and on request the preview pictures (contact sheet, mock screens) a person judges the art by.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "makeart/art_output.hpp"
+#include "makeart/png_writer.hpp"
+#include "makeart/previews.hpp"
+
+namespace {
+
+constexpr const char* Usage =
+    "usage: makeart <outdir> [--contact-sheet FILE.png] [--dungeon-mock FILE.png] [--overworld-mock FILE.png]\n";
+
+struct Options {
+  std::string outDir, contactSheet, dungeonMock, overworldMock;
+};
+
+bool parse(int argc, char** argv, Options& o) {
+  for (int i = 1; i < argc; ++i) {
+    const bool hasValue = i + 1 < argc;
+    if (std::strcmp(argv[i], "--contact-sheet") == 0 && hasValue) o.contactSheet = argv[++i];
+    else if (std::strcmp(argv[i], "--dungeon-mock") == 0 && hasValue) o.dungeonMock = argv[++i];
+    else if (std::strcmp(argv[i], "--overworld-mock") == 0 && hasValue) o.overworldMock = argv[++i];
+    else if (argv[i][0] != '-' && o.outDir.empty()) o.outDir = argv[i];
+    else return false;
+  }
+  return !o.outDir.empty();
+}
+
+bool writePreview(const std::string& path, const gloam::makeart::Canvas& canvas) {
+  if (path.empty() || gloam::makeart::writePng(path, canvas)) return true;
+  std::fprintf(stderr, "makeart: cannot write %s\n", path.c_str());
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace gloam::makeart;
+  Options options;
+  if (!parse(argc, argv, options)) {
+    std::fputs(Usage, stderr);
+    return 2;
+  }
+  bool ok = true;
+  if (!options.contactSheet.empty()) ok &= writePreview(options.contactSheet, renderContactSheet());
+  if (!options.dungeonMock.empty()) ok &= writePreview(options.dungeonMock, renderDungeonMock());
+  if (!options.overworldMock.empty()) ok &= writePreview(options.overworldMock, renderOverworldMock(makeOverworldMap()));
+  const ArtOutcome art = writeCatalogueArt(options.outDir);
+  if (!art.problem.empty()) {
+    std::fprintf(stderr, "makeart: %s\n", art.problem.c_str());
+    ok = false;
+  }
+  if (!writeSampleOverworld(options.outDir)) {
+    std::fprintf(stderr, "makeart: cannot write the overworld map\n");
+    ok = false;
+  }
+  return ok ? 0 : 1;
+}
