@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "makeart/dungeon_ground.hpp"
+#include "makeart/cube_textures.hpp"
 #include "makeart/palette.hpp"
 #include "makeart/picture_spec.hpp"
 
@@ -63,11 +63,15 @@ void paintBricks(Canvas& c, Rng& rng, const BrickStyle& s) {
   }
 }
 
-void brickOld2(Canvas& c, Rng& rng) {
+}  // namespace
+
+void paintDungeonBricks(Canvas& c, Rng& rng) {
   paintBricks(c, rng, {16, 8, {118, 106, 94}, {38, 34, 32}, 0.18, {38, 34, 32}});
   for (int y = 0; y < c.height; ++y)  // grime gathers toward the floor
     for (int x = 0; x < c.width; ++x) c.set(x, y, visible(shade(c.at(x, y), 1.05 - 0.25 * y / c.height)));
 }
+
+namespace {
 
 void brickOld3(Canvas& c, Rng& rng) { paintBricks(c, rng, {21, 11, {110, 112, 104}, {40, 44, 38}, 0.15, {70, 110, 50}}); }
 void castleWall(Canvas& c, Rng& rng) { paintBricks(c, rng, {32, 16, {160, 156, 146}, {70, 68, 66}, 0.1, {70, 68, 66}}); }
@@ -113,7 +117,7 @@ void caveRock(Canvas& c, Rng& rng) {
 
 constexpr PictureSpec Textures[] = {
     {"bmp_cube", "structure_castle.bmp", TextureSide, TextureSide, false, castleWall},
-    {"bmp_cube", "brickold2.bmp", TextureSide, TextureSide, false, brickOld2},
+    {"bmp_cube", "brickold2.bmp", TextureSide, TextureSide, false, paintDungeonBricks},
     {"bmp_cube", "grass3.bmp", TextureSide, TextureSide, false, grass},
     {"bmp_cube", "dirt1.bmp", TextureSide, TextureSide, false, dirt},
     {"bmp_cube", "brickold3.bmp", TextureSide, TextureSide, false, brickOld3},

@@ -1,5 +1,7 @@
 // Weapon pictures, all lying on the same diagonal (grip at the bottom left, point at the top right)
 // so that an inventory of them lines up. Improved ("ameliorated") weapons carry a blue glow.
+#include <cmath>
+
 #include "makeart/palette.hpp"
 #include "makeart/picture_spec.hpp"
 #include "makeart/unit_bodies.hpp"
@@ -72,12 +74,28 @@ void polearm(Canvas& c, Colour head, bool axeHead) {
   finishFigure(c);
 }
 
-void axe(Canvas& c, int handle, bool doubleHead, Colour head, Colour trim) {
+// Fills the pixels around (cx, cy) whose coordinates along the haft (s, toward the head) and across
+// it (t, positive to the upper left) satisfy `inside`; `edge` picks the brighter cutting edge.
+template <typename Inside, typename Edge>
+void head(Canvas& c, double cx, double cy, Colour metal, Inside inside, Edge edge) {
+  constexpr double R = 0.70710678;
+  for (int y = 0; y < c.height; ++y)
+    for (int x = 0; x < c.width; ++x) {
+      const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
+      const double s = (dx - dy) * R, t = (-dx - dy) * R;
+      if (inside(s, t)) c.set(x, y, edge(s, t) ? SteelBright : metal);
+    }
+}
+
+void axe(Canvas& c, int handle, bool doubleHead, Colour metal, Colour trim) {
   diagonal(c, 2, 13, handle, Wood);
-  const int hx = 2 + handle - 3, hy = 13 - handle + 3;  // where the head sits on the haft
-  stamp(c, hx - 1, hy - 4, {"..##.", ".###.", "####.", ".##.."}, {{'#', head}});
-  if (doubleHead) stamp(c, hx + 1, hy - 2, {".##..", ".###.", ".####", "..##."}, {{'#', head}});
-  c.set(hx, hy - 3, trim);
+  const double cx = 2 + handle - 2.5, cy = 13 - handle + 2.5;
+  const auto blade = [doubleHead](double s, double t) {
+    const double a = doubleHead ? std::abs(t) : t;
+    return a > 0.5 && a < 4.6 && std::abs(s) < 1.0 + 0.45 * a;
+  };
+  head(c, cx, cy, metal, blade, [doubleHead](double, double t) { return (doubleHead ? std::abs(t) : t) > 3.6; });
+  c.set(static_cast<int>(cx), static_cast<int>(cy), trim);
   finishFigure(c);
 }
 
@@ -98,33 +116,14 @@ void stick(Canvas& c, int length, Colour wood, Colour tip, double tipRadius) {
   finishFigure(c);
 }
 
-#define SWORD(name, ...) \
-  void name(Canvas& c, Rng&) { sword(c, __VA_ARGS__); }
-SWORD(knife, {4, 1, Steel, false, false}, 1, 2)
-SWORD(dagger, {6, 1, Steel, false, false}, 1, 2)
-SWORD(shortSword, {7, 2, Steel, false, false})
-SWORD(gauche, {6, 1, SteelBright, false, false}, 3, 2)
-SWORD(longSword, {9, 2, Steel, false, false})
-SWORD(bastardSword, {10, 2, Steel, false, false}, 2, 4)
-SWORD(kopesh, {8, 2, {200, 170, 100}, true, false})
-SWORD(bladeSword, {9, 3, Steel, false, false})
-SWORD(bladeImproved, {9, 3, SteelBright, false, true})
-SWORD(behead, {9, 3, SteelDark, false, false}, 1, 4)
-SWORD(broadSword, {9, 3, SteelBright, false, false}, 3, 3)
-SWORD(horner, {8, 2, {180, 170, 150}, true, false}, 2, 3)
-SWORD(saber, {9, 1, SteelBright, true, false})
-SWORD(saberImproved, {9, 1, SteelBright, true, true})
-SWORD(whaleBlade, {10, 3, Bone, true, false})
-SWORD(whaleBladeImproved, {10, 3, Bone, true, true})
-SWORD(twoHanded, {10, 2, Steel, false, false}, 2, 4)
-#undef SWORD
 
 void twoBladedSword(Canvas& c, Rng&) { twoBladed(c, false); }
 void twoBladedImproved(Canvas& c, Rng&) { twoBladed(c, true); }
 void glaive(Canvas& c, Rng&) { polearm(c, SteelBright, false); }
 void maul(Canvas& c, Rng&) {
-  diagonal(c, 2, 13, 9, Wood);
-  stamp(c, 8, 1, {"..###", ".####", "#####", "####.", "###.."}, {{'#', SteelDark}});
+  diagonal(c, 2, 13, 10, Wood);
+  head(c, 10.5, 5.5, SteelDark, [](double s, double t) { return std::abs(s) < 1.8 && std::abs(t) < 3.6; },
+       [](double s, double) { return s > 1.0; });
   finishFigure(c);
 }
 void morningstar(Canvas& c, Rng&) { blunt(c, 9, 2, SteelDark, true); }
@@ -141,24 +140,41 @@ void ironOrderedBattleAxe(Canvas& c, Rng&) { axe(c, 11, true, SteelDark, GoldBri
 void ironRubiousBattleAxe(Canvas& c, Rng&) { axe(c, 11, true, SteelDark, {230, 30, 50}); }
 
 constexpr PictureSpec Weapons[] = {
-    {"bmp_item", "item_knife.bmp", TileSide, TileSide, true, knife},
-    {"bmp_item", "item_dagger.bmp", TileSide, TileSide, true, dagger},
-    {"bmp_item", "item_short_sword.bmp", TileSide, TileSide, true, shortSword},
-    {"bmp_item", "item_gauche.bmp", TileSide, TileSide, true, gauche},
-    {"bmp_item", "item_long_sword.bmp", TileSide, TileSide, true, longSword},
-    {"bmp_item", "item_bastard_sword.bmp", TileSide, TileSide, true, bastardSword},
-    {"bmp_item", "item_kopesh.bmp", TileSide, TileSide, true, kopesh},
-    {"bmp_item", "item_blade.bmp", TileSide, TileSide, true, bladeSword},
-    {"bmp_item", "item_blade_ameliorated.bmp", TileSide, TileSide, true, bladeImproved},
-    {"bmp_item", "item_behead.bmp", TileSide, TileSide, true, behead},
-    {"bmp_item", "item_broad_sword.bmp", TileSide, TileSide, true, broadSword},
-    {"bmp_item", "item_horner.bmp", TileSide, TileSide, true, horner},
+    {"bmp_item", "item_knife.bmp", TileSide, TileSide, true,
+     [](Canvas& c, Rng&) { sword(c, {4, 1, Steel, false, false}, 1, 2); }},
+    {"bmp_item", "item_dagger.bmp", TileSide, TileSide, true,
+     [](Canvas& c, Rng&) { sword(c, {6, 1, Steel, false, false}, 1, 2); }},
+    {"bmp_item", "item_short_sword.bmp", TileSide, TileSide, true,
+     [](Canvas& c, Rng&) { sword(c, {7, 2, Steel, false, false}); }},
+    {"bmp_item", "item_gauche.bmp", TileSide, TileSide, true,
+     [](Canvas& c, Rng&) { sword(c, {6, 1, SteelBright, false, false}, 3, 2); }},
+    {"bmp_item", "item_long_sword.bmp", TileSide, TileSide, true,
+     [](Canvas& c, Rng&) { sword(c, {9, 2, Steel, false, false}); }},
+    {"bmp_item", "item_bastard_sword.bmp", TileSide, TileSide, true,
+     [](Canvas& c, Rng&) { sword(c, {10, 2, Steel, false, false}, 2, 4); }},
+    {"bmp_item", "item_kopesh.bmp", TileSide, TileSide, true,
+     [](Canvas& c, Rng&) { sword(c, {8, 2, {200, 170, 100}, true, false}); }},
+    {"bmp_item", "item_blade.bmp", TileSide, TileSide, true,
+     [](Canvas& c, Rng&) { sword(c, {9, 3, Steel, false, false}); }},
+    {"bmp_item", "item_blade_ameliorated.bmp", TileSide, TileSide, true,
+     [](Canvas& c, Rng&) { sword(c, {9, 3, SteelBright, false, true}); }},
+    {"bmp_item", "item_behead.bmp", TileSide, TileSide, true,
+     [](Canvas& c, Rng&) { sword(c, {9, 3, SteelDark, false, false}, 1, 4); }},
+    {"bmp_item", "item_broad_sword.bmp", TileSide, TileSide, true,
+     [](Canvas& c, Rng&) { sword(c, {9, 3, SteelBright, false, false}, 3, 3); }},
+    {"bmp_item", "item_horner.bmp", TileSide, TileSide, true,
+     [](Canvas& c, Rng&) { sword(c, {8, 2, {180, 170, 150}, true, false}, 2, 3); }},
     {"bmp_item", "item_glaive.bmp", TileSide, TileSide, true, glaive},
-    {"bmp_item", "item_saber.bmp", TileSide, TileSide, true, saber},
-    {"bmp_item", "item_saber_ameliorated.bmp", TileSide, TileSide, true, saberImproved},
-    {"bmp_item", "item_whale_blade.bmp", TileSide, TileSide, true, whaleBlade},
-    {"bmp_item", "item_whale_blade_ameliorated.bmp", TileSide, TileSide, true, whaleBladeImproved},
-    {"bmp_item", "item_two_handed_sword.bmp", TileSide, TileSide, true, twoHanded},
+    {"bmp_item", "item_saber.bmp", TileSide, TileSide, true,
+     [](Canvas& c, Rng&) { sword(c, {9, 1, SteelBright, true, false}); }},
+    {"bmp_item", "item_saber_ameliorated.bmp", TileSide, TileSide, true,
+     [](Canvas& c, Rng&) { sword(c, {9, 1, SteelBright, true, true}); }},
+    {"bmp_item", "item_whale_blade.bmp", TileSide, TileSide, true,
+     [](Canvas& c, Rng&) { sword(c, {10, 3, Bone, true, false}); }},
+    {"bmp_item", "item_whale_blade_ameliorated.bmp", TileSide, TileSide, true,
+     [](Canvas& c, Rng&) { sword(c, {10, 3, Bone, true, true}); }},
+    {"bmp_item", "item_two_handed_sword.bmp", TileSide, TileSide, true,
+     [](Canvas& c, Rng&) { sword(c, {10, 2, Steel, false, false}, 2, 4); }},
     {"bmp_item", "item_two_bladed_sword.bmp", TileSide, TileSide, true, twoBladedSword},
     {"bmp_item", "item_two_bladed_sword_ameliorated.bmp", TileSide, TileSide, true, twoBladedImproved},
     {"bmp_item", "item_maul.bmp", TileSide, TileSide, true, maul},

@@ -13,22 +13,31 @@ constexpr Colour Plaster{226, 214, 184};
 constexpr Colour PlasterShade{176, 162, 134};
 constexpr Colour Doorway{60, 40, 28};
 
-// A cottage seen from the front-above: roof on top, wall with a door below.
+// A cottage seen from the front-above: a big roof (the village's colour) over a wall with a door,
+// edged in dark so it stands off the grass.
 void house(Canvas& c, int x, int y, int w, Colour roof) {
-  for (int row = 0; row < 3; ++row) line(c, x + 2 - row, y + row, x + w - 3 + row, y + row, roof);
-  line(c, x + 2, y, x + w - 3, y, shade(roof, 1.3));
-  line(c, x, y + 2, x + w - 1, y + 2, shade(roof, 0.7));
-  fillRect(c, x, y + 3, w, 3, Plaster);
-  line(c, x + w - 1, y + 3, x + w - 1, y + 5, PlasterShade);
-  fillRect(c, x + w / 2 - 1, y + 4, 1, 2, Doorway);
-  line(c, x, y + 6, x + w - 1, y + 6, Outline);
+  for (int row = 0; row < 4; ++row) {
+    line(c, x + 2 - row, y + row, x + w - 3 + row, y + row, row == 0 ? shade(roof, 1.25) : roof);
+    c.set(x + 1 - row, y + row, Outline);
+    c.set(x + w - 2 + row, y + row, Outline);
+  }
+  line(c, x + 2, y - 1, x + w - 3, y - 1, Outline);
+  line(c, x - 1, y + 4, x + w, y + 4, shade(roof, 0.6));  // the eaves' shadow
+  fillRect(c, x, y + 5, w, 3, Plaster);
+  line(c, x + w - 1, y + 5, x + w - 1, y + 7, PlasterShade);
+  fillRect(c, x + w / 2 - 1, y + 6, 2, 2, Doorway);
+  c.set(x + 1, y + 6, {90, 130, 190});  // window
+  line(c, x - 1, y + 8, x + w, y + 8, Outline);
+  line(c, x - 1, y + 5, x - 1, y + 7, Outline);
+  line(c, x + w, y + 5, x + w, y + 7, Outline);
 }
 
 void paintVillageOf(Canvas& c, Rng& rng, Colour roof) {
   paintGrass(c, rng);
-  house(c, 1, 1, 7, roof);
-  house(c, 8, 3, 7, shade(roof, 0.9));
-  house(c, 4, 9, 7, shade(roof, 1.05));
+  line(c, 0, 12, 15, 12, {150, 120, 80});  // the village street
+  house(c, 2, 1, 6, roof);
+  house(c, 9, 3, 6, shade(roof, 0.9));
+  house(c, 4, 7, 7, shade(roof, 1.1));
 }
 
 void paintVillage(Canvas& c, Rng& rng) { paintVillageOf(c, rng, {150, 96, 52}); }

@@ -160,13 +160,13 @@ void paintMountainHigh(Canvas& c, Rng& rng) {
 // the player's path, so everything outside the worn patch is black.
 void paintRoad(Canvas& c, Rng& rng) {
   fillRect(c, 0, 0, c.width, c.height, {0, 0, 0});
-  const Colour dirt{176, 144, 96};
+  const Colour dirt{158, 126, 84};
   for (int y = 0; y < c.height; ++y)
     for (int x = 0; x < c.width; ++x) {
       const int cx = std::abs(2 * x - 15), cy = std::abs(2 * y - 15);
       if (cx + cy <= 22) c.set(x, y, shade(dirt, 0.94 + rng.below(13) / 100.0));  // octagon touching each edge
     }
-  const Palette prints = {{'#', {92, 62, 36}}};
+  const Palette prints = {{'#', {72, 46, 26}}};
   stamp(c, 4, 3, {".##", "###", "###", ".#.", "", ".##", ".##"}, prints);
   stamp(c, 9, 6, {".##", "###", "###", ".#.", "", ".##", ".##"}, prints);
 }

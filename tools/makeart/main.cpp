@@ -11,10 +11,10 @@
 namespace {
 
 constexpr const char* Usage =
-    "usage: makeart <outdir> [--contact-sheet FILE.png] [--dungeon-mock FILE.png] [--overworld-mock FILE.png]\n";
+    "usage: makeart <outdir> [--contact-sheet FILE.png] [--dungeon-mock FILE.png] [--overworld-mock FILE.png] [--overworld-view FILE.png]\n";
 
 struct Options {
-  std::string outDir, contactSheet, dungeonMock, overworldMock;
+  std::string outDir, contactSheet, dungeonMock, overworldMock, overworldView;
 };
 
 bool parse(int argc, char** argv, Options& o) {
@@ -23,6 +23,7 @@ bool parse(int argc, char** argv, Options& o) {
     if (std::strcmp(argv[i], "--contact-sheet") == 0 && hasValue) o.contactSheet = argv[++i];
     else if (std::strcmp(argv[i], "--dungeon-mock") == 0 && hasValue) o.dungeonMock = argv[++i];
     else if (std::strcmp(argv[i], "--overworld-mock") == 0 && hasValue) o.overworldMock = argv[++i];
+    else if (std::strcmp(argv[i], "--overworld-view") == 0 && hasValue) o.overworldView = argv[++i];
     else if (argv[i][0] != '-' && o.outDir.empty()) o.outDir = argv[i];
     else return false;
   }
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
   if (!options.contactSheet.empty()) ok &= writePreview(options.contactSheet, renderContactSheet());
   if (!options.dungeonMock.empty()) ok &= writePreview(options.dungeonMock, renderDungeonMock());
   if (!options.overworldMock.empty()) ok &= writePreview(options.overworldMock, renderOverworldMock(makeOverworldMap()));
+  if (!options.overworldView.empty()) ok &= writePreview(options.overworldView, renderOverworldView(makeOverworldMap()));
   const ArtOutcome art = writeCatalogueArt(options.outDir);
   if (!art.problem.empty()) {
     std::fprintf(stderr, "makeart: %s\n", art.problem.c_str());

@@ -1,5 +1,6 @@
 // Mock top-down screens built from the painted tiles, to judge how the art reads at its real size:
 // a dungeon corner with the mage, a few monsters and a walked path, and the whole sample overworld.
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -131,6 +132,22 @@ Canvas renderOverworldMock(const OverworldCells& cells) {
         }
     }
   return mock;
+}
+
+Canvas renderOverworldView(const OverworldCells& cells) {
+  int sx = 0, sy = 0;  // the first village's surroundings, clamped to the map
+  for (int i = 0; i < LevelSize; ++i)
+    if (cells[static_cast<std::size_t>(i)] == cell::VillageB) {
+      sx = std::clamp(i % GridSide - MockColumns / 2, 0, GridSide - MockColumns);
+      sy = std::clamp(i / GridSide - MockRows / 2, 0, GridSide - MockRows);
+      break;
+    }
+  Canvas view(MockColumns * TileSize, MockRows * TileSize, {});
+  for (int j = 0; j < MockRows; ++j)
+    for (int i = 0; i < MockColumns; ++i)
+      if (const PictureSpec* spec = findPictureForCode(cells[static_cast<std::size_t>((sy + j) * GridSide + sx + i)]))
+        pasteOpaque(view, paintPicture(*spec), i * TileSize, (MockRows - 1 - j) * TileSize);  // row 0 at the bottom
+  return view;
 }
 
 }  // namespace gloam::makeart

@@ -99,7 +99,8 @@ double roadCost(cell::Code c) {
 }
 
 // Cheapest 4-connected route from `from` to `to`; empty when there is none.
-std::vector<std::size_t> route(const OverworldCells& cells, const Site& from, const Site& to) {
+std::vector<std::size_t> route(const OverworldCells& cells, const std::vector<double>& roughness, const Site& from,
+                               const Site& to) {
   std::vector<double> dist(LevelSize, std::numeric_limits<double>::infinity());
   std::vector<std::size_t> prev(LevelSize, LevelSize);
   using Node = std::pair<double, std::size_t>;
@@ -117,7 +118,7 @@ std::vector<std::size_t> route(const OverworldCells& cells, const Site& from, co
       const int nx = x + dx, ny = y + dy;
       if (nx < 0 || ny < 0 || nx >= GridSide || ny >= GridSide) continue;
       const std::size_t next = index(nx, ny);
-      const double step = next == goal ? 1 : roadCost(cells[next]);
+      const double step = next == goal ? 1 : roadCost(cells[next]) + roughness[next];
       if (d + step < dist[next]) {
         dist[next] = d + step;
         prev[next] = at;
@@ -131,12 +132,15 @@ std::vector<std::size_t> route(const OverworldCells& cells, const Site& from, co
   return path;
 }
 
-void layRoad(OverworldCells& cells, const Site& from, const Site& to) {
-  for (std::size_t at : route(cells, from, to)) cells[at] = cell::LandRoad;
+void layRoad(OverworldCells& cells, const std::vector<double>& roughness, const Site& from, const Site& to) {
+  for (std::size_t at : route(cells, roughness, from, to)) cells[at] = cell::LandRoad;
 }
 
 // Joins the road sites as a minimum spanning tree over straight-line distance (Prim's order).
-void joinWithRoads(OverworldCells& cells, const std::vector<Site>& sites) {
+// A little random roughness per cell makes the roads wander instead of running in straight lines.
+void joinWithRoads(OverworldCells& cells, const std::vector<Site>& sites, Rng& rng) {
+  std::vector<double> roughness(LevelSize);
+  for (double& r : roughness) r = rng.below(301) / 100.0;
   std::vector<Site> network;
   for (const Site& s : sites)
     if (s.onRoad) network.push_back(s);
@@ -153,7 +157,7 @@ void joinWithRoads(OverworldCells& cells, const std::vector<Site>& sites) {
           if (d < best) best = d, a = i, b = j;
         }
     joined[b] = true;
-    layRoad(cells, network[a], network[b]);
+    layRoad(cells, roughness, network[a], network[b]);
   }
 }
 
@@ -162,7 +166,7 @@ void joinWithRoads(OverworldCells& cells, const std::vector<Site>& sites) {
 void placeSitesAndRoads(OverworldCells& cells, Rng& rng) {
   std::vector<Site> sites;
   placeSites(cells, rng, sites);
-  joinWithRoads(cells, sites);
+  joinWithRoads(cells, sites, rng);
 }
 
 }  // namespace gloam::makeart

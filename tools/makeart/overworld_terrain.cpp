@@ -105,12 +105,16 @@ OverworldCells makeOverworldTerrain(Rng& rng) {
   const FractalField heightField(rng, {64, 32, 16, 8, 4});
   const FractalField moistureField(rng, {64, 32, 16, 8, 4});
   const FractalField kindField(rng, {64, 32, 16});
+  const FractalField warpX(rng, {32, 16, 8}), warpY(rng, {32, 16, 8});
   std::vector<double> height(LevelSize), moisture(LevelSize), kind(LevelSize);
   for (int y = 0; y < GridSide; ++y)
     for (int x = 0; x < GridSide; ++x) {
       const auto i = static_cast<std::size_t>(y * GridSide + x);
-      height[i] = heightField.at(x, y) - 0.35 * rimFalloff(x, y);
-      moisture[i] = moistureField.at(x, y);
+      // Sampling through a warped grid bends the lattice's straight contours into ragged coasts.
+      const int wx = std::clamp(x + static_cast<int>((warpX.at(x, y) - 0.5) * 40), 0, GridSide - 1);
+      const int wy = std::clamp(y + static_cast<int>((warpY.at(x, y) - 0.5) * 40), 0, GridSide - 1);
+      height[i] = heightField.at(wx, wy) - 0.35 * rimFalloff(x, y);
+      moisture[i] = moistureField.at(wx, wy);
       kind[i] = kindField.at(x, y);
     }
   const Thresholds t = thresholdsFor(height, moisture);

@@ -15,4 +15,7 @@ Canvas renderDungeonMock();
 // The whole overworld at 4 pixels per cell (1024 x 1024), row 0 at the bottom as the game shows it.
 Canvas renderOverworldMock(const OverworldCells& cells);
 
+// 40 x 30 tiles of the overworld around its first village, at 1x (640 x 480).
+Canvas renderOverworldView(const OverworldCells& cells);
+
 }  // namespace gloam::makeart

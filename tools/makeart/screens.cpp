@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "makeart/block_font.hpp"
+#include "makeart/cube_textures.hpp"
 #include "makeart/dungeon_ground.hpp"
 #include "makeart/palette.hpp"
 #include "makeart/picture_spec.hpp"
@@ -13,10 +14,11 @@ namespace {
 using namespace colours;
 
 void gate(Canvas& c, Rng& rng) {
-  Canvas wall(c.width, 160, {});
-  paintWall(wall, rng);
-  for (int y = 0; y < wall.height; ++y)
-    for (int x = 0; x < wall.width; ++x) c.set(x, c.height - wall.height + y, wall.at(x % 16 + 0, y % 16 + 0));
+  Canvas bricks(TextureSide, TextureSide, {});
+  paintDungeonBricks(bricks, rng);
+  const int wallTop = c.height - 160;
+  for (int y = wallTop; y < c.height; ++y)
+    for (int x = 0; x < c.width; ++x) c.set(x, y, bricks.at(x % TextureSide, (y - wallTop) % TextureSide));
   // The arch: a dark opening with steps going down into it.
   ellipse(c, 160, 150, 50, 40, {14, 12, 14});
   fillRect(c, 110, 150, 100, c.height - 150, {14, 12, 14});

@@ -1,5 +1,6 @@
 // The four elementals (fire, water, earth, air) in three strengths each. They are drawn from
 // shapes rather than templates, so one painter per element serves all three sizes.
+#include <algorithm>
 #include <cmath>
 
 #include "makeart/palette.hpp"
@@ -50,13 +51,20 @@ void paintWater(Canvas& c, double size) {
 }
 
 void paintEarth(Canvas& c, double size) {
-  const Colour rock{130, 104, 76}, lit{170, 142, 106}, dark{90, 70, 52};
-  disc(c, 8, 15 - 4 * size, 4.5 * size, rock);                    // body
-  disc(c, 8, 15 - 9.5 * size, 2.8 * size, rock);                  // head
-  disc(c, 8 - 5 * size, 15 - 5 * size, 2.0 * size, dark);          // fists
-  disc(c, 8 + 5 * size, 15 - 5 * size, 2.0 * size, dark);
-  disc(c, 7 - size, 15 - 5.5 * size, 1.6 * size, lit);
-  eyes(c, size * 1.3, {255, 160, 40});
+  const Colour rock{140, 124, 104}, lit{186, 170, 146}, dark{92, 80, 68};
+  const auto block = [&](double x, double y, double w, double h, Colour col) {
+    fillRect(c, static_cast<int>(8 + x * size), static_cast<int>(15 - y * size), std::max(1, static_cast<int>(w * size)),
+             std::max(1, static_cast<int>(h * size)), col);
+  };
+  block(-3, 6, 6, 5, rock);     // chest of boulders
+  block(-2, 10, 4, 4, rock);    // head
+  block(-6, 7, 3, 5, dark);     // arms
+  block(3, 7, 3, 5, dark);
+  block(-3, 1, 2, 1, dark);     // legs
+  block(1, 1, 2, 1, dark);
+  block(-3, 6, 6, 1, lit);
+  block(-2, 10, 4, 1, lit);
+  eyes(c, size * 1.15, {255, 170, 40});
   finishFigure(c);
 }
 
