@@ -3,9 +3,12 @@
 // hashes that pin the generated levels for two seeds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "core/rng.hpp"
 #include "world/cell_codes.hpp"
@@ -18,16 +21,26 @@ namespace {
 constexpr int First = StartupFirstLevel;
 constexpr int Last = StartupFirstLevel + StartupLevelCount - 1;
 
+// What the tests keep of one generation: the grid, and the used part of the room tables (the full
+// tables are released at once, so that several seeds can stay cached side by side).
 struct GeneratedWorld {
   DungeonGrid grid = testing::freshGrid();
-  GeneratorTables tables = testing::freshTables();
+  std::vector<RoomRecord> rooms;
+  std::array<std::uint32_t, LevelRunEntries> levelFirstRoom{};
+  std::array<std::uint32_t, LevelRunEntries> levelEndRoom{};
+  int roomCount = 0;
 };
 
 std::unique_ptr<GeneratedWorld> generate(std::uint32_t seed) {
   auto world = std::make_unique<GeneratedWorld>();
+  GeneratorTables tables = testing::freshTables();
   Rng rng;
   rng.seed(seed);
-  generateStartupDungeon(world->grid, world->tables, rng);
+  generateStartupDungeon(world->grid, tables, rng);
+  world->roomCount = tables.roomCount;
+  world->rooms.assign(tables.roomTable.get(), tables.roomTable.get() + tables.roomCount);
+  std::copy_n(tables.levelFirstRoom.get(), LevelRunEntries, world->levelFirstRoom.begin());
+  std::copy_n(tables.levelEndRoom.get(), LevelRunEntries, world->levelEndRoom.begin());
   return world;
 }
 
@@ -49,13 +62,12 @@ std::uint64_t levelsHash(const DungeonGrid& grid) {
   return hash;
 }
 
-int roomsOn(const GeneratorTables& t, int z) { return static_cast<int>(t.levelEndRoom[z] - t.levelFirstRoom[z]); }
+int roomsOn(const GeneratedWorld& w, int z) { return static_cast<int>(w.levelEndRoom[z] - w.levelFirstRoom[z]); }
 
 class StartupDungeonTest : public ::testing::TestWithParam<std::uint32_t> {
  protected:
   const GeneratedWorld& world = worldFor(GetParam());
   const DungeonGrid& grid = world.grid;
-  const GeneratorTables& tables = world.tables;
 };
 
 TEST_P(StartupDungeonTest, SameSeedGivesTheSameBytesAndAnotherSeedDoesNot) {
@@ -63,22 +75,22 @@ TEST_P(StartupDungeonTest, SameSeedGivesTheSameBytesAndAnotherSeedDoesNot) {
   for (int z = 0; z < LevelCount; ++z) {
     ASSERT_EQ(std::memcmp(again->grid.level(z), grid.level(z), LevelSize), 0) << "level " << z;
   }
-  EXPECT_NE(levelsHash(worldFor(GetParam() + 1).grid), levelsHash(grid));
+  EXPECT_NE(levelsHash(generate(GetParam() + 1)->grid), levelsHash(grid));
 }
 
 TEST_P(StartupDungeonTest, RoomRunsAreContiguousAndStartWithTheCentreRoom) {
-  const RoomRecord& first = tables.roomTable[0];
+  const RoomRecord& first = world.rooms[0];
   EXPECT_EQ(first.x, 126);
   EXPECT_EQ(first.y, 126);
   EXPECT_EQ(first.templateIndex, FirstRoomTemplate);
   std::uint32_t expectedStart = 0;
   for (int z = First; z <= Last; ++z) {
     SCOPED_TRACE(z);
-    ASSERT_EQ(tables.levelFirstRoom[z], expectedStart);
-    EXPECT_GT(roomsOn(tables, z), 100);
-    EXPECT_LE(roomsOn(tables, z), StartupRoomsPerLevel + 1);
-    for (std::uint32_t i = tables.levelFirstRoom[z]; i < tables.levelEndRoom[z]; ++i) {
-      const RoomRecord& r = tables.roomTable[i];
+    ASSERT_EQ(world.levelFirstRoom[z], expectedStart);
+    EXPECT_GT(roomsOn(world, z), 100);
+    EXPECT_LE(roomsOn(world, z), StartupRoomsPerLevel + 1);
+    for (std::uint32_t i = world.levelFirstRoom[z]; i < world.levelEndRoom[z]; ++i) {
+      const RoomRecord& r = world.rooms[i];
       ASSERT_EQ(r.index, i);
       ASSERT_EQ(r.level, z);
       ASSERT_LT(r.templateIndex, i == expectedStart && z > First ? FirstRoomTemplateChoices : RoomTemplateChoices);
@@ -88,9 +100,9 @@ TEST_P(StartupDungeonTest, RoomRunsAreContiguousAndStartWithTheCentreRoom) {
       ASSERT_LE(r.x + r.width, 255);
       ASSERT_LE(r.y + r.height, 255);
     }
-    expectedStart = tables.levelEndRoom[z];
+    expectedStart = world.levelEndRoom[z];
   }
-  EXPECT_EQ(tables.roomCount, static_cast<int>(expectedStart));
+  EXPECT_EQ(world.roomCount, static_cast<int>(expectedStart));
 }
 
 TEST_P(StartupDungeonTest, OnlyTheGeneratedLevelsChangeAndOpenCellsKeepOffTheAreaEdge) {
@@ -132,7 +144,7 @@ TEST_P(StartupDungeonTest, ItemCountsFollowTheRoomCounts) {
   const auto expected = [](int rooms, int perItem) { return rooms / perItem > 0 ? rooms / perItem + 1 : 0; };
   for (int z = First; z <= Last; ++z) {
     SCOPED_TRACE(z);
-    const int n = roomsOn(tables, z);
+    const int n = roomsOn(world, z);
     EXPECT_EQ(testing::countOnLevel(grid, z, cell::Chest), expected(n, 25));
     EXPECT_EQ(testing::countOnLevel(grid, z, cell::Candelabrum), expected(n, 5));
     EXPECT_EQ(testing::countOnLevel(grid, z, cell::Scrolls), expected(n, 40));
