@@ -70,19 +70,6 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, ItemCountTest,
                                            ItemCounts{25, 2, 6, 0, 2, 0}, ItemCounts{40, 2, 9, 2, 2, 0},
                                            ItemCounts{60, 3, 13, 2, 3, 2}));
 
-TEST_F(DungeonFeaturesTest, ItemsGoOnlyOntoFloorCellsOfTheRooms) {
-  // A 10 x 10 room rectangle of Wall with a single Floor cell: every item wants that one cell.
-  for (int y = 10; y < 20; ++y)
-    for (int x = 10; x < 20; ++x) grid.setCell(x, y, Level, cell::Wall);
-  grid.setCell(15, 15, Level, cell::Floor);
-  floorRect(Level, 30, 30, 40, 40);  // floor outside every room stays untouched
-  addRooms(Level, 5, 10, 10, 10, 10);
-  placeDungeonFeatures(grid, tables, rng, Level, 1, StartupAreaSize);
-  EXPECT_EQ(grid.cellAt(15, 15, Level), cell::Candelabrum);
-  EXPECT_EQ(count(Level, cell::Candelabrum), 1);  // the second of its two ran out of tries
-  EXPECT_EQ(count(Level, cell::Floor), 121);
-}
-
 TEST_F(DungeonFeaturesTest, StairsJoinFloorCellsOfTwoLevelsAndMatchTheirTarget) {
   struct Case {
     int areaSize;

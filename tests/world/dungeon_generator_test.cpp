@@ -81,17 +81,6 @@ TEST_F(DungeonGeneratorTest, LevelWhoseAreaIsNotEmptyEndsTheRunAndSkipsAllFeatur
   EXPECT_EQ(count(34, cell::Floor), 1);
 }
 
-TEST_F(DungeonGeneratorTest, LevelsAfterTheFirstDrawTheirFirstRoomFromTemplates0To12) {
-  rng.seed(5);
-  generateDungeon(grid, tables, rng, 128, 128, 60, 12, 255, 3);
-  for (int z = 61; z < 72; ++z) {
-    const RoomRecord& first = tables.roomTable[tables.levelFirstRoom[z]];
-    EXPECT_LT(first.templateIndex, FirstRoomTemplateChoices);
-    EXPECT_EQ(first.x, 128 - first.width / 2);
-    EXPECT_EQ(first.y, 128 - first.height / 2);
-  }
-}
-
 // Open cells are everything a room or an entrance made: neither Wall nor Empty.
 std::vector<bool> openCells(const DungeonGrid& grid, int level) {
   std::vector<bool> open(LevelSize);
