@@ -11,6 +11,7 @@ namespace {
 
 constexpr int EntranceDoorDraw = 1;  // rnd(3) == 1 makes the entrance a Door
 constexpr int EntranceDraws = 3;
+constexpr int DirectionCount = 4;  // down, up, right, left in row and column terms
 
 struct Generation {
   DungeonGrid& grid;
@@ -48,8 +49,8 @@ bool inCandidateRange(int v) { return v >= CandidateMin && v <= CandidateMax; }
 // The entrance is the cell next to the candidate in the drawn direction; the new room's entry
 // cell lies one further.
 void entranceAndEntry(Cell candidate, int direction, Cell& entrance, Cell& entry) {
-  static constexpr int StepX[4] = {0, 0, 1, -1};
-  static constexpr int StepY[4] = {1, -1, 0, 0};
+  static constexpr int StepX[DirectionCount] = {0, 0, 1, -1};
+  static constexpr int StepY[DirectionCount] = {1, -1, 0, 0};
   entrance = {candidate.x + StepX[direction], candidate.y + StepY[direction]};
   entry = {candidate.x + 2 * StepX[direction], candidate.y + 2 * StepY[direction]};
 }
@@ -67,7 +68,7 @@ bool attemptRoom(Generation& g, Placement& out) {
   if (!inCandidateRange(cx) || !inCandidateRange(cy)) return false;
 
   Cell entrance{}, entry{};
-  entranceAndEntry({cx, cy}, g.rng.below(4), entrance, entry);
+  entranceAndEntry({cx, cy}, g.rng.below(DirectionCount), entrance, entry);
   if (g.grid.cellAt(cx, cy, g.level) != cell::Floor || g.grid.cellAt(entrance.x, entrance.y, g.level) != cell::Wall ||
       g.grid.cellAt(entry.x, entry.y, g.level) != cell::Wall) {
     return false;
