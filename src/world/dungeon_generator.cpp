@@ -11,7 +11,7 @@ namespace {
 
 constexpr int EntranceDoorDraw = 1;  // rnd(3) == 1 makes the entrance a Door
 constexpr int EntranceDraws = 3;
-constexpr int DirectionCount = 4;  // down, up, right, left in row and column terms
+constexpr int DirectionCount = 4;  // row + 1, row - 1, column + 1, column - 1
 
 struct Generation {
   DungeonGrid& grid;
