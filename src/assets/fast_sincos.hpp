@@ -1,5 +1,5 @@
-// A branch-free double sine and cosine for the trig table build, and the float rounding step that
-// falls back to the C library where the two could round differently.
+// A branch-free double sine and cosine for the trig table build, and the test that tells when its
+// result, rounded to float, could differ from the C library's.
 #pragma once
 #include <bit>
 #include <cmath>
@@ -45,20 +45,17 @@ inline void fastSinCos(double x, double& sine, double& cosine) {
   cosine = std::bit_cast<double>(((c & ~exchange) | (s & exchange)) ^ cosineSign);
 }
 
-// True when every double within 2^-40 (relative) of `value` rounds to the same float. The kernel
-// above and the C library are each far closer than that to the true result, so then both round
-// to the same float; otherwise the caller asks the C library itself.
+// True when `value` lies clearly away from a float rounding boundary: rounding a double to float
+// drops its 29 low mantissa bits, and the result can only depend on errors of a few units in the
+// last place when those bits sit within a few units of the halfway pattern 1 << 28. The margin
+// (2^13 units) is far wider than the error of the kernel above or of the C library, so a value that
+// passes rounds to the same float as the C library's result would. Integer-only, so it vectorises.
 inline bool roundsSafely(double value) {
-  const double margin = std::fabs(value) * 0x1p-40;
-  return static_cast<float>(value - margin) == static_cast<float>(value + margin);
-}
-
-inline float roundSineToFloat(double x, double approximation) {
-  return roundsSafely(approximation) ? static_cast<float>(approximation) : static_cast<float>(std::sin(x));
-}
-
-inline float roundCosineToFloat(double x, double approximation) {
-  return roundsSafely(approximation) ? static_cast<float>(approximation) : static_cast<float>(std::cos(x));
+  constexpr std::int32_t Halfway = 1 << 28;
+  constexpr std::int32_t Margin = 1 << 13;
+  const auto dropped = static_cast<std::int32_t>(std::bit_cast<std::uint64_t>(value) & 0x1FFFFFFFu);
+  const std::int32_t fromHalfway = dropped - Halfway;
+  return fromHalfway < -Margin || fromHalfway > Margin;
 }
 
 }  // namespace gloam::assets

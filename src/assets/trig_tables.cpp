@@ -4,6 +4,8 @@
 // for how the quicker kernel guarantees that.
 #include "assets/trig_tables.hpp"
 
+#include <cmath>
+
 #include "assets/fast_sincos.hpp"
 #include "core/constants.hpp"
 
@@ -16,19 +18,32 @@ namespace {
 constexpr int BlockSize = 800;
 static_assert(TrigTableSize % BlockSize == 0);
 
+double angleOf(int entry) {
+  // The counter is a float in the table's definition; every integer below 2^24 is exact in
+  // float, so converting the index directly gives the same angle.
+  return static_cast<double>(static_cast<float>(entry)) * DegreesToRadians / 1000.0;
+}
+
+// Three passes, the first two branch-free so that they vectorise: the kernel, the rounding to
+// float with a check for values too close to a rounding boundary, and the C library for those.
 void fillBlock(TrigTables& tables, int first) {
   double sine[BlockSize];
   double cosine[BlockSize];
+  for (int j = 0; j < BlockSize; ++j) fastSinCos(angleOf(first + j), sine[j], cosine[j]);
+
+  float* sineOut = tables.sine.get() + first;
+  float* cosineOut = tables.cosine.get() + first;
+  bool anyUncertain = false;
   for (int j = 0; j < BlockSize; ++j) {
-    // The counter is a float in the table's definition; every integer below 2^24 is exact in
-    // float, so converting the index directly gives the same angle.
-    const double a = static_cast<float>(first + j);
-    fastSinCos(a * DegreesToRadians / 1000.0, sine[j], cosine[j]);
+    sineOut[j] = static_cast<float>(sine[j]);
+    cosineOut[j] = static_cast<float>(cosine[j]);
+    anyUncertain |= !roundsSafely(sine[j]) | !roundsSafely(cosine[j]);
   }
+  if (!anyUncertain) return;  // the usual case: about one block in thirty has any
   for (int j = 0; j < BlockSize; ++j) {
-    const double x = static_cast<float>(first + j) * DegreesToRadians / 1000.0;
-    tables.sine[first + j] = roundSineToFloat(x, sine[j]);
-    tables.cosine[first + j] = roundCosineToFloat(x, cosine[j]);
+    if (roundsSafely(sine[j]) && roundsSafely(cosine[j])) continue;
+    sineOut[j] = static_cast<float>(std::sin(angleOf(first + j)));
+    cosineOut[j] = static_cast<float>(std::cos(angleOf(first + j)));
   }
 }
 
@@ -39,6 +54,11 @@ void buildTrigTables(TrigTables& tables) {
   tables.sine = std::make_unique_for_overwrite<float[]>(TrigTableSize);
   tables.cosine = std::make_unique_for_overwrite<float[]>(TrigTableSize);
   for (int first = 0; first < TrigTableSize; first += BlockSize) fillBlock(tables, first);
+}
+
+void releaseTrigTables(TrigTables& tables) {
+  tables.sine.reset();
+  tables.cosine.reset();
 }
 
 }  // namespace gloam::assets

@@ -12,7 +12,10 @@ struct TrigTables {
   bool built() const { return sine != nullptr && cosine != nullptr; }
 };
 
-// Builds both tables (allocating them).
+// Allocates and fills both tables; does nothing if either already exists.
 void buildTrigTables(TrigTables& tables);
+
+// Releases the SineTable, then the CosineTable; either may already be absent.
+void releaseTrigTables(TrigTables& tables);
 
 }  // namespace gloam::assets

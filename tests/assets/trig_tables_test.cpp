@@ -45,6 +45,19 @@ TEST_F(TrigTablesTest, SecondBuildKeepsTablesAndValues) {
   tables.sine[12345] = before;
 }
 
+TEST(TrigTablesRelease, EmptiesBothAndAllowsANewBuild) {
+  TrigTables tables;
+  releaseTrigTables(tables);  // nothing built yet
+  buildTrigTables(tables);
+  ASSERT_TRUE(tables.built());
+  releaseTrigTables(tables);
+  EXPECT_EQ(tables.sine, nullptr);
+  EXPECT_EQ(tables.cosine, nullptr);
+  buildTrigTables(tables);
+  ASSERT_TRUE(tables.built());
+  EXPECT_EQ(tables.sine[90000], 1.0f);
+}
+
 TEST_F(TrigTablesTest, EveryEntryMatchesThePlainLoopBitForBit) {
   std::vector<float> sine(TrigTableSize);
   std::vector<float> cosine(TrigTableSize);
