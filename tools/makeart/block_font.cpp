@@ -1,4 +1,5 @@
 // The glyph table of the block font: seven rows of five characters per glyph, '#' inked.
+// Only the glyphs the tool needs exist; an unknown character advances without ink.
 #include "makeart/block_font.hpp"
 
 #include <array>

@@ -1,4 +1,5 @@
 // The dungeon wall texture of the first-person view, shared with the intro screen's gate wall.
+// The other textures stay private to cube_textures.cpp.
 #pragma once
 #include "makeart/canvas.hpp"
 

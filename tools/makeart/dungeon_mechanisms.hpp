@@ -1,4 +1,5 @@
-// Painters of the dungeon's mechanisms (spike traps, gear, lever), listed with the furniture.
+// Painters of the dungeon's mechanisms (spike traps, gear, lever). They live apart from the
+// furniture painters but are listed in the furniture table.
 #pragma once
 #include "makeart/canvas.hpp"
 

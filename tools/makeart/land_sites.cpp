@@ -1,6 +1,7 @@
 // Overworld sites on grass: villages (their roofs give their colour), ruin, castle, grotto, mine,
 // iron mine and well. Sites are opaque tiles like the terrain around them.
 #include "makeart/land_terrain.hpp"
+#include "makeart/unit_bodies.hpp"
 #include "makeart/palette.hpp"
 #include "makeart/picture_spec.hpp"
 
@@ -51,44 +52,45 @@ const Palette SitePalette = {{'S', StoneLight}, {'s', Stone},      {'d', StoneDa
                              {'b', {110, 84, 60}}, {'B', {140, 110, 80}}, {'i', {180, 96, 60}},
                              {'I', {210, 130, 80}}, {'c', {90, 80, 70}}, {'y', Gold}};
 
-void paintRuin(Canvas& c, Rng& rng) {
+// A site drawn as a figure: outlined in dark on its own, then laid over the grass.
+void siteFigure(Canvas& c, Rng& rng, std::initializer_list<std::string_view> rows) {
   paintGrass(c, rng);
-  stamp(c, 0, 0,
-        {"................", "..S.........S...", "..SS....S...Ss..", "..Ss...SS...Ss..",
-         "..SsS..Ss..SSs..", "..SsSS.Ss.SsSs..", "..dddd.dd.dddd..", "................",
-         "..S..........S..", "..Ss....s.s..Ss.", "..Ss..s.......d.", "..dd..S..SS.....",
-         "...........sS...", "..s....SS..dd...", ".......dd.......", "................"},
-        SitePalette);
+  Canvas figure(c.width, c.height, KeyColour);
+  stamp(figure, 0, 0, rows, SitePalette);
+  finishFigure(figure);
+  overlayKeyed(c, figure, 0, 0);
+}
+
+void paintRuin(Canvas& c, Rng& rng) {
+  siteFigure(c, rng,
+             {"................", "..S.........S...", "..SS....S...SS..", "..Ss...SS...Ss..",
+              "..SsS..Ss..SSs..", "..SsSSSSs.SSSs..", "..SsssSss.Ssss..", "..dddddddddddd..",
+              "................", "..Ss......Ss....", "..SsS.....dd.S..", "..ddd.........d.",
+              "................", "...SS...S.......", "...dd...d.......", "................"});
 }
 
 void paintCastle(Canvas& c, Rng& rng) {
-  paintGrass(c, rng);
-  stamp(c, 0, 0,
-        {".......r........", ".......rr.......", ".......o........", ".S.S..SoS..S.S..",
+  siteFigure(c, rng,
+             {".......r........", ".......rr.......", ".......o........", ".S.S..SoS..S.S..",
          ".SSS..SSS..SSS..", ".SsS.SSsSS.SsS..", ".SsSSSSsSSSSsS..", ".SsSsSsSsSsSsS..",
          ".SsSSSSSSSSSsS..", ".SsSSSkkkSSSsS..", ".SsSSkkkkkSSsS..", ".SsSSkkkkkSSsS..",
-         ".ddddkkkkkdddd..", "................", "................", "................"},
-        SitePalette);
+         ".ddddkkkkkdddd..", "................", "................", "................"});
 }
 
 void paintGrotto(Canvas& c, Rng& rng) {
-  paintGrass(c, rng);
-  stamp(c, 0, 0,
-        {"................", "................", "....bbbbbbb.....", "...bBBBBBBBb....",
+  siteFigure(c, rng,
+             {"................", "................", "....bbbbbbb.....", "...bBBBBBBBb....",
          "..bBBBBBBBBBb...", ".bBBBBkkkBBBBb..", ".bBBBkkkkkBBBb..", ".bBBkkkkkkkBBBb.",
          "bBBBkkkkkkkBBBb.", "bBBkkkkkkkkkBBb.", "bbbkkkkkkkkkbbb.", "................",
-         "................", "................", "................", "................"},
-        SitePalette);
+         "................", "................", "................", "................"});
 }
 
 void paintMineOf(Canvas& c, Rng& rng, bool iron) {
-  paintGrass(c, rng);
-  stamp(c, 0, 0,
-        {"................", "....bbbbbbbb....", "...bBBBBBBBBb...", "..bBBBBBBBBBBb..",
+  siteFigure(c, rng,
+             {"................", "....bbbbbbbb....", "...bBBBBBBBBb...", "..bBBBBBBBBBBb..",
          ".bBBwwwwwwwBBBb.", ".bBBwkkkkkwBBBb.", ".bBBwkkkkkwBBBb.", ".bBBwkkkkkwBBBb.",
          ".bbbwkkkkkwbbbb.", ".....cWcWc......", ".....cWcWc......", ".....cWcWc......",
-         "................", "................", "................", "................"},
-        SitePalette);
+         "................", "................", "................", "................"});
   if (iron) {
     stamp(c, 10, 10, {".iI..", "iiIi.", "iiiii"}, SitePalette);  // a heap of rusty ore
   } else {
@@ -100,13 +102,11 @@ void paintMine(Canvas& c, Rng& rng) { paintMineOf(c, rng, false); }
 void paintIronMine(Canvas& c, Rng& rng) { paintMineOf(c, rng, true); }
 
 void paintWell(Canvas& c, Rng& rng) {
-  paintGrass(c, rng);
-  stamp(c, 0, 0,
-        {"................", "....rrrrrrrr....", "...rrrrrrrrrr...", "..rrrrrrrrrrrr..",
+  siteFigure(c, rng,
+             {"................", "....rrrrrrrr....", "...rrrrrrrrrr...", "..rrrrrrrrrrrr..",
          "....w......w....", "....w..ww..w....", "....w..ww..w....", "...SSSSSSSSSS...",
          "..SsssssssssSS..", "..SskkkkkkkkSS..", "..SssssssssssS..", "..SSSSSSSSSSSS..",
-         "..dddddddddddd..", "................", "................", "................"},
-        SitePalette);
+         "..dddddddddddd..", "................", "................", "................"});
 }
 
 constexpr PictureSpec Sites[] = {

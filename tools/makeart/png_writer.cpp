@@ -1,4 +1,5 @@
-// PNG output through libpng; rows go out top first, as the Canvas stores them.
+// PNG output through libpng's simplified API; rows go out top first, as the Canvas stores them.
+// Only previews use it: the game's own art is BMP.
 #include "makeart/png_writer.hpp"
 
 #include <png.h>

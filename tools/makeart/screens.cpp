@@ -1,4 +1,5 @@
 // The intro screen (320x240: the title over a torch-lit dungeon gate) and the cross-hair.
+// No view draws either yet; they are painted so every catalogue slot holds a picture.
 #include <cmath>
 
 #include "makeart/block_font.hpp"
