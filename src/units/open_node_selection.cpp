@@ -1,46 +1,44 @@
-// A binary min-heap of open nodes keyed on (cost, newest first), with lazy removal of nodes that
-// were closed while still inside it (an unselectable lastNode may be expanded without leaving
-// the heap). Also keeps firstOpen by a cursor that only moves forward.
+// Selection from the four-way min-heap of open nodes, with lazy removal of nodes closed while
+// still inside it (an unselectable lastNode may be expanded without leaving the heap). Also
+// keeps firstOpen by a cursor that only moves forward.
 #include "units/open_node_selection.hpp"
 
 namespace gloam::units {
 
 namespace {
 
-// True when a is expanded before b: lower cost first, and among equal costs the higher index,
-// which is what a scan keeping the last node with cost <= best finds.
-inline bool before(const OpenEntry& a, const OpenEntry& b) {
-  return a.cost < b.cost || (a.cost == b.cost && a.node > b.node);
-}
+int nodeOf(std::uint64_t key) { return static_cast<int>(~static_cast<std::uint32_t>(key)); }
+float costOf(std::uint64_t key) { return std::bit_cast<float>(static_cast<std::uint32_t>(key >> 32)); }
 
-void siftUp(OpenEntry* heap, int at) {
-  const OpenEntry moving = heap[at];
+void siftUp(std::uint64_t* heap, int at) {
+  const std::uint64_t moving = heap[at];
   while (at > 0) {
-    const int parent = (at - 1) / 2;
-    if (!before(moving, heap[parent])) break;
+    const int parent = (at - 1) / OpenHeapArity;
+    if (heap[parent] <= moving) break;
     heap[at] = heap[parent];
     at = parent;
   }
   heap[at] = moving;
 }
 
-void siftDown(OpenEntry* heap, int count, int at) {
-  const OpenEntry moving = heap[at];
-  for (;;) {
-    int child = 2 * at + 1;
-    if (child >= count) break;
-    if (child + 1 < count && before(heap[child + 1], heap[child])) ++child;
-    if (!before(heap[child], moving)) break;
-    heap[at] = heap[child];
-    at = child;
-  }
-  heap[at] = moving;
-}
-
+// Removes the top: the hole left there sinks along the lesser children all the way to a leaf,
+// and the last entry fills it from below. The sinking needs no comparison with the moved entry,
+// which usually belongs near the bottom anyway.
 void popTop(PathContext& ctx) {
-  OpenEntry* heap = ctx.openHeap.get();
-  heap[0] = heap[--ctx.openCount];
-  if (ctx.openCount > 0) siftDown(heap, ctx.openCount, 0);
+  std::uint64_t* heap = ctx.openHeap.get();
+  const int count = --ctx.openCount;
+  int at = 0;
+  for (;;) {
+    const int first = OpenHeapArity * at + 1;
+    if (first >= count) break;
+    const int end = first + OpenHeapArity < count ? first + OpenHeapArity : count;
+    int least = first;
+    for (int c = first + 1; c < end; ++c) least = heap[c] < heap[least] ? c : least;
+    heap[at] = heap[least];
+    at = least;
+  }
+  heap[at] = heap[count];
+  siftUp(heap, at);
 }
 
 // Nodes only ever go from open to closed, and new nodes are appended open, so the lowest open
@@ -57,18 +55,13 @@ void resetOpenNodes(PathContext& ctx) {
   ctx.openScan = 0;
 }
 
-void pushOpenNode(PathContext& ctx, int node) {
-  ctx.openHeap[ctx.openCount] = OpenEntry{ctx.nodeCost[node], node};
-  siftUp(ctx.openHeap.get(), ctx.openCount++);
-}
-
 int selectNextNode(PathContext& ctx) {
-  while (ctx.openCount > 0 && ctx.nodeState[ctx.openHeap[0].node] == NodeClosed) popTop(ctx);
+  while (ctx.openCount > 0 && ctx.nodeState[nodeOf(ctx.openHeap[0])] == NodeClosed) popTop(ctx);
   ctx.bestCost = SelectionCostBound;
   ctx.bestNode = ctx.lastNode;
-  if (ctx.openCount > 0 && ctx.openHeap[0].cost <= SelectionCostBound) {
-    ctx.bestCost = ctx.openHeap[0].cost;
-    ctx.bestNode = ctx.openHeap[0].node;
+  if (ctx.openCount > 0 && costOf(ctx.openHeap[0]) <= SelectionCostBound) {
+    ctx.bestCost = costOf(ctx.openHeap[0]);
+    ctx.bestNode = nodeOf(ctx.openHeap[0]);
     popTop(ctx);
   }
   advanceFirstOpen(ctx);

@@ -37,7 +37,7 @@ void allocatePathContext(PathContext& ctx) {
   ctx.pathCursor = zeroed<std::int32_t>(UnitSlotCount);
   std::fill_n(ctx.pathCursor.get(), UnitSlotCount, NoPath);
   ctx.windowGrid = zeroed<std::uint8_t>(WindowCapacity);
-  ctx.openHeap = zeroed<OpenEntry>(WindowCapacity);
+  ctx.openHeap = zeroed<std::uint64_t>(WindowCapacity);
   ctx.searchReady = 0;
   buildDirectionTable(ctx, 0);
 }

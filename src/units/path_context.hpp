@@ -36,13 +36,6 @@ struct CellCostTable {
   float operator[](std::uint8_t code) const { return cost[code]; }
 };
 
-// One candidate of the open-node heap: the node's cost is kept beside its index so that sifting
-// never reads the node arrays.
-struct OpenEntry {
-  float cost;
-  std::int32_t node;
-};
-
 struct PathContext {
   // Search nodes, WindowCapacity each. Node 0 is always the start.
   std::unique_ptr<std::int16_t[]> nodeX;
@@ -86,9 +79,10 @@ struct PathContext {
   std::uint8_t searchReady = 0;
 
   // Selection workspace. The heap holds every open node except the one being expanded (closed
-  // nodes are dropped lazily when they reach the top); openScan is the lowest node index that
-  // may still be open, so firstOpen is kept without rescanning closed nodes.
-  std::unique_ptr<OpenEntry[]> openHeap;
+  // nodes are dropped lazily when they reach the top), each as one key that orders by cost and
+  // then newest first (open_node_selection.cpp); openScan is the lowest node index that may
+  // still be open, so firstOpen is kept without rescanning closed nodes.
+  std::unique_ptr<std::uint64_t[]> openHeap;
   std::int32_t openCount = 0;
   std::int32_t openScan = 0;
 
