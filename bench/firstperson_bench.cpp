@@ -8,7 +8,10 @@
 #include <filesystem>
 #include <string>
 
+#include <GL/gl.h>
+
 #include "fpview/first_person_view.hpp"
+#include "fpview/scene_composite.hpp"
 #include "fpview/wall_block_walk.hpp"
 #include "platform/headless/headless_platform.hpp"
 #include "shell/data_folder.hpp"
@@ -50,6 +53,26 @@ void runFrames(benchmark::State& state, shell::Game& game, fpview::WallRenderPat
 
 // The art painted into the build folder, which lies one above this program's own folder; the
 // game's own search (working directory, beside the executable) otherwise.
+// The frame's parts on their own, each waited for with glFinish so that its cost is not carried
+// into the next part: the batched scene, the readback with the composite, the presentation.
+void runParts(benchmark::State& state, shell::Game& game, int part) {
+  units::UnitRecord& player = game.units[game.loop.playerUnitIndex];
+  fpview::drawWallBlocks(game.firstPerson, game.grid, player);
+  glFinish();
+  for (auto _ : state) {
+    if (part == 0) {
+      glLoadIdentity();
+      glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+      fpview::drawWallBlocks(game.firstPerson, game.grid, player);
+    } else if (part == 1) {
+      fpview::compositeScene(game.screen);
+    } else {
+      shell::presentFrame(game);
+    }
+    glFinish();
+  }
+}
+
 std::string dataFolder() {
   if (const char* env = std::getenv("GLOAMDELVE_DATA")) return env;
   std::error_code ec;
@@ -74,6 +97,14 @@ void registerFrames(shell::Game& game) {
   for (const auto& r : runs) {
     benchmark::RegisterBenchmark(r.name, [&game, r](benchmark::State& s) { runFrames(s, game, r.path, r.pitch); })
         ->Unit(benchmark::kMillisecond)
+        ->MeasureProcessCPUTime()
+        ->UseRealTime();
+  }
+  const char* parts[] = {"FirstPersonPart/Scene", "FirstPersonPart/ReadbackComposite", "FirstPersonPart/Present"};
+  for (int i = 0; i < 3; ++i) {
+    benchmark::RegisterBenchmark(parts[i], [&game, i](benchmark::State& s) { runParts(s, game, i); })
+        ->Unit(benchmark::kMillisecond)
+        ->MeasureProcessCPUTime()
         ->UseRealTime();
   }
 }

@@ -9,14 +9,6 @@
 
 namespace gloam::fpview {
 
-void pushCameraTransform(const FirstPersonState& state, const units::UnitRecord& player) {
-  glPushMatrix();
-  glRotatef(state.viewPitch, 1.0f, 0.0f, 0.0f);
-  glRotatef(180 - state.viewYaw, 0.0f, 0.0f, 1.0f);
-  glRotatef(180.0f, 1.0f, 0.0f, 0.0f);
-  glTranslatef(player.offsetX - 0.5, player.offsetY - 0.5, player.offsetZ - 0.5);
-}
-
 void drawWallCube(const FirstPersonState& state, const world::DungeonGrid& grid, int x, int y, int z) {
   if (grid.cellAt(x, y, z) != cell::Wall) return;
   glScalef(0.5f, 0.5f, 0.5f);  // the table's cube spans -1..1
