@@ -1,6 +1,7 @@
 // The per-frame console step: visibility toggle, text entry, then the command of a submitted line.
 #include "console/run_console.hpp"
 
+#include <algorithm>
 #include <cstring>
 
 #include "console/command_words.hpp"
@@ -19,8 +20,7 @@ void executeCommandLine(ConsoleState& console, const char* line, const CommandTa
   work[sizeof work - 1] = '\0';
   for (int i = 0; i < CommandTokenCount; ++i) console.CommandTokens[i][0] = '\0';
   const int count = splitCommandWords(work, console.CommandTokens.get(), CommandTokenCount);
-  const CommandWords words{console.CommandTokens.get(), count < CommandTokenCount ? count : CommandTokenCount,
-                           count};
+  const CommandWords words{console.CommandTokens.get(), std::min(count, CommandTokenCount), count};
   dispatchCommand(words, targets);
 }
 

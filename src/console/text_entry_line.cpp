@@ -40,7 +40,7 @@ void submitLine(ConsoleState& console, platform::Platform& platform) {
   console.CommandSubmitted = 1;
 }
 
-void drawLine(const ConsoleState& console, const TextEntryIo& io, int x, int y, const char* prompt) {
+void drawPromptLine(const ConsoleState& console, const TextEntryIo& io, int x, int y, const char* prompt) {
   if (io.frameCounter % CursorBlinkPeriod < CursorShownFrames)
     draw::formatText(io.text, "%s%s_", prompt, console.CommandLine);
   else
@@ -61,7 +61,7 @@ void editTextLine(ConsoleState& console, const TextEntryIo& io, int x, int y, in
   for (const TypedKey& key : TypedKeys)
     if (isKeyDown(io.platform, key.virtualKey) && shiftAllows(io.platform, key.shift))
       appendCharacter(console, io.platform, cap, key.character);
-  drawLine(console, io, x, y, prompt);
+  drawPromptLine(console, io, x, y, prompt);
 }
 
 }  // namespace gloam::console

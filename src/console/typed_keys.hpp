@@ -20,7 +20,9 @@ inline constexpr int DigitCount = 10;
 inline constexpr int TypedKeyCount = 1 + 2 * LetterCount + DigitCount;
 
 // Space; A..Z lower case with Shift up; A..Z upper case with Shift down; 0..9. The letters are
-// walked twice rather than once with a case choice so that each pass is its own ordered test run.
+// two passes, lower then upper, not one pass choosing the case: they differ when Shift changes
+// during a pause (A held, Shift pressed during the pause after 'a', types "aA" in one call), and
+// the two-pass order is the one the line's key order is defined by.
 constexpr std::array<TypedKey, TypedKeyCount> buildTypedKeys() {
   std::array<TypedKey, TypedKeyCount> keys{};
   int i = 0;

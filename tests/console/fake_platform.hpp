@@ -1,6 +1,7 @@
 // An in-memory Platform for console tests: the keys a test holds answer "down" on every poll,
 // and every sleep is recorded instead of slept. Window operations do nothing.
 #pragma once
+#include <functional>
 #include <numeric>
 #include <set>
 #include <vector>
@@ -13,11 +14,15 @@ class FakePlatform : public platform::Platform {
  public:
   std::set<int> held;
   std::vector<int> sleeps;
+  std::function<void(FakePlatform&)> duringSleep;  // a key change a user makes while the game stalls
 
   int sleptMs() const { return std::accumulate(sleeps.begin(), sleeps.end(), 0); }
 
   bool keyDown(int virtualKey) override { return held.count(virtualKey) != 0; }
-  void sleepMs(int milliseconds) override { sleeps.push_back(milliseconds); }
+  void sleepMs(int milliseconds) override {
+    sleeps.push_back(milliseconds);
+    if (duringSleep) duringSleep(*this);
+  }
 
   bool registerWindowClass() override { return true; }
   bool createWindow(const char*, int, int) override { return true; }

@@ -41,6 +41,13 @@ TEST_F(TextEntryLine, ShiftChoosesTheCaseOfALetter) {
   EXPECT_EQ(console.CommandLength, 2);
 }
 
+TEST_F(TextEntryLine, ShiftPressedDuringAPauseCountsFromTheNextKeyTestOn) {
+  platform.duringSleep = [](testing::FakePlatform& p) { p.held.insert(vk::Shift); };
+  platform.held = {vk::letter('A'), vk::letter('B')};
+  editTextLine(console, TextEntryIo{platform, screen, text, 0}, 14, 73, 30, "CMD:");
+  EXPECT_EQ(line(), "aAB");
+}
+
 TEST_F(TextEntryLine, KeysHeldTogetherAreTakenInTableOrderEachWithItsOwnPause) {
   type("x");
   edit({vk::digit(1), vk::letter('Z'), vk::letter('B'), vk::letter('A'), vk::Space, vk::Backspace});
