@@ -102,6 +102,15 @@ void outline(Canvas& c, Colour background, Colour edge) {
     }
 }
 
+void flipVertically(Canvas& c) {
+  for (int y = 0; y < c.height / 2; ++y)
+    for (int x = 0; x < c.width; ++x) {
+      const Colour top = c.at(x, y);
+      c.set(x, y, c.at(x, c.height - 1 - y));
+      c.set(x, c.height - 1 - y, top);
+    }
+}
+
 void overlayKeyed(Canvas& dst, const Canvas& src, int x, int y) {
   for (int j = 0; j < src.height; ++j)
     for (int i = 0; i < src.width; ++i) {

@@ -56,6 +56,9 @@ void stamp(Canvas& c, int x, int y, std::initializer_list<std::string_view> rows
 // Outlines every non-background pixel region with `edge` where it borders the background colour.
 void outline(Canvas& c, Colour background, Colour edge);
 
+// Turns the picture upside down.
+void flipVertically(Canvas& c);
+
 // Copies `src` onto `dst` at (x, y), skipping the key colour and black, as the game's keyed blit does.
 void overlayKeyed(Canvas& dst, const Canvas& src, int x, int y);
 

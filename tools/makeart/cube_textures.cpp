@@ -73,6 +73,13 @@ void paintDungeonBricks(Canvas& c, Rng& rng) {
 
 namespace {
 
+// The wall faces of the first-person view put the picture's top row at the bottom of the screen, so
+// the file holds the bricks upside down: in the view they are lit from above and grimy near the floor.
+void brickOld2(Canvas& c, Rng& rng) {
+  paintDungeonBricks(c, rng);
+  flipVertically(c);
+}
+
 void brickOld3(Canvas& c, Rng& rng) { paintBricks(c, rng, {21, 11, {110, 112, 104}, {40, 44, 38}, 0.15, {70, 110, 50}}); }
 void castleWall(Canvas& c, Rng& rng) { paintBricks(c, rng, {32, 16, {160, 156, 146}, {70, 68, 66}, 0.1, {70, 68, 66}}); }
 
@@ -117,7 +124,7 @@ void caveRock(Canvas& c, Rng& rng) {
 
 constexpr PictureSpec Textures[] = {
     {"bmp_cube", "structure_castle.bmp", TextureSide, TextureSide, false, castleWall},
-    {"bmp_cube", "brickold2.bmp", TextureSide, TextureSide, false, paintDungeonBricks},
+    {"bmp_cube", "brickold2.bmp", TextureSide, TextureSide, false, brickOld2},
     {"bmp_cube", "grass3.bmp", TextureSide, TextureSide, false, grass},
     {"bmp_cube", "dirt1.bmp", TextureSide, TextureSide, false, dirt},
     {"bmp_cube", "brickold3.bmp", TextureSide, TextureSide, false, brickOld3},
