@@ -14,6 +14,7 @@
 #include "bmp_test_files.hpp"
 #include "core/constants.hpp"
 #include "makeart/art_output.hpp"
+#include "makeart/canvas.hpp"
 #include "makeart/overworld_map.hpp"
 #include "world/cell_codes.hpp"
 
@@ -159,6 +160,74 @@ TEST_F(MakeArt, ASecondRunWritesTheSameBytes) {
     ++compared;
   }
   EXPECT_EQ(compared, outcome_.filesWritten + 1);
+}
+
+bool linkedByRoad(std::uint8_t code) {
+  return code == cell::LandRoad || (code >= cell::VillageB && code <= cell::VillageBRed) || code == cell::Castle ||
+         code == cell::Mine || code == cell::IronMine;
+}
+
+TEST(SampleOverworld, RoadsJoinEveryVillageCastleAndMineIntoOneNetwork) {
+  const OverworldCells cells = makeOverworldMap();
+  std::vector<bool> seen(cells.size(), false);
+  std::vector<std::size_t> stack;
+  int linked = 0, sites = 0;
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    if (!linkedByRoad(cells[i])) continue;
+    ++linked;
+    if (cells[i] != cell::LandRoad) ++sites;
+    if (stack.empty() && !seen[i]) seen[i] = true, stack.push_back(i);
+  }
+  int reached = 0;
+  while (!stack.empty()) {  // flood fill over road and linked sites, 4-connected
+    const std::size_t at = stack.back();
+    stack.pop_back();
+    ++reached;
+    const int x = static_cast<int>(at % GridSide), y = static_cast<int>(at / GridSide);
+    for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+      if (x + dx < 0 || y + dy < 0 || x + dx >= GridSide || y + dy >= GridSide) continue;
+      const auto next = static_cast<std::size_t>((y + dy) * GridSide + x + dx);
+      if (!seen[next] && linkedByRoad(cells[next])) seen[next] = true, stack.push_back(next);
+    }
+  }
+  EXPECT_GE(sites, 20);
+  EXPECT_EQ(reached, linked);
+}
+
+TEST(MakeArtCanvas, BottomUpPixelsPutTheTopRowLastSoPicturesStandUpright) {
+  Canvas c(4, 2, {10, 10, 10});
+  c.set(0, 0, {1, 2, 3});  // top-left as painted
+  const std::vector<std::uint8_t> rgb = bottomUpRgb(c);
+  ASSERT_EQ(rgb.size(), 4u * 2 * 3);
+  EXPECT_EQ((std::vector<std::uint8_t>(rgb.begin() + 12, rgb.begin() + 15)), (std::vector<std::uint8_t>{1, 2, 3}));
+  EXPECT_EQ(rgb[0], 10);
+}
+
+TEST(MakeArtCanvas, KeyedOverlaySkipsExactlyTheGamesTwoKeyColours) {
+  Canvas figure(4, 1, KeyColour);
+  figure.set(1, 0, {0, 0, 0});
+  figure.set(2, 0, {255, 0, 245});  // one step off the key: drawn
+  figure.set(3, 0, {1, 0, 0});      // one step off black: drawn
+  Canvas ground(4, 1, {50, 60, 70});
+  overlayKeyed(ground, figure, 0, 0);
+  EXPECT_EQ(ground.at(0, 0), (Colour{50, 60, 70}));
+  EXPECT_EQ(ground.at(1, 0), (Colour{50, 60, 70}));
+  EXPECT_EQ(ground.at(2, 0), (Colour{255, 0, 245}));
+  EXPECT_EQ(ground.at(3, 0), (Colour{1, 0, 0}));
+}
+
+TEST(MakeArtCanvas, OutlineRingsTheFigureWithoutTouchingIt) {
+  Canvas c(5, 5, KeyColour);
+  c.set(2, 2, {200, 0, 0});
+  outline(c, KeyColour, {9, 9, 9});
+  EXPECT_EQ(c.at(2, 2), (Colour{200, 0, 0}));
+  for (auto [x, y] : {std::pair{1, 2}, {3, 2}, {2, 1}, {2, 3}}) EXPECT_EQ(c.at(x, y), (Colour{9, 9, 9}));
+  for (auto [x, y] : {std::pair{1, 1}, {3, 3}, {0, 2}}) EXPECT_EQ(c.at(x, y), KeyColour);  // 4-neighbours only
+}
+
+TEST(MakeArtCanvas, ShadingNeverProducesTheBlackKeyColour) {
+  EXPECT_EQ(visible(shade({40, 40, 40}, 0.0)), (Colour{1, 1, 1}));
+  EXPECT_EQ(visible({0, 0, 1}), (Colour{0, 0, 1}));
 }
 
 }  // namespace
