@@ -58,12 +58,5 @@ TEST(ParseLeadingInt, ReadsLikeAtoiAndSaturates) {
   EXPECT_EQ(parseLeadingInt("000000000000000000009"), 9);
 }
 
-TEST(EqualsIgnoringCase, FoldsOnlyAsciiLetters) {
-  EXPECT_TRUE(equalsIgnoringCase("Env4Teleport", "env4teleport"));
-  EXPECT_FALSE(equalsIgnoringCase("env4", "env4block"));
-  EXPECT_FALSE(equalsIgnoringCase("\xc4", "\xe4"));
-  EXPECT_FALSE(equalsIgnoringCase("[", "{"));  // 0x5B and 0x7B differ by the case bit, not letters
-}
-
 }  // namespace
 }  // namespace gloam::console

@@ -2,6 +2,7 @@
 // each edit touches, and the teleport's clamps and Wall refusal.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "console/console_world.hpp"
@@ -20,25 +21,13 @@ class ConsoleCommands : public ::testing::Test {
 
   void SetUp() override { initConsole(console); }
   void run(const std::string& line) { executeCommandLine(console, line.c_str(), w.targets()); }
-  void expectPlayerAt(int x, int y, int z) {
+  // The player's cell, then the ViewOrigin.
+  std::array<int, 6> where() const {
     const units::UnitRecord& p = w.units[units::PlayerUnitIndex];
-    EXPECT_EQ(p.cellX, x);
-    EXPECT_EQ(p.cellY, y);
-    EXPECT_EQ(p.level, z);
+    return {p.cellX, p.cellY, p.level, w.viewOrigin.sx, w.viewOrigin.sy, w.viewOrigin.sz};
   }
-  void expectViewAt(int x, int y, int z) {
-    EXPECT_EQ(w.viewOrigin.sx, x);
-    EXPECT_EQ(w.viewOrigin.sy, y);
-    EXPECT_EQ(w.viewOrigin.sz, z);
-  }
-  void expectTeleportedTo(int x, int y, int z) {
-    expectPlayerAt(x, y, z);
-    expectViewAt(x, y, z);
-  }
-  void expectNotTeleported() {
-    expectPlayerAt(10, 20, 4);
-    expectViewAt(5, 6, 3);
-  }
+  static std::array<int, 6> both(int x, int y, int z) { return {x, y, z, x, y, z}; }
+  static constexpr std::array<int, 6> Untouched{10, 20, 4, 5, 6, 3};
 };
 
 TEST_F(ConsoleCommands, EachCellCommandWritesExactlyItsCells) {
@@ -77,32 +66,32 @@ TEST_F(ConsoleCommands, NamesMatchWithoutRegardToCaseButOnlyWhole) {
 
 TEST_F(ConsoleCommands, TeleportClampsLowAndHigh) {
   run("env4teleport 0 0 0");
-  expectTeleportedTo(1, 1, 2);
+  EXPECT_EQ(where(), both(1, 1, 2));
   run("env4teleport 999 999 999");
-  expectTeleportedTo(254, 254, 178);
+  EXPECT_EQ(where(), both(254, 254, 178));
   run("env4teleport north 99999999999999999999 7");  // not a number reads 0; overflow saturates
-  expectTeleportedTo(1, 254, 7);
+  EXPECT_EQ(where(), both(1, 254, 7));
 }
 
 TEST_F(ConsoleCommands, TeleportAcceptsRunsOfSeparators) {
   run("  env4teleport   30  40\t,- 6  ");
-  expectTeleportedTo(30, 40, 6);
+  EXPECT_EQ(where(), both(30, 40, 6));
   run("env4teleport-31,41-7");  // the hyphen separates, so no number is negative
-  expectTeleportedTo(31, 41, 7);
+  EXPECT_EQ(where(), both(31, 41, 7));
 }
 
 TEST_F(ConsoleCommands, TeleportNeedsExactlyThreeNumbers) {
   run("env4teleport 30 40");
   run("env4teleport 30 40 6 8");
-  expectNotTeleported();
+  EXPECT_EQ(where(), Untouched);
 }
 
 TEST_F(ConsoleCommands, TeleportOntoWallChangesNothing) {
   w.grid.setCell(30, 40, 6, cell::Wall);
   run("env4teleport 30 40 6");
-  expectNotTeleported();
+  EXPECT_EQ(where(), Untouched);
   run("env4teleport 30 40 8");  // the same column one level down is open
-  expectTeleportedTo(30, 40, 8);
+  EXPECT_EQ(where(), both(30, 40, 8));
 }
 
 TEST_F(ConsoleCommands, ScreenSaverToggleFlipsAndPauses) {
@@ -130,7 +119,7 @@ TEST_F(ConsoleCommands, LongLinesAndOddBytesStayInsideTheBuffers) {
   std::string manyWords = "env4teleport";
   for (int i = 0; i < 120; ++i) manyWords += " 5";
   run(manyWords);
-  expectNotTeleported();
+  EXPECT_EQ(where(), Untouched);
 }
 
 }  // namespace

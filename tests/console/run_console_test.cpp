@@ -63,14 +63,6 @@ TEST_F(RunConsole, EnterTwiceRunsTheKeptLineTwice) {
   EXPECT_EQ(w.platform.sleptMs(), 400 + 17 * 120 + 2 * (500 + 400));
 }
 
-TEST_F(RunConsole, TypedTeleportMovesThePlayerAndTheView) {
-  step({vk::Tab});
-  typeLine("ENV4TELEPORT 30 40 6");
-  step({vk::Enter});
-  EXPECT_EQ(w.units[units::PlayerUnitIndex].cellX, 30);
-  EXPECT_EQ(w.viewOrigin.sz, 6);
-}
-
 TEST_F(RunConsole, ATypedLineStopsAtThirtyCharacters) {
   step({vk::Tab});
   for (int i = 0; i < 40; ++i) step({vk::digit(i % 10)});
