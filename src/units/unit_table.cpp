@@ -7,4 +7,8 @@ void allocateUnitTable(UnitTable& table) {
   table.records = std::make_unique<UnitRecord[]>(UnitSlotCount);  // value-initialised: all zero
 }
 
+void releaseUnitTable(UnitTable& table) {
+  if (table.records) table.records.reset();
+}
+
 }  // namespace gloam::units

@@ -46,4 +46,7 @@ struct UnitTable {
 // Allocates 3000 zeroed records.
 void allocateUnitTable(UnitTable& table);
 
+// Frees the records if they exist and leaves the table empty.
+void releaseUnitTable(UnitTable& table);
+
 }  // namespace gloam::units
