@@ -55,7 +55,7 @@ void BM_TrigEntriesKernel(benchmark::State& state) {
       fastSinCos(static_cast<float>(i) * gloam::DegreesToRadians / 1000.0, s, c);
       sine[i] = static_cast<float>(s);
       cosine[i] = static_cast<float>(c);
-      uncertain += !roundsSafely(s) | !roundsSafely(c);
+      uncertain += static_cast<int>(!roundsSafely(s)) + static_cast<int>(!roundsSafely(c));
     }
     benchmark::DoNotOptimize(uncertain);
     benchmark::ClobberMemory();

@@ -33,13 +33,13 @@ void fillBlock(TrigTables& tables, int first) {
 
   float* sineOut = tables.sine.get() + first;
   float* cosineOut = tables.cosine.get() + first;
-  bool anyUncertain = false;
+  int uncertain = 0;
   for (int j = 0; j < BlockSize; ++j) {
     sineOut[j] = static_cast<float>(sine[j]);
     cosineOut[j] = static_cast<float>(cosine[j]);
-    anyUncertain |= !roundsSafely(sine[j]) | !roundsSafely(cosine[j]);
+    uncertain += static_cast<int>(!roundsSafely(sine[j])) + static_cast<int>(!roundsSafely(cosine[j]));
   }
-  if (!anyUncertain) return;  // the usual case: about one block in thirty has any
+  if (uncertain == 0) return;  // the usual case: about one block in twenty has any
   for (int j = 0; j < BlockSize; ++j) {
     if (roundsSafely(sine[j]) && roundsSafely(cosine[j])) continue;
     sineOut[j] = static_cast<float>(std::sin(angleOf(first + j)));
