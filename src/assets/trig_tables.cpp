@@ -24,8 +24,8 @@ double angleOf(int entry) {
   return static_cast<double>(static_cast<float>(entry)) * DegreesToRadians / 1000.0;
 }
 
-// Three passes, the first two branch-free so that they vectorise: the kernel, the rounding to
-// float with a check for values too close to a rounding boundary, and the C library for those.
+// Three passes: the branch-free kernel (vectorised by the compiler), the rounding to float with a
+// count of values too close to a rounding boundary, and the C library for those few.
 void fillBlock(TrigTables& tables, int first) {
   double sine[BlockSize];
   double cosine[BlockSize];
