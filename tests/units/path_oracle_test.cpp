@@ -1,5 +1,6 @@
 // The heap-based node selection against the literal scan: both searches run on the same random
 // levels, units, windows and budgets, and must leave identical workspaces and stored routes.
+#include <algorithm>
 #include <string>
 
 #include "literal_path_search.hpp"

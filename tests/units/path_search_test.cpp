@@ -1,6 +1,7 @@
 // Path search behaviour at its edges: start and goal clamping, obstacle units, the diagonal rule,
 // cell costs, equal-cost ties, the expansion budget and the storing of routes.
 #include <algorithm>
+#include <cstdlib>
 
 #include "path_test_support.hpp"
 
