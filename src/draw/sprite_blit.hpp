@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "assets/sprite_bank.hpp"
+#include "core/constants.hpp"
 #include "core/screen.hpp"
 
 namespace gloam::draw {

@@ -21,14 +21,20 @@ assets::SpriteBank bankWith(assets::SpriteSlot picture, int slot = 5) {
 }
 
 TEST(SpriteBlit, MatchesTheLiteralOracleWhereverThePictureLands) {
-  const assets::SpriteBank bank = bankWith(makePicture(16, 16, 3, true));
+  // A tile, an odd width, and a picture whose buffer ends before its square does.
+  const assets::SpriteSlot pictures[] = {makePicture(16, 16, 3, true), makePicture(7, 7, 4, true),
+                                         makePicture(13, 9, 5, true)};
   const int places[][2] = {{0, 0}, {7, 9}, {-5, 3}, {30, -9}, {20, 25}, {-16, 0}, {40, 40}, {-3, -4}};
-  for (const bool keyed : {false, true}) {
-    for (const auto& [x, y] : places) {
-      Screen fast = blankScreen(36, 32), slow = blankScreen(36, 32);
-      keyed ? blitSpriteKeyed(fast, bank, x, y, 5) : blitSprite(fast, bank, x, y, 5);
-      testing::literalBlit(slow, bank, x, y, 5, keyed);
-      EXPECT_EQ(fast.framebuffer, slow.framebuffer) << "keyed " << keyed << " at " << x << "," << y;
+  for (const assets::SpriteSlot& picture : pictures) {
+    const assets::SpriteBank bank = bankWith(picture);
+    for (const bool keyed : {false, true}) {
+      for (const auto& [x, y] : places) {
+        Screen fast = blankScreen(36, 32), slow = blankScreen(36, 32);
+        keyed ? blitSpriteKeyed(fast, bank, x, y, 5) : blitSprite(fast, bank, x, y, 5);
+        testing::literalBlit(slow, bank, x, y, 5, keyed);
+        EXPECT_EQ(fast.framebuffer, slow.framebuffer)
+            << picture.width << " wide, keyed " << keyed << " at " << x << "," << y;
+      }
     }
   }
 }
