@@ -10,21 +10,31 @@
 #include "shell/presentation.hpp"
 #include "shell/window_keys.hpp"
 #include "units/unit_movement.hpp"
+#include "views/overlay_texts.hpp"
+#include "views/screen_saver_view.hpp"
+#include "views/topdown_view.hpp"
 
 namespace gloam::shell {
 namespace {
 
 units::UnitRecord& player(Game& game) { return game.units[game.loop.playerUnitIndex]; }
 
+// The screen saver replaces both map views; otherwise the width chooses the view.
 void drawView(Game& game) {
-  if (game.screen.mode.width == 320) {
+  if (game.loop.screenSaverMode == 1) {
+    views::drawScreenSaverView(game.screen, game.rng, game.loop.frameCounter, game.trig);
+  } else if (game.screen.mode.width == 640) {
+    views::drawTopDownView(game.screen, {game.grid, game.view, game.units, game.paths}, game.sprites, game.trig,
+                           game.text);
+  } else if (game.screen.mode.width == 320) {
     fpview::drawFirstPersonView(game.firstPerson, game.screen, game.platform, game.grid, player(game), game.view,
                                 game.loop.frameCounter, game.loop.tickDivisor);
   }
 }
 
 void drawTexts(Game& game) {
-  (void)game;  // banner, notice line and status line join here
+  const ScreenMode& m = game.screen.mode;
+  views::drawOverlayTexts(game.screen, game.text, game.view, mouseX(game.platform, m), mouseY(game.platform, m));
 }
 
 void runConsoleStep(Game& game) {
