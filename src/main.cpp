@@ -75,14 +75,21 @@ int main(int argc, char** argv) {
   settings.maxFrames = options.frames;
   settings.keepLastPresented = !options.screenshotPath.empty();
 
+  if (options.headless && !options.recordPath.empty())
+    return usageError("--record records a windowed game; a headless run replays its script already");
   auto platform = openPlatform(options.headless, std::move(script), error);
   if (!platform) {
     std::fprintf(stderr, "gloamdelve: %s\n", error.c_str());
     return 1;
   }
+  if (!options.recordPath.empty() && !platform->startRecording(options.recordPath, settings.seed)) {
+    std::fprintf(stderr, "gloamdelve: cannot write %s\n", options.recordPath.c_str());
+    return 1;
+  }
   auto game = std::make_unique<shell::Game>(*platform, settings);
   shell::runStartup(*game);
   shell::runMainLoop(*game);
+  platform->stopRecording();
   const bool written = writeOutputs(*game, options, platform->sleptMs());
   shell::shutdownGame(*game);
   return written ? 0 : 1;

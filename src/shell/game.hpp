@@ -63,6 +63,7 @@ struct Game {
   std::vector<std::uint8_t> lastPresented;
   ScreenMode lastPresentedMode;
   std::vector<std::string> releaseLog;  // what shutdown released, in order
+  bool screenshotKeyWasDown = false;    // F12 writes one screenshot per press, not per frame
 };
 
 }  // namespace gloam::shell

@@ -1,5 +1,6 @@
 // One pass, in its fixed order: clear, view, texts, console, move order, unit pass, mouse cross,
-// present, window and scroll keys, mode keys, message drain, FrameCounter + 1.
+// present, window and scroll keys, mode keys, message drain, FrameCounter + 1. (F12's screenshot
+// is taken right after presenting, before a mode key can replace the Framebuffer.)
 #include "shell/main_loop.hpp"
 
 #include "console/run_console.hpp"
@@ -60,6 +61,7 @@ void runOnePass(Game& game) {
   moveUnits(game);
   drawMouseCross(game);
   presentFrame(game);
+  handleScreenshotKey(game);
   handleWindowKeys(game);
   handleScrollKeys(game);
   handleModeKeys(game);

@@ -3,11 +3,14 @@
 #include "shell/window_keys.hpp"
 
 #include <algorithm>
+#include <cstdio>
+#include <filesystem>
 
 #include "core/input.hpp"
 #include "core/keys.hpp"
 #include "draw/line.hpp"
 #include "shell/game_window.hpp"
+#include "shell/run_outputs.hpp"
 
 namespace gloam::shell {
 namespace {
@@ -76,6 +79,22 @@ void handleModeKeys(Game& game) {
   if (isKeyDown(p, vk::F6)) switchMode(game, 640, 480, 1);
   for (const SpeedKey& k : SpeedKeys)
     if (isKeyDown(p, k.virtualKey)) game.loop.tickDivisor = k.tickDivisor;
+}
+
+void handleScreenshotKey(Game& game) {
+  const bool down = isKeyDown(game.platform, vk::F12);
+  const bool pressed = down && !game.screenshotKeyWasDown;
+  game.screenshotKeyWasDown = down;
+  if (!pressed) return;
+  for (int n = 1; n <= 9999; ++n) {
+    char name[32];
+    std::snprintf(name, sizeof name, "gloamdelve-%04d.png", n);
+    std::error_code ec;
+    if (std::filesystem::exists(name, ec)) continue;
+    if (!writeScreenshot(game.screen.framebuffer, game.screen.mode, name))
+      std::fprintf(stderr, "gloamdelve: cannot write %s\n", name);
+    return;
+  }
 }
 
 void drawMouseCross(Game& game) {

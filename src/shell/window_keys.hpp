@@ -15,6 +15,10 @@ void handleScrollKeys(Game& game);
 // Escape, F5, F6 and the speed keys '1', '2', '3' (loop steps 13 to 16).
 void handleModeKeys(Game& game);
 
+// F12: the picture just presented goes to gloamdelve-NNNN.png in the working directory, NNNN
+// the first number not taken. One file per press; no key of the game uses F12.
+void handleScreenshotKey(Game& game);
+
 // The mouse cursor: a white plus, 11 pixels across, centred on the mouse pixel.
 void drawMouseCross(Game& game);
 

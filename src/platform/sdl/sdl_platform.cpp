@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/input.hpp"
 #include "platform/sdl/key_map.hpp"
 
 namespace gloam::platform {
@@ -164,14 +165,19 @@ void SdlPlatform::messageBox(const char* caption, const char* text, MessageIcon 
 }
 
 bool SdlPlatform::keyDown(int virtualKey) {
-  if (const Uint32 mask = mouseMaskFor(virtualKey)) return (SDL_GetGlobalMouseState(nullptr, nullptr) & mask) != 0;
+  if (const Uint32 mask = mouseMaskFor(virtualKey)) {
+    const Uint32 buttons = snapshotValid_ ? buttonsSnapshot_ : SDL_GetGlobalMouseState(nullptr, nullptr);
+    return (buttons & mask) != 0;
+  }
   const Uint8* keys = SDL_GetKeyboardState(nullptr);
   for (SDL_Scancode code : scancodesFor(virtualKey))
     if (code != SDL_SCANCODE_UNKNOWN && keys[code]) return true;
   return false;
 }
 
-Point SdlPlatform::cursorPos() {
+Point SdlPlatform::cursorPos() { return snapshotValid_ ? cursorSnapshot_ : liveCursor(); }
+
+Point SdlPlatform::liveCursor() {
   // SDL caches the global position and misses pointer warps; X's own query is always live.
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
@@ -203,9 +209,11 @@ std::optional<MessageKind> SdlPlatform::peekMessage() {
   if (takeCloseSignal()) return MessageKind::Close;
   SDL_Event event;
   if (!SDL_PollEvent(&event)) return std::nullopt;
-  if (event.type == SDL_QUIT) return MessageKind::Close;
+  if (event.type == SDL_QUIT || (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE)) {
+    if (recorder_.isOpen()) recorder_.closeRequest(frame_);
+    return MessageKind::Close;
+  }
   if (event.type == SDL_WINDOWEVENT) {
-    if (event.window.event == SDL_WINDOWEVENT_CLOSE) return MessageKind::Close;
     if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) return MessageKind::Activate;
   }
   return MessageKind::Other;
@@ -217,6 +225,24 @@ void SdlPlatform::sleepMs(int milliseconds) {
   SDL_Delay(static_cast<Uint32>(milliseconds));
 }
 
-void SdlPlatform::beginFrame(int, int, int) {}
+bool SdlPlatform::startRecording(const std::string& path, std::uint32_t seed) { return recorder_.open(path, seed); }
+
+void SdlPlatform::stopRecording() {
+  recorder_.flush();
+  snapshotValid_ = false;
+}
+
+void SdlPlatform::beginFrame(int frameCounter, int screenWidth, int screenHeight) {
+  frame_ = frameCounter;
+  if (!recorder_.isOpen()) return;
+  snapshotValid_ = false;
+  cursorSnapshot_ = liveCursor();
+  buttonsSnapshot_ = SDL_GetGlobalMouseState(nullptr, nullptr);
+  snapshotValid_ = true;
+  for (int i = 0; i < RecordedKeyCount; ++i) recorder_.keyState(frameCounter, RecordedKeys[i], keyDown(RecordedKeys[i]));
+  const ScreenMode mode{screenWidth, screenHeight, 1};
+  recorder_.mousePixel(frameCounter, mouseXFrom(cursorSnapshot_, windowRect(), mode),
+                       mouseYFrom(cursorSnapshot_, windowRect(), mode));
+}
 
 }  // namespace gloam::platform

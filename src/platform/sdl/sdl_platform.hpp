@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/platform.hpp"
+#include "platform/sdl/input_recorder.hpp"
 
 namespace gloam::platform {
 
@@ -47,6 +48,11 @@ class SdlPlatform : public Platform {
   void sleepMs(int milliseconds) override;
   void beginFrame(int frameCounter, int screenWidth, int screenHeight) override;
 
+  // From now on, every pass's input goes to an input script at `path`. While recording, the cursor
+  // and the mouse buttons are read once per pass, so the replay sees exactly what the game saw; a
+  // close request arriving through the window is recorded too, so the replay ends the same way.
+  bool startRecording(const std::string& path, std::uint32_t seed);
+  void stopRecording();
   // Total of every pause asked for, in milliseconds.
   long long sleptMs() const { return sleptMs_; }
 
@@ -63,6 +69,13 @@ class SdlPlatform : public Platform {
   bool deviceContext_ = false;
   bool classRegistered_ = false;
   bool videoStarted_ = false;
+
+  InputRecorder recorder_;
+  bool snapshotValid_ = false;
+  Point cursorSnapshot_;
+  Uint32 buttonsSnapshot_ = 0;
+  int frame_ = 0;
+  Point liveCursor();
 };
 
 // SIGINT and SIGTERM become a close request that peekMessage hands out once.

@@ -1,0 +1,17 @@
+# A recorded windowed session, replayed headless, ends in the same state and the same picture.
+
+REC="$WORK/session.input"
+start_game record --record "$REC" --screenshot "$WORK/record.png"
+hold_until F6 window_replaced "$(current_window)"
+xdotool mousemove 200 150; sleep 0.3
+xdotool mousedown 3; sleep 0.4; xdotool mouseup 3
+xdotool keydown Right; sleep 0.3; xdotool keyup Right
+sleep 1.5
+hold_until Escape game_ended
+wait_exit 10
+check "recorded session ends with status 0" "$EXIT_STATUS" "0"
+"$GAME" --headless --input "$REC" --state "$WORK/replay.json" --screenshot "$WORK/replay.png" >/dev/null 2>&1
+check "replay ends with status 0" "$?" "0"
+check "replay state equals the recorded game's" "$(cmp -s "$STATE" "$WORK/replay.json" && echo same)" "same"
+check "replay picture equals the recorded game's" "$(cmp -s "$WORK/record.png" "$WORK/replay.png" && echo same)" "same"
+check "the session walked: a move order was given" "$(json_field "$STATE" "['player']['destX'] > 0")" "True"
