@@ -29,7 +29,13 @@ start_game() {
   WID=$(xdotool search --sync --onlyvisible --name '^GAME$' 2>/dev/null | head -n 1)
   [ -n "$WID" ] || { echo "no game window" >&2; return 1; }
   timeout 2 xdotool windowfocus "$WID" 2>/dev/null || true
-  sleep 0.3
+  wait_until_running
+}
+
+# The window appears part-way through start-up. F5 re-creates the window in the mode it already
+# has, so a new window proves the loop is reading keys, and leaves nothing else changed.
+wait_until_running() {
+  hold_until F5 window_replaced "$(current_window)"
 }
 
 # wait_exit SECONDS: waits for the game to end and sets EXIT_STATUS (124 when it did not end).

@@ -1,0 +1,83 @@
+# Playing in the real window: scrolling, level keys, the window move, zoom that keeps the picture,
+# walking in the first-person view, and console commands typed key by key.
+
+# type_text TEXT: each character held long enough for one pass to see it, and released during the
+# 120 ms pause that follows a typed character, so no second pass sees it.
+type_text() {
+  printf '%s\n' "$1" | fold -w1 | while IFS= read -r ch; do
+    case "$ch" in " ") key=space ;; *) key=$ch ;; esac
+    xdotool keydown "$key" sleep 0.08 keyup "$key"; sleep 0.25
+  done
+}
+
+tap_key() { xdotool keydown "$1"; sleep 0.1; xdotool keyup "$1"; sleep 0.6; }
+
+headless_start_state() { "$GAME" --headless --seed 5 --frames 0 --state "$WORK/start.json" >/dev/null 2>&1; }
+headless_start_state
+start_sx=$(json_field "$WORK/start.json" "['viewOrigin'][0]")
+start_x=$(json_field "$WORK/start.json" "['player']['cellX']")
+start_y=$(json_field "$WORK/start.json" "['player']['cellY']")
+
+start_game scroll
+hold_until F6 window_replaced "$(current_window)"
+xdotool keydown Left; sleep 0.3; xdotool keyup Left
+xdotool keydown KP_Add; sleep 1.0; xdotool keyup KP_Add; sleep 0.5
+xdotool mousemove 40 40; sleep 0.3
+capture "$WORK/zoom1.png"
+hold_until F2 window_size_is 1280x960
+xdotool mousemove 80 80; sleep 0.5
+capture "$WORK/zoom2.png"
+convert "$WORK/zoom1.png" -crop 640x480+0+0 +repage "$WORK/zoom1-window.png"
+convert "$WORK/zoom2.png" -crop 1280x960+0+0 +repage -sample 50% "$WORK/zoom2-window.png"
+check "F2 shows the same picture twice as large" \
+  "$(compare -metric AE "$WORK/zoom1-window.png" "$WORK/zoom2-window.png" null: 2>&1)" "0"
+xdotool mousemove 300 200; sleep 0.3
+hold_until m [ "$(window_origin)" = "300,200" ]
+check "M moves the window's corner to the mouse" "$(window_origin)" "300,200"
+hold_until Escape game_ended
+wait_exit 10
+check "Left scrolled the map" "$(json_field "$STATE" "['viewOrigin'][0] < $start_sx")" "True"
+check "numeric-pad plus went down a level or more" "$(json_field "$STATE" "['viewOrigin'][2] > 2")" "True"
+
+start_game walk
+xdotool mousemove 320 240; sleep 0.2
+xdotool keydown z; sleep 1.5; xdotool keyup z
+xdotool mousemove 500 240; xdotool mousedown 2; sleep 0.5; xdotool mouseup 2
+xdotool mousedown 1; sleep 1.5; xdotool mouseup 1
+hold_until Escape game_ended
+wait_exit 10
+check "walking moved the player inside or out of the start cell" \
+  "$(json_field "$STATE" "['player']['offsetX'] != 0.5 or d['player']['offsetY'] != 0.5 or \
+      d['player']['cellX'] != $start_x or d['player']['cellY'] != $start_y")" "True"
+
+start_game console
+tap_key Tab
+type_text "screensavertoggle"
+xdotool keydown Return; sleep 0.1; xdotool keyup Return; sleep 1.0
+capture "$WORK/screensaver.png"
+hold_until Escape game_ended
+wait_exit 10
+check "Tab opened the console" "$(json_field "$STATE" "['console']['visible']")" "1"
+check "the typed line is in the console" "$(json_field "$STATE" "['console']['line']")" "screensavertoggle"
+check "screensavertoggle switched the screen saver on" "$(json_field "$STATE" "['screenSaverMode']")" "1"
+
+target=$(python3 - "$GAME" "$WORK" <<'PY'
+import subprocess, sys
+game, work = sys.argv[1], sys.argv[2]
+subprocess.run([game, "--headless", "--seed", "5", "--frames", "0", "--dump-world", work + "/world.bin"],
+               capture_output=True)
+level = open(work + "/world.bin", "rb").read()[4 * 65536:5 * 65536]
+for y in range(100, 200):
+    for x in range(100, 200):
+        if level[y * 256 + x] == 60:
+            print(x, y); sys.exit(0)
+PY
+)
+start_game teleport
+tap_key Tab
+type_text "env4teleport $target 4"
+xdotool keydown Return; sleep 0.1; xdotool keyup Return; sleep 1.0
+hold_until Escape game_ended
+wait_exit 10
+check "env4teleport moved the player to a floor cell of level 4" \
+  "$(json_field "$STATE" "['player']['cellX'], d['player']['cellY'], d['player']['level']" | tr -d '(),')" "$target 4"
