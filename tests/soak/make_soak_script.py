@@ -1,0 +1,175 @@
+#!/usr/bin/env python3
+"""Writes a seeded random input script that plays the game for a given number of frames.
+
+Every key the game tests is pressed, except Escape (it would end the run early): the three mouse
+buttons, Backspace, Tab, Enter, Shift, Space, the arrows, digits, letters, numeric-pad plus and
+minus and F1..F6. The mouse goes anywhere in and around the picture of either mode, and console
+commands are typed through Tab, letters, digits and Enter. The same seed gives the same script.
+
+Usage: make_soak_script.py SEED FRAMES OUTPUT
+"""
+import random
+import sys
+
+LEFT_BUTTON, RIGHT_BUTTON, MIDDLE_BUTTON = 1, 2, 4
+BACKSPACE, TAB, ENTER, SHIFT, SPACE = 8, 9, 13, 16, 32
+ARROWS = [37, 38, 39, 40]
+DIGITS = list(range(48, 58))
+LETTERS = list(range(65, 91))
+NUMPAD_ADD, NUMPAD_SUBTRACT = 107, 109
+F_KEYS = list(range(112, 118))  # F1..F6
+F5, F6 = 116, 117
+
+# Keys pressed at random. The F keys are pressed on their own, and rarely: each pass that finds
+# one down re-creates the window, by far the dearest thing a frame can do.
+PLAIN_KEYS = ([LEFT_BUTTON, RIGHT_BUTTON, MIDDLE_BUTTON, BACKSPACE, TAB, ENTER, SHIFT, SPACE,
+               NUMPAD_ADD, NUMPAD_SUBTRACT] + ARROWS + DIGITS + LETTERS)
+
+COMMAND_WORDS = ["corner1", "env4block", "env4grass", "env4dirt", "env4emptyx1", "env4emptyy1",
+                 "screensavertoggle", "env4teleport", "ENV4BLOCK", "Env4Grass", "nosuchcommand", ""]
+
+# The largest picture is 640x480; the margin reaches past every edge so the clamps are exercised.
+MOUSE_MARGIN = 40
+MAX_WIDTH, MAX_HEIGHT = 640, 480
+
+# Stretches of this many frames alternate between the two screen modes.
+MODE_STRETCH = 1500
+
+
+class Script:
+    def __init__(self):
+        self.lines = []
+        self.held = set()
+
+    def down(self, frame, key):
+        self.lines.append(f"{frame} down {key}")
+        self.held.add(key)
+
+    def up(self, frame, key):
+        self.lines.append(f"{frame} up {key}")
+        self.held.discard(key)
+
+    def tap(self, frame, key, frames=1):
+        """Holds a key for `frames` passes; returns the first frame after it is released."""
+        self.down(frame, key)
+        self.up(frame + frames, key)
+        return frame + frames
+
+    def mouse(self, frame, x, y):
+        self.lines.append(f"{frame} mouse {x} {y}")
+
+
+def random_mouse(rng):
+    return (rng.randint(-MOUSE_MARGIN, MAX_WIDTH + MOUSE_MARGIN),
+            rng.randint(-MOUSE_MARGIN, MAX_HEIGHT + MOUSE_MARGIN))
+
+
+def command_text(rng):
+    word = rng.choice(COMMAND_WORDS)
+    if word.lower() == "env4teleport":
+        count = rng.choice([3, 3, 3, 2, 4])  # mostly valid, sometimes a word short or over
+        numbers = [str(rng.choice([0, 1, 2, rng.randint(0, 300), 999])) for _ in range(count)]
+        return " ".join([word] + numbers)
+    return word
+
+
+def type_text(script, frame, text):
+    """Types a line one key per frame; upper-case letters are typed with Shift held."""
+    for ch in text:
+        if ch == " ":
+            key = SPACE
+        elif ch.isdigit():
+            key = DIGITS[int(ch)]
+        else:
+            key = LETTERS[ord(ch.upper()) - ord("A")]
+        if ch.isupper():
+            script.down(frame, SHIFT)
+        frame = script.tap(frame, key)
+        if ch.isupper():
+            script.up(frame, SHIFT)
+    return frame
+
+
+def console_command(script, rng, frame):
+    """Opens the console, clears part of the old line, types a command, submits and closes."""
+    frame = script.tap(frame, TAB)
+    for _ in range(rng.randint(0, 12)):
+        frame = script.tap(frame, BACKSPACE)
+    frame = type_text(script, frame, command_text(rng))
+    frame = script.tap(frame, ENTER, rng.choice([1, 1, 2]))
+    if rng.random() < 0.8:
+        frame = script.tap(frame, TAB)
+    return frame
+
+
+def hold_some_keys(script, rng, frame):
+    """Presses one to three random keys together and lets them go after a while."""
+    keys = rng.sample(PLAIN_KEYS, rng.randint(1, 3))
+    for key in keys:
+        script.down(frame, key)
+    length = rng.choice([1, 1, 2, 3, 5, 8, 20])
+    for key in keys:
+        script.up(frame + length, key)
+    return frame + length
+
+
+def drag_mouse(script, rng, frame):
+    """Holds a mouse button while the mouse wanders: looking around, walking, move orders."""
+    button = rng.choice([LEFT_BUTTON, RIGHT_BUTTON, MIDDLE_BUTTON])
+    script.down(frame, button)
+    for _ in range(rng.randint(1, 6)):
+        script.mouse(frame, *random_mouse(rng))
+        frame += rng.randint(1, 10)
+    script.up(frame, button)
+    return frame
+
+
+def window_key(script, rng, frame):
+    """A zoom or mode key, mostly for one pass, sometimes held for two."""
+    return script.tap(frame, rng.choice(F_KEYS), rng.choice([1, 1, 1, 2]))
+
+
+def walk_back(script, rng, frame):
+    return script.tap(frame, LETTERS[ord("Z") - ord("A")], rng.randint(1, 30))
+
+
+def move_mouse(script, rng, frame):
+    script.mouse(frame, *random_mouse(rng))
+    return frame + 1
+
+
+ACTIONS = [(hold_some_keys, 40), (drag_mouse, 20), (console_command, 10), (walk_back, 5), (move_mouse, 25),
+           (window_key, 2)]
+
+
+def make_script(seed, frames):
+    rng = random.Random(seed)
+    script = Script()
+    script.lines.append(f"# soak input: seed {seed}, {frames} frames")
+    frame = 0
+    next_switch = 0
+    mode_key = F6
+    while frame < frames:
+        if frame >= next_switch:  # both modes get long stretches whatever the dice say
+            frame = script.tap(frame, mode_key)
+            mode_key = F5 if mode_key == F6 else F6
+            next_switch = frame + MODE_STRETCH
+        action = rng.choices([a for a, _ in ACTIONS], weights=[w for _, w in ACTIONS])[0]
+        frame = action(script, rng, frame) + rng.randint(0, 15)
+    for key in sorted(script.held):
+        script.up(frame, key)
+    return script.lines
+
+
+def main(argv):
+    if len(argv) != 4:
+        sys.stderr.write(__doc__)
+        return 2
+    seed, frames, output = int(argv[1]), int(argv[2]), argv[3]
+    with open(output, "w") as out:
+        out.write("\n".join(make_script(seed, frames)) + "\n")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
