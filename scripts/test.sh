@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs what is needed, builds, and runs every test: the unit and whole-game suite, the same
-# suite under AddressSanitizer and UndefinedBehaviorSanitizer, the end-to-end tests of the real
-# window under Xvfb, and short fuzz runs.
+# suite under AddressSanitizer and UndefinedBehaviorSanitizer with a short soak of the sanitized
+# game, the end-to-end tests of the real window under Xvfb, an install check, and short fuzz runs.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -15,11 +15,16 @@ echo "== Sanitizers"
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
+echo "== Soak (sanitized game, seeded random input)"
+tests/soak/run-soak.sh build-asan/gloamdelve 3000 1
 
 if [ -x tests/e2e/run-all.sh ]; then
   echo "== End to end (Xvfb)"
   tests/e2e/run-all.sh build/gloamdelve
 fi
+
+echo "== Install"
+tests/e2e/install-check.sh build
 
 if [ -x fuzz/run-all.sh ]; then
   echo "== Fuzzing"
