@@ -20,7 +20,7 @@ constexpr double BobRate = 1.5;        // radians of bob per unit of walkPhase
 
 void takeStep(const FirstPersonState& state, units::UnitRecord& player, float direction) {
   const StepVector step = stepVector(state.viewYaw, state.viewPitch);
-  // Forward subtracts the step and backward adds it; both are written as the original does.
+  // Forward subtracts the step and backward adds it: the step vector points backwards.
   if (direction > 0) {
     player.offsetX -= step.dx;
     player.offsetY -= step.dy;

@@ -16,7 +16,8 @@ struct MotionInput {
   float tickDivisor = 30.0f;
 };
 
-// The horizontal displacement of one step; zero when the view looks straight down (pitch 0).
+// The offset change of one backward step (a forward step subtracts it); zero when the view looks
+// straight down (pitch 0).
 struct StepVector {
   float dx = 0.0f;
   float dy = 0.0f;
