@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "core/input.hpp"
+#include "platform/sdl/driver_pin.hpp"
 #include "platform/sdl/key_map.hpp"
 
 namespace gloam::platform {
@@ -107,6 +108,7 @@ bool SdlPlatform::setPixelFormat() { return window_ != nullptr; }
 
 bool SdlPlatform::createGlContext() {
   context_ = SDL_GL_CreateContext(window_);
+  if (context_) pinGlDriverForLeakChecks();
   return context_ != nullptr;
 }
 
