@@ -29,7 +29,7 @@ tests/e2e/install-check.sh build
 if [ -x fuzz/run-all.sh ]; then
   echo "== Fuzzing"
   cmake --preset fuzz >/dev/null
-  cmake --build --preset fuzz
+  cmake --build --preset fuzz --target fuzz_targets
   fuzz/run-all.sh build-fuzz
 fi
 echo "All tests passed."
