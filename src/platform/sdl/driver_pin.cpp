@@ -8,6 +8,7 @@
 #include <cstring>
 
 namespace gloam::platform {
+#if defined(__SANITIZE_ADDRESS__)
 namespace {
 
 bool isGlDriver(const char* path) {
@@ -23,10 +24,9 @@ int pinIfDriver(dl_phdr_info* info, size_t, void*) {
 
 }  // namespace
 
-void pinGlDriverForLeakChecks() {
-#if defined(__SANITIZE_ADDRESS__)
-  dl_iterate_phdr(pinIfDriver, nullptr);
+void pinGlDriverForLeakChecks() { dl_iterate_phdr(pinIfDriver, nullptr); }
+#else
+void pinGlDriverForLeakChecks() {}
 #endif
-}
 
 }  // namespace gloam::platform

@@ -55,7 +55,9 @@ bool SdlPlatform::startVideo(const char* forcedDriver, std::string& error) {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-    error = std::string("cannot start video: ") + SDL_GetError();
+    error = forcedDriver ? std::string("cannot start video: ") + SDL_GetError()
+                         : std::string("no display (") + SDL_GetError() +
+                               "): set DISPLAY to an X server, or run with --headless";
     return false;
   }
   videoStarted_ = true;
