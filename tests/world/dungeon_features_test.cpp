@@ -76,8 +76,7 @@ TEST_F(DungeonFeaturesTest, StairsJoinFloorCellsOfTwoLevelsAndMatchTheirTarget) 
     int stairs;
   };
   for (const Case c : {Case{0, 1}, Case{31, 1}, Case{32, 2}, Case{255, 8}}) {
-    DungeonGrid g = testing::freshGrid();
-    grid = std::move(g);
+    grid = testing::freshGrid();
     tables.roomCount = 0;
     floorRect(Level, 10, 10, 59, 59);
     floorRect(Level + 1, 10, 10, 59, 59);

@@ -23,19 +23,15 @@ TEST_F(GridRectanglesTest, MatchesOnlyWhenEveryInclusiveCellHoldsTheCode) {
   EXPECT_EQ(rectDiffers(grid, 10, 20, 14, 22, 5, cell::Wall), 1);  // the very last cell
 }
 
-TEST_F(GridRectanglesTest, RectangleWithoutCellsNeverDiffers) {
-  EXPECT_EQ(rectDiffers(grid, 5, 5, 4, 9, 0, cell::Wall), 0);
-  EXPECT_EQ(rectDiffers(grid, 5, 5, 9, 4, 0, cell::Wall), 0);
-  EXPECT_EQ(rectDiffers(grid, -5, 300, -9, 200, 999, cell::Wall), 0);
-}
-
-TEST_F(GridRectanglesTest, CellsOutsideTheGridDiffer) {
-  EXPECT_EQ(rectDiffers(grid, 0, 0, 255, 255, 0, cell::Empty), 0);
-  EXPECT_EQ(rectDiffers(grid, -1, 0, 3, 3, 0, cell::Empty), 1);
-  EXPECT_EQ(rectDiffers(grid, 250, 250, 256, 252, 0, cell::Empty), 1);
-  EXPECT_EQ(rectDiffers(grid, 0, 255, 3, 256, 0, cell::Empty), 1);
-  EXPECT_EQ(rectDiffers(grid, 0, 0, 3, 3, -1, cell::Empty), 1);
-  EXPECT_EQ(rectDiffers(grid, 0, 0, 3, 3, LevelCount, cell::Empty), 1);
+// Rectangles without cells never differ, even from a code the grid lacks; any cell outside the grid does.
+TEST_F(GridRectanglesTest, EmptyRectanglesMatchAndCellsOutsideTheGridDiffer) {
+  struct Case { int x0, y0, x1, y1, z; std::uint8_t code; int want; };
+  for (const Case c : {Case{5, 5, 4, 9, 0, cell::Wall, 0}, Case{5, 5, 9, 4, 0, cell::Wall, 0},
+                       Case{-5, 300, -9, 200, 999, cell::Wall, 0}, Case{0, 0, 255, 255, 0, cell::Empty, 0},
+                       Case{-1, 0, 3, 3, 0, cell::Empty, 1}, Case{250, 250, 256, 252, 0, cell::Empty, 1},
+                       Case{0, 255, 3, 256, 0, cell::Empty, 1}, Case{0, 0, 3, 3, -1, cell::Empty, 1},
+                       Case{0, 0, 3, 3, LevelCount, cell::Empty, 1}})
+    EXPECT_EQ(rectDiffers(grid, c.x0, c.y0, c.x1, c.y1, c.z, c.code), c.want) << c.x0 << "," << c.y0 << "," << c.z;
 }
 
 TEST_F(GridRectanglesTest, FillRefusesAnyRectangleNotAllEmpty) {

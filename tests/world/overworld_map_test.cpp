@@ -79,16 +79,14 @@ TEST_F(OverworldMapTest, MissingFileIsCreatedEmptyAndStillPauses) {
   EXPECT_EQ(testing::countOnLevel(grid, 0, cell::Empty), LevelSize - 2);
 }
 
-TEST_F(OverworldMapTest, MissingMapFolderChangesNothingAndDoesNotPause) {
+// A directory in the file's place fails to open like a missing map folder: no change, no pause.
+TEST_F(OverworldMapTest, FailedOpenChangesNothingAndDoesNotPause) {
+  fs::create_directories(dataDir / "map" / "4.overworld");
+  EXPECT_EQ(readOverworldMap(grid, dataDir.string(), 4), 0);
   fs::remove_all(dataDir / "map");
   EXPECT_EQ(readOverworldMap(grid, dataDir.string(), 1), 0);
   EXPECT_FALSE(fs::exists(dataDir / "map"));
   EXPECT_EQ(testing::countOnLevel(grid, 0, cell::EnvBlock), 2);
-}
-
-TEST_F(OverworldMapTest, DirectoryInPlaceOfTheFileIsLikeAFailedOpen) {
-  fs::create_directories(dataDir / "map" / "4.overworld");
-  EXPECT_EQ(readOverworldMap(grid, dataDir.string(), 4), 0);
   EXPECT_EQ(testing::countOnLevel(grid, 0, cell::Empty), LevelSize - 2);
 }
 

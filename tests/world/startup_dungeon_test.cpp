@@ -78,11 +78,8 @@ TEST_P(StartupDungeonTest, SameSeedGivesTheSameBytesAndAnotherSeedDoesNot) {
   EXPECT_NE(levelsHash(generate(GetParam() + 1)->grid), levelsHash(grid));
 }
 
-TEST_P(StartupDungeonTest, RoomRunsAreContiguousAndStartWithTheCentreRoom) {
-  const RoomRecord& first = world.rooms[0];
-  EXPECT_EQ(first.x, 126);
-  EXPECT_EQ(first.y, 126);
-  EXPECT_EQ(first.templateIndex, FirstRoomTemplate);
+// The centre room itself is checked in the generator tests and pinned here by the golden hashes.
+TEST_P(StartupDungeonTest, RoomRunsAreContiguous) {
   std::uint32_t expectedStart = 0;
   for (int z = First; z <= Last; ++z) {
     SCOPED_TRACE(z);
