@@ -117,15 +117,12 @@ TEST_F(UnitMovementTest, OrderToColumnZeroWalksToColumnOneThenLandsOnZero) {
   EXPECT_EQ(0, player().moving);
 }
 
-TEST_F(UnitMovementTest, DisabledAndIdleUnitsAreNotStepped) {
+TEST_F(UnitMovementTest, DisabledUnitsAreNotStepped) {
   order(55, 50);
   player().disabled = 1;
   tick();
   EXPECT_EQ(50, player().cellX);
   EXPECT_EQ(NoPath, cursor());
-  player().disabled = 0;
-  tick(7);  // not a tick frame with TickDivisor 30
-  EXPECT_EQ(50, player().cellX);
 }
 
 TEST_F(UnitMovementTest, EarlierUnitsMoveBeforeLaterUnitsPlan) {
