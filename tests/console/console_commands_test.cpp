@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "console/console_world.hpp"
 #include "console/run_console.hpp"
@@ -64,34 +65,26 @@ TEST_F(ConsoleCommands, NamesMatchWithoutRegardToCaseButOnlyWhole) {
   EXPECT_TRUE(w.changedCells().empty());
 }
 
-TEST_F(ConsoleCommands, TeleportClampsLowAndHigh) {
-  run("env4teleport 0 0 0");
-  EXPECT_EQ(where(), both(1, 1, 2));
-  run("env4teleport 999 999 999");
-  EXPECT_EQ(where(), both(254, 254, 178));
-  run("env4teleport north 99999999999999999999 7");  // not a number reads 0; overflow saturates
-  EXPECT_EQ(where(), both(1, 254, 7));
-}
-
-TEST_F(ConsoleCommands, TeleportAcceptsRunsOfSeparators) {
-  run("  env4teleport   30  40\t,- 6  ");
-  EXPECT_EQ(where(), both(30, 40, 6));
-  run("env4teleport-31,41-7");  // the hyphen separates, so no number is negative
-  EXPECT_EQ(where(), both(31, 41, 7));
-}
-
-TEST_F(ConsoleCommands, TeleportNeedsExactlyThreeNumbers) {
-  run("env4teleport 30 40");
-  run("env4teleport 30 40 6 8");
-  EXPECT_EQ(where(), Untouched);
-}
-
-TEST_F(ConsoleCommands, TeleportOntoWallChangesNothing) {
-  w.grid.setCell(30, 40, 6, cell::Wall);
-  run("env4teleport 30 40 6");
-  EXPECT_EQ(where(), Untouched);
-  run("env4teleport 30 40 8");  // the same column one level down is open
-  EXPECT_EQ(where(), both(30, 40, 8));
+// Each line starts from the player at (10, 20, 4) and the ViewOrigin at (5, 6, 3).
+TEST_F(ConsoleCommands, TeleportClampsSplitsAndRefuses) {
+  w.grid.setCell(30, 40, 9, cell::Wall);
+  const std::pair<std::string, std::array<int, 6>> cases[] = {
+      {"env4teleport 0 0 0", both(1, 1, 2)},
+      {"env4teleport 999 999 999", both(254, 254, 178)},
+      {"env4teleport north 99999999999999999999 7", both(1, 254, 7)},  // not a number reads 0; overflow saturates
+      {"  env4teleport   30  40\t,- 6  ", both(30, 40, 6)},
+      {"env4teleport-31,41-7", both(31, 41, 7)},  // the hyphen separates, so no number is negative
+      {"env4teleport 30 40", Untouched},          // exactly three numbers, no fewer
+      {"env4teleport 30 40 6 8", Untouched},      // and no more
+      {"env4teleport 30 40 9", Untouched},        // onto Wall
+      {"env4teleport 30 40 8", both(30, 40, 8)},  // the same column on another level is open
+  };
+  for (const auto& [line, want] : cases) {
+    w.placePlayer(10, 20, 4);
+    w.viewOrigin = {5, 6, 3};
+    run(line);
+    EXPECT_EQ(where(), want) << line;
+  }
 }
 
 TEST_F(ConsoleCommands, ScreenSaverToggleFlipsAndPauses) {
