@@ -39,10 +39,7 @@ SpriteSlot slotHoldingPicture() {
 
 TEST(BitmapReader, ReadsSixteenBySixteenAndSwapsBlueAndRed) {
   ScratchDir dir("bmp-reader");
-  Bytes data = patternBytes(768, 1);
-  data[0] = 0x10;  // bottom-left pixel stored blue, green, red
-  data[1] = 0x20;
-  data[2] = 0x30;
+  const Bytes data = patternBytes(768, 1);  // stored blue, green, red
   SpriteSlot slot;
   ASSERT_TRUE(loadBitmap(slot, dir.write("tile.bmp", makeBmp(16, 16, data))));
   EXPECT_EQ(slot.width, 16u);
@@ -54,8 +51,6 @@ TEST(BitmapReader, ReadsSixteenBySixteenAndSwapsBlueAndRed) {
     ASSERT_EQ(slot.pixels[i + 1], data[i + 1]);
     ASSERT_EQ(slot.pixels[i + 2], data[i]);
   }
-  EXPECT_EQ(slot.pixels[0], 0x30);
-  EXPECT_EQ(slot.pixels[2], 0x10);
 }
 
 struct HeaderFault {

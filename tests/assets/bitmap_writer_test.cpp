@@ -15,17 +15,6 @@ std::uint32_t u32At(const Bytes& b, std::size_t at) {
   return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
 }
 
-TEST(BitmapWriter, WhatItWritesTheReaderReadsBackUnchanged) {
-  const Bytes rgb = testing::patternBytes(16 * 8 * 3, 7);
-  const Bytes file = encodeBitmap(rgb, 16, 8);
-  SpriteSlot slot;
-  ASSERT_TRUE(decodeBitmap(file.data(), file.size(), slot));
-  EXPECT_EQ(slot.width, 16u);
-  EXPECT_EQ(slot.height, 8u);
-  EXPECT_EQ(slot.bytesPerPixel, 3u);
-  EXPECT_EQ(slot.pixels, rgb);
-}
-
 TEST(BitmapWriter, HeaderHoldsSignatureOffsetSizeAndDepth) {
   const Bytes file = encodeBitmap(Bytes(4 * 2 * 3, 0), 4, 2);
   ASSERT_EQ(file.size(), 54u + 24u);
@@ -62,19 +51,23 @@ TEST(BitmapWriter, PadsRowsToFourBytesOnlyWhenTheWidthNeedsIt) {
   EXPECT_EQ(file[54 + 12 + 2], 0x77);     // the second row starts at the next 4-byte boundary
 }
 
-TEST(BitmapWriter, WritesAFileTheLoaderAcceptsAndRefusesShortPixelData) {
+// A file the game's loader reads back unchanged; 16 x 8, so a swapped width and height would show.
+TEST(BitmapWriter, WritesAFileTheLoaderReadsBackAndRefusesShortPixelData) {
   testing::ScratchDir dir("bitmap-writer");
   const std::string path = (dir.path() / "picture.bmp").string();
-  const Bytes rgb = testing::patternBytes(16 * 16 * 3, 3);
-  ASSERT_TRUE(writeBitmap(path, rgb, 16, 16));
+  const Bytes rgb = testing::patternBytes(16 * 8 * 3, 3);
+  ASSERT_TRUE(writeBitmap(path, rgb, 16, 8));
   SpriteSlot slot;
   ASSERT_TRUE(loadBitmap(slot, path));
+  EXPECT_EQ(slot.width, 16u);
+  EXPECT_EQ(slot.height, 8u);
+  EXPECT_EQ(slot.bytesPerPixel, 3u);
   EXPECT_EQ(slot.pixels, rgb);
 
   const std::string shortPath = (dir.path() / "short.bmp").string();
-  EXPECT_FALSE(writeBitmap(shortPath, Bytes(16 * 16 * 3 - 1, 0), 16, 16));
+  EXPECT_FALSE(writeBitmap(shortPath, Bytes(16 * 8 * 3 - 1, 0), 16, 8));
   EXPECT_FALSE(std::filesystem::exists(shortPath));
-  EXPECT_FALSE(writeBitmap((dir.path() / "no-such-dir" / "x.bmp").string(), rgb, 16, 16));
+  EXPECT_FALSE(writeBitmap((dir.path() / "no-such-dir" / "x.bmp").string(), rgb, 16, 8));
 }
 
 }  // namespace
