@@ -41,11 +41,7 @@ TEST(EyeHeight, IsPointFiftyFourAtRestAndStaysInItsBand) {
 // An open room on level 2 with rock below it; the ViewOrigin stands above that rock.
 class EyeMotion : public ::testing::Test {
  protected:
-  void SetUp() override {
-    world::allocateGrid(grid);
-    testing::fillBox(grid, 90, 90, 1, 110, 110, 3, cell::Wall);
-    testing::fillBox(grid, 95, 95, 2, 105, 105, 2, cell::Floor);
-  }
+  void SetUp() override { testing::buildRoom(grid); }
   void frame(int frameCounter, bool left, bool back) {
     moveEye(state, grid, player, view, MotionInput{left, back, frameCounter, 30.0f});
   }

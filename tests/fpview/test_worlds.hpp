@@ -24,6 +24,13 @@ inline void buildCorridor(world::DungeonGrid& g, int firstRow, int lastRow) {
   fillBox(g, 100, firstRow, 2, 100, lastRow, 2, cell::Floor);
 }
 
+// An 11x11 open room (columns and rows 95..105) on level 2 with rock all round and below.
+inline void buildRoom(world::DungeonGrid& g) {
+  world::allocateGrid(g);
+  fillBox(g, 90, 90, 1, 110, 110, 3, cell::Wall);
+  fillBox(g, 95, 95, 2, 105, 105, 2, cell::Floor);
+}
+
 // The PlayerUnit in the middle of the cell (x, y, z), standing still.
 inline units::UnitRecord playerAt(int x, int y, int z) {
   units::UnitRecord p{};

@@ -10,14 +10,10 @@ namespace {
 
 using testing::playerAt;
 
-// An 11x11 room (columns and rows 95..105) on level 2, rock all round.
+// The shared room: open columns and rows 95..105 on level 2, rock all round.
 class WallCollision : public ::testing::Test {
  protected:
-  void SetUp() override {
-    world::allocateGrid(grid);
-    testing::fillBox(grid, 90, 90, 1, 110, 110, 3, cell::Wall);
-    testing::fillBox(grid, 95, 95, 2, 105, 105, 2, cell::Floor);
-  }
+  void SetUp() override { testing::buildRoom(grid); }
   int resolve(units::UnitRecord& p) { return resolveWallCollision(grid, p, 1 - p.offsetX, p.offsetY, 1 - p.offsetZ); }
   world::DungeonGrid grid;
 };
