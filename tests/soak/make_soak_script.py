@@ -28,6 +28,8 @@ PLAIN_KEYS = ([LEFT_BUTTON, RIGHT_BUTTON, MIDDLE_BUTTON, BACKSPACE, TAB, ENTER, 
 COMMAND_WORDS = ["corner1", "env4block", "env4grass", "env4dirt", "env4emptyx1", "env4emptyy1",
                  "screensavertoggle", "env4teleport", "ENV4BLOCK", "Env4Grass", "nosuchcommand", ""]
 
+LINE_LIMIT = 30  # characters the console line takes; Backspace held this long clears it
+
 # The largest picture is 640x480; the margin reaches past every edge so the clamps are exercised.
 MOUSE_MARGIN = 40
 MAX_WIDTH, MAX_HEIGHT = 640, 480
@@ -39,15 +41,18 @@ MODE_STRETCH = 1500
 class Script:
     def __init__(self):
         self.lines = []
-        self.held = set()
+        self.held = {}  # key -> the frame it went down
+        self.console_open = False  # every pass with Tab down flips the console
 
     def down(self, frame, key):
         self.lines.append(f"{frame} down {key}")
-        self.held.add(key)
+        self.held[key] = frame
 
     def up(self, frame, key):
         self.lines.append(f"{frame} up {key}")
-        self.held.discard(key)
+        since = self.held.pop(key)
+        if key == TAB and (frame - since) % 2 == 1:
+            self.console_open = not self.console_open
 
     def tap(self, frame, key, frames=1):
         """Holds a key for `frames` passes; returns the first frame after it is released."""
@@ -91,10 +96,11 @@ def type_text(script, frame, text):
 
 
 def console_command(script, rng, frame):
-    """Opens the console, clears part of the old line, types a command, submits and closes."""
-    frame = script.tap(frame, TAB)
-    for _ in range(rng.randint(0, 12)):
-        frame = script.tap(frame, BACKSPACE)
+    """Opens the console, clears the old line (now and then only part of it), types a command,
+    submits it and mostly closes the console again."""
+    if not script.console_open:
+        frame = script.tap(frame, TAB)
+    frame = script.tap(frame, BACKSPACE, rng.choice([LINE_LIMIT, LINE_LIMIT, rng.randint(1, 12)]))
     frame = type_text(script, frame, command_text(rng))
     frame = script.tap(frame, ENTER, rng.choice([1, 1, 2]))
     if rng.random() < 0.8:
