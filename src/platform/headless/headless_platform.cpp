@@ -2,6 +2,8 @@
 // function of its seed and its script.
 #include "platform/headless/headless_platform.hpp"
 
+#include <GL/gl.h>
+
 #include <cstdio>
 
 #include "core/input.hpp"
@@ -18,6 +20,13 @@ std::unique_ptr<HeadlessPlatform> HeadlessPlatform::open(InputScript script, std
 bool HeadlessPlatform::createWindow(const char* title, int width, int height) {
   rect_ = Rect{0, 0, width, height};
   return SdlPlatform::createWindow(title, width, height);
+}
+
+void HeadlessPlatform::swapBuffers() {
+  // A swap of the offscreen driver's pbuffer does not flush, so without this every frame's GL work
+  // (each glDrawPixels among it) would pile up unexecuted and the process would grow frame by frame.
+  SdlPlatform::swapBuffers();
+  glFinish();
 }
 
 void HeadlessPlatform::moveWindow(int x, int y, int width, int height) {

@@ -15,6 +15,7 @@ class HeadlessPlatform : public SdlPlatform {
  public:
   static std::unique_ptr<HeadlessPlatform> open(InputScript script, std::string& error);
 
+  void swapBuffers() override;
   void moveWindow(int x, int y, int width, int height) override;
   bool createWindow(const char* title, int width, int height) override;
   void messageBox(const char* caption, const char* text, MessageIcon icon) override;
