@@ -11,6 +11,7 @@
 #include "console/run_console.hpp"
 #include "console/text_entry_line.hpp"
 #include "core/keys.hpp"
+#include "platform/null_window_platform.hpp"
 #include "world/cell_codes.hpp"
 
 namespace {
@@ -18,37 +19,13 @@ namespace {
 using namespace gloam;
 
 // Keys and sleeps only; every window operation is a no-op.
-class KeyStatePlatform : public platform::Platform {
+class KeyStatePlatform : public platform::NullWindowPlatform {
  public:
   std::array<bool, 256> held{};
   long sleptMs = 0;
 
   bool keyDown(int virtualKey) override { return virtualKey >= 0 && virtualKey < 256 && held[virtualKey]; }
   void sleepMs(int milliseconds) override { sleptMs += milliseconds; }
-  bool registerWindowClass() override { return true; }
-  bool createWindow(const char*, int, int) override { return true; }
-  bool acquireDeviceContext() override { return true; }
-  bool choosePixelFormat(int, int) override { return true; }
-  bool setPixelFormat() override { return true; }
-  bool createGlContext() override { return true; }
-  bool makeContextCurrent() override { return true; }
-  void showWindow() override {}
-  bool hasGlContext() const override { return false; }
-  bool releaseCurrentContext() override { return true; }
-  bool deleteGlContext() override { return true; }
-  bool hasDeviceContext() const override { return false; }
-  bool releaseDeviceContext() override { return true; }
-  bool hasWindow() const override { return false; }
-  bool destroyWindow() override { return true; }
-  bool unregisterWindowClass() override { return true; }
-  void swapBuffers() override {}
-  void showCursor(bool) override {}
-  void moveWindow(int, int, int, int) override {}
-  void messageBox(const char*, const char*, platform::MessageIcon) override {}
-  platform::Point cursorPos() override { return {}; }
-  platform::Rect windowRect() override { return {0, 0, 320, 240}; }
-  std::optional<platform::MessageKind> peekMessage() override { return std::nullopt; }
-  void beginFrame(int, int, int) override {}
 };
 
 // The keys a byte can toggle: everything the console reads plus two it must ignore.

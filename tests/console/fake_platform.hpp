@@ -1,16 +1,16 @@
 // An in-memory Platform for console tests: the keys a test holds answer "down" on every poll,
-// and every sleep is recorded instead of slept. Window operations do nothing.
+// and every sleep is recorded instead of slept. Window operations do nothing (NullWindowPlatform).
 #pragma once
 #include <functional>
 #include <numeric>
 #include <set>
 #include <vector>
 
-#include "platform/platform.hpp"
+#include "platform/null_window_platform.hpp"
 
 namespace gloam::console::testing {
 
-class FakePlatform : public platform::Platform {
+class FakePlatform : public platform::NullWindowPlatform {
  public:
   std::set<int> held;
   std::vector<int> sleeps;
@@ -23,31 +23,6 @@ class FakePlatform : public platform::Platform {
     sleeps.push_back(milliseconds);
     if (duringSleep) duringSleep(*this);
   }
-
-  bool registerWindowClass() override { return true; }
-  bool createWindow(const char*, int, int) override { return true; }
-  bool acquireDeviceContext() override { return true; }
-  bool choosePixelFormat(int, int) override { return true; }
-  bool setPixelFormat() override { return true; }
-  bool createGlContext() override { return true; }
-  bool makeContextCurrent() override { return true; }
-  void showWindow() override {}
-  bool hasGlContext() const override { return false; }
-  bool releaseCurrentContext() override { return true; }
-  bool deleteGlContext() override { return true; }
-  bool hasDeviceContext() const override { return false; }
-  bool releaseDeviceContext() override { return true; }
-  bool hasWindow() const override { return false; }
-  bool destroyWindow() override { return true; }
-  bool unregisterWindowClass() override { return true; }
-  void swapBuffers() override {}
-  void showCursor(bool) override {}
-  void moveWindow(int, int, int, int) override {}
-  void messageBox(const char*, const char*, platform::MessageIcon) override {}
-  platform::Point cursorPos() override { return {}; }
-  platform::Rect windowRect() override { return {0, 0, 640, 480}; }
-  std::optional<platform::MessageKind> peekMessage() override { return std::nullopt; }
-  void beginFrame(int, int, int) override {}
 };
 
 }  // namespace gloam::console::testing
