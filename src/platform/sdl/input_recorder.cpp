@@ -12,7 +12,9 @@ bool InputRecorder::open(const std::string& path, std::uint32_t seed) {
 }
 
 void InputRecorder::keyChange(int frame, int virtualKey, bool down) {
-  if (isOpen()) out_ << frame << (down ? " down " : " up ") << virtualKey << "\n";
+  if (!isOpen()) return;
+  out_ << frame << (down ? " down " : " up ") << virtualKey << "\n";
+  unflushed_ = true;
 }
 
 void InputRecorder::mousePixel(int frame, int x, int y) {
@@ -20,10 +22,20 @@ void InputRecorder::mousePixel(int frame, int x, int y) {
   mouseX_ = x;
   mouseY_ = y;
   out_ << frame << " mouse " << x << " " << y << "\n";
+  unflushed_ = true;
 }
 
 void InputRecorder::closeRequest(int frame) {
-  if (isOpen()) out_ << frame << " close\n" << std::flush;
+  if (!isOpen()) return;
+  out_ << frame << " close\n";
+  unflushed_ = true;
+  flush();
+}
+
+void InputRecorder::flush() {
+  if (!unflushed_) return;
+  out_.flush();
+  unflushed_ = false;
 }
 
 }  // namespace gloam::platform

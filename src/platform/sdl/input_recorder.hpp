@@ -18,9 +18,12 @@ class InputRecorder {
   // Writes the pixel only when it differs from the last one written.
   void mousePixel(int frame, int x, int y);
   void closeRequest(int frame);
+  // Puts what a pass recorded on disk, so a recording survives a crash and can be watched live.
+  void flush();
 
  private:
   std::ofstream out_;
+  bool unflushed_ = false;
   int mouseX_ = -1;
   int mouseY_ = -1;
 };

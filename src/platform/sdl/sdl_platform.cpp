@@ -80,6 +80,7 @@ void SdlPlatform::beginFrame(int frameCounter, int screenWidth, int screenHeight
   if (window.width() > 0 && window.height() > 0)
     recorder_.mousePixel(frameCounter, pixelXFrom(cursor_, window, screenWidth),
                          pixelYFrom(cursor_, window, screenHeight));
+  recorder_.flush();
 }
 
 void SdlPlatform::takeWindowEvents() {
