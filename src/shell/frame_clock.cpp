@@ -13,11 +13,13 @@ void waitForNextPass(FrameClock& clock, platform::Platform& platform) {
     clock.deadline = now;  // the first pass is measured from its own end
   }
   clock.deadline += period;
-  if (clock.deadline <= now) {
-    clock.deadline = now;  // overran: start the next pass now and measure from here
+  if (now >= clock.deadline + period) {
+    clock.deadline = now;  // a long overrun (a pause): start now and measure from here, no burst
     return;
   }
-  platform.waitUntil(clock.deadline);
+  // A pass that ran a little late (less than a period) starts the next at once and keeps the
+  // cadence, so scheduling jitter does not slow the game down.
+  if (now < clock.deadline) platform.waitUntil(clock.deadline);
 }
 
 }  // namespace gloam::shell

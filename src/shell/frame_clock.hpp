@@ -13,7 +13,8 @@ struct FrameClock {
 };
 
 // Called once a pass, after presenting: waits until the pass's 1/fps s is over. A pass that
-// overran (a pause, a slow frame) lets the next start at once, with no catch-up burst after it.
+// overran lets the next start at once; one that overran by a whole period or more (a pause, a very
+// slow frame) also restarts the count, so no burst of short passes follows it.
 void waitForNextPass(FrameClock& clock, platform::Platform& platform);
 
 }  // namespace gloam::shell

@@ -46,6 +46,12 @@ TEST(FrameClock, AnOverrunStartsTheNextPassAtOnceWithNoCatchUpBurst) {
             (std::vector<Instant>{milliseconds(25), milliseconds(445), milliseconds(465)}));
 }
 
+TEST(FrameClock, APassALittleLateKeepsTheCadence) {
+  // The second pass ends 5 ms past its deadline: the third starts at once and the fourth is back
+  // on the 20 ms grid.
+  EXPECT_EQ(pace(50, {5, 25, 5, 5}), (std::vector<Instant>{milliseconds(25), milliseconds(65), milliseconds(85)}));
+}
+
 TEST(FrameClock, UncappedNeverWaits) { EXPECT_TRUE(pace(0, {1, 1, 1}).empty()); }
 
 }  // namespace
