@@ -64,6 +64,7 @@ int main(int argc, char** argv) {
     case shell::ParseOutcome::Error: return usageError(error);
     case shell::ParseOutcome::Run: break;
   }
+  if (options.dataDir && !shell::checkDataOption(*options.dataDir, error)) return usageError(error);
   platform::InputScript script;
   if (!options.inputPath.empty() && !platform::loadInputScript(options.inputPath, script, error))
     return usageError(error);

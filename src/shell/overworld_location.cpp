@@ -1,0 +1,71 @@
+// The per-user map: its folder is made and the installed file copied under a temporary name, then
+// renamed, so that an interrupted first run never leaves a half-copied map that later runs would keep.
+#include "shell/overworld_location.hpp"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
+
+namespace gloam::shell {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool absolute(const char* path) { return path != nullptr && path[0] == '/'; }
+
+// What the read-write open with creation would find: an existing file it may write, or a
+// folder it may create the file in. A missing map folder counts as writable when the data
+// folder itself is, so that a writable data folder without one fails the open as it always has.
+bool openableForWriting(const fs::path& file, const std::string& dataRoot) {
+  if (::access(file.c_str(), F_OK) == 0) return ::access(file.c_str(), R_OK | W_OK) == 0;
+  const fs::path folder = file.parent_path();
+  if (::access(folder.c_str(), F_OK) == 0) return ::access(folder.c_str(), W_OK | X_OK) == 0;
+  return ::access(dataRoot.c_str(), W_OK | X_OK) == 0;
+}
+
+// Copies `from` to `to` unless `to` exists or `from` does not.
+std::string makeUserCopy(const fs::path& from, const fs::path& to) {
+  std::error_code ec;
+  if (fs::exists(to, ec)) return {};
+  fs::create_directories(to.parent_path(), ec);
+  if (ec) return "cannot make the folder " + to.parent_path().string() + ": " + ec.message();
+  if (!fs::exists(from, ec)) return {};
+  const fs::path partial = to.string() + ".part";
+  fs::copy_file(from, partial, fs::copy_options::overwrite_existing, ec);
+  if (!ec) fs::permissions(partial, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
+  if (!ec) fs::rename(partial, to, ec);
+  if (!ec) return {};
+  std::error_code ignored;
+  fs::remove(partial, ignored);
+  return "cannot copy " + from.string() + " to " + to.string() + ": " + ec.message();
+}
+
+}  // namespace
+
+std::string userDataFolder(const char* xdgDataHome, const char* home) {
+  if (absolute(xdgDataHome)) return (fs::path(xdgDataHome) / "gloamdelve").string();
+  if (absolute(home)) return (fs::path(home) / ".local" / "share" / "gloamdelve").string();
+  return {};
+}
+
+std::string userDataFolderFromEnvironment() {
+  return userDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+}
+
+OverworldLocation locateOverworldMap(const assets::DataFolderIndex& data, int mapNumber,
+                                     const std::string& userFolder) {
+  const std::string fileName = std::to_string(mapNumber) + ".overworld";
+  const std::string installed = assets::resolveDataPath(data, "map", fileName);
+  if (userFolder.empty() || openableForWriting(installed, data.root)) return {installed, {}};
+  return locateUserOverworldMap(installed, userFolder);
+}
+
+OverworldLocation locateUserOverworldMap(const std::string& installedMap, const std::string& userFolder) {
+  const fs::path perUser = fs::path(userFolder) / "map" / fs::path(installedMap).filename();
+  std::string problem = makeUserCopy(installedMap, perUser);
+  if (!problem.empty()) return {{}, problem};
+  return {perUser.string(), {}};
+}
+
+}  // namespace gloam::shell
