@@ -14,14 +14,19 @@ namespace fs = std::filesystem;
 
 bool absolute(const char* path) { return path != nullptr && path[0] == '/'; }
 
-// What the read-write open with creation would find: an existing file it may write, or a
-// folder it may create the file in. A missing map folder counts as writable when the data
-// folder itself is, so that a writable data folder without one fails the open as it always has.
-bool openableForWriting(const fs::path& file, const std::string& dataRoot) {
-  if (::access(file.c_str(), F_OK) == 0) return ::access(file.c_str(), R_OK | W_OK) == 0;
+std::string overworldFileName(int mapNumber) { return std::to_string(mapNumber) + ".overworld"; }
+
+// Whether the read-write open with creation would be refused for lack of permission: an existing
+// file it may not write, or a folder it may not create the file in. A missing map folder is judged
+// by the data folder itself, so that a writable data folder without one fails the open as it
+// always has; a data folder that does not exist at all is left to fail the same way.
+bool writeProtected(const fs::path& file, const std::string& dataRoot) {
+  const auto protectedPath = [](const fs::path& path, int mode) { return ::access(path.c_str(), mode) != 0; };
+  if (::access(file.c_str(), F_OK) == 0) return protectedPath(file, R_OK | W_OK);
   const fs::path folder = file.parent_path();
-  if (::access(folder.c_str(), F_OK) == 0) return ::access(folder.c_str(), W_OK | X_OK) == 0;
-  return ::access(dataRoot.c_str(), W_OK | X_OK) == 0;
+  if (::access(folder.c_str(), F_OK) == 0) return protectedPath(folder, W_OK | X_OK);
+  if (::access(dataRoot.c_str(), F_OK) == 0) return protectedPath(dataRoot, W_OK | X_OK);
+  return false;
 }
 
 // Copies `from` to `to` unless `to` exists or `from` does not.
@@ -55,14 +60,14 @@ std::string userDataFolderFromEnvironment() {
 
 OverworldLocation locateOverworldMap(const assets::DataFolderIndex& data, int mapNumber,
                                      const std::string& userFolder) {
-  const std::string fileName = std::to_string(mapNumber) + ".overworld";
-  const std::string installed = assets::resolveDataPath(data, "map", fileName);
-  if (userFolder.empty() || openableForWriting(installed, data.root)) return {installed, {}};
-  return locateUserOverworldMap(installed, userFolder);
+  const std::string installed = assets::resolveDataPath(data, "map", overworldFileName(mapNumber));
+  if (userFolder.empty() || !writeProtected(installed, data.root)) return {installed, {}};
+  return locateUserOverworldMap(installed, mapNumber, userFolder);
 }
 
-OverworldLocation locateUserOverworldMap(const std::string& installedMap, const std::string& userFolder) {
-  const fs::path perUser = fs::path(userFolder) / "map" / fs::path(installedMap).filename();
+OverworldLocation locateUserOverworldMap(const std::string& installedMap, int mapNumber,
+                                         const std::string& userFolder) {
+  const fs::path perUser = fs::path(userFolder) / "map" / overworldFileName(mapNumber);
   std::string problem = makeUserCopy(installedMap, perUser);
   if (!problem.empty()) return {{}, problem};
   return {perUser.string(), {}};

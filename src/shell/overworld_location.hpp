@@ -20,15 +20,17 @@ struct OverworldLocation {
   std::string problem;  // why not, naming the file; empty otherwise
 };
 
-// Map `mapNumber` inside the data folder when it can be opened for writing or created there (or
-// when there is no per-user folder to go to); otherwise "<userFolder>/map/<N>.overworld", copied
+// Map `mapNumber` inside the data folder unless permissions forbid opening it for writing or
+// creating it there (a data folder that does not exist forbids nothing), or when there is no
+// per-user folder to go to; otherwise "<userFolder>/map/<N>.overworld", copied
 // from the data folder's map when it does not exist yet.
 OverworldLocation locateOverworldMap(const assets::DataFolderIndex& data, int mapNumber,
                                      const std::string& userFolder);
 
-// The per-user step alone: "<userFolder>/map/<file name of installedMap>", copied from
-// `installedMap` unless it exists already. A missing installed map is no error: the game's open
+// The per-user step alone: "<userFolder>/map/<N>.overworld", copied from `installedMap` (however
+// that one's name is cased) unless it exists already. A missing installed map is no error: the game's open
 // then creates the per-user one empty, as it would have created the installed one.
-OverworldLocation locateUserOverworldMap(const std::string& installedMap, const std::string& userFolder);
+OverworldLocation locateUserOverworldMap(const std::string& installedMap, int mapNumber,
+                                         const std::string& userFolder);
 
 }  // namespace gloam::shell

@@ -39,7 +39,7 @@ TEST(OverworldLocation, UserFolderFollowsXdgDataHomeThenHome) {
 class UserMapCopy : public ::testing::Test {
  protected:
   fs::path root = fs::temp_directory_path() / ("gloam-user-map-" + std::to_string(::getpid()));
-  fs::path installed = root / "share" / "MAP" / "1.overworld";
+  fs::path installed = root / "share" / "MAP" / "1.OVERWORLD";
   fs::path user = root / "home" / "gloamdelve";
   void SetUp() override {
     fs::remove_all(root);
@@ -51,35 +51,37 @@ class UserMapCopy : public ::testing::Test {
 
 TEST_F(UserMapCopy, FirstUseCopiesTheInstalledMapAndLaterUsesKeepThePlayersCopy) {
   const fs::path copy = user / "map" / "1.overworld";
-  OverworldLocation where = locateUserOverworldMap(installed.string(), user.string());
+  OverworldLocation where = locateUserOverworldMap(installed.string(), 1, user.string());
   EXPECT_EQ(where.path, copy.string());
   EXPECT_EQ(where.problem, "");
   EXPECT_EQ(contents(copy), "installed map");
   EXPECT_FALSE(fs::exists(copy.string() + ".part"));
   std::ofstream(copy, std::ios::binary) << "walked on";
-  where = locateUserOverworldMap(installed.string(), user.string());
+  where = locateUserOverworldMap(installed.string(), 1, user.string());
   EXPECT_EQ(where.path, copy.string());
   EXPECT_EQ(contents(copy), "walked on");
 }
 
 TEST_F(UserMapCopy, NoInstalledMapLeavesTheCopyToBeCreatedAndABlockedFolderIsReported) {
   fs::remove(installed);
-  OverworldLocation where = locateUserOverworldMap(installed.string(), user.string());
+  OverworldLocation where = locateUserOverworldMap(installed.string(), 1, user.string());
   EXPECT_EQ(where.path, (user / "map" / "1.overworld").string());
   EXPECT_FALSE(fs::exists(where.path));
   EXPECT_TRUE(fs::is_directory(user / "map"));
 
   std::ofstream(root / "blocker") << "a file where a folder should be";
-  where = locateUserOverworldMap(installed.string(), (root / "blocker" / "gloamdelve").string());
+  where = locateUserOverworldMap(installed.string(), 1, (root / "blocker" / "gloamdelve").string());
   EXPECT_EQ(where.path, "");
   EXPECT_EQ(where.problem, "cannot make the folder " + (root / "blocker/gloamdelve/map").string() + ": Not a directory");
 }
 
-TEST_F(UserMapCopy, AWritableDataFolderServesItsOwnMapAsItAlwaysHas) {
+TEST_F(UserMapCopy, AWritableOrAbsentDataFolderServesItsOwnMapAsItAlwaysHas) {
   const assets::DataFolderIndex data = assets::indexDataFolder((root / "share").string());
-  const std::string own = (root / "share" / "MAP" / "1.overworld").string();
+  const std::string own = installed.string();
   EXPECT_EQ(locateOverworldMap(data, 1, user.string()).path, own);
   EXPECT_EQ(locateOverworldMap(data, 1, "").path, own);
+  const assets::DataFolderIndex absent = assets::indexDataFolder((root / "absent").string());
+  EXPECT_EQ(locateOverworldMap(absent, 1, user.string()).path, (root / "absent/map/1.overworld").string());
   EXPECT_FALSE(fs::exists(user));
 }
 
