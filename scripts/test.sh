@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs what is needed, builds, and runs every test: the unit and whole-game suite, the same
 # suite under AddressSanitizer and UndefinedBehaviorSanitizer with a short soak of the sanitized
-# game, the end-to-end tests of the real window under Xvfb, an install check, and short fuzz runs.
+# game, the end-to-end tests of the real window under Xvfb, an install check, the Debian package
+# (built, checked, installed with apt, played and removed), and short fuzz runs.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -25,6 +26,9 @@ fi
 
 echo "== Install"
 tests/e2e/install-check.sh build
+
+echo "== Debian package"
+tests/e2e/package-check.sh build
 
 if [ -x fuzz/run-all.sh ]; then
   echo "== Fuzzing"

@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
     case shell::ParseOutcome::Error: return usageError(error);
     case shell::ParseOutcome::Run: break;
   }
+  if (options.dataDir && !shell::checkDataOption(*options.dataDir, error)) return usageError(error);
   platform::PlatformOptions po;
   po.headless = options.headless;
   po.recordPath = options.recordPath;

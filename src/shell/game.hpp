@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/data_folder_index.hpp"
 #include "assets/object_templates.hpp"
 #include "assets/sprite_bank.hpp"
 #include "assets/trig_tables.hpp"
@@ -45,6 +46,7 @@ struct Game {
 
   platform::Platform& platform;
   RunSettings settings;
+  assets::DataFolderIndex dataFolder;  // the names in settings.dataDir, listed once at start-up
   LoopState loop;
   FrameClock clock;
   Rng rng;
