@@ -21,6 +21,7 @@ struct ComfortState {
   ScrollRepeat scroll;
   PressedKeys pressed;
   ComfortConsole console;
+  bool shiftDown = false;  // Shift on this pass, for the presses the message drain hands out
 };
 
 }  // namespace gloam::comfort

@@ -54,13 +54,6 @@ TEST(KeyRepeat, TapsActOncePerPressAndReleaseRestartsTheDelay) {
   EXPECT_EQ(total, 5);
 }
 
-TEST(KeyRepeat, PressedNowFiresOnlyOnTheFirstPassDown) {
-  bool wasDown = false;
-  const bool states[] = {false, true, true, false, true};
-  const bool expected[] = {false, true, false, false, true};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(pressedNow(wasDown, states[i]), expected[i]) << i;
-}
-
 TEST(PassTiming, UncappedRunsCountAtTheDefaultRate) {
   EXPECT_EQ(passRateFor(0), 60);
   EXPECT_EQ(passRateFor(144), 144);
