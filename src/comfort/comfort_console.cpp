@@ -8,7 +8,7 @@
 #include "comfort/text_strips.hpp"
 #include "console/run_console.hpp"
 #include "console/text_entry_line.hpp"
-#include "core/keys.hpp"
+#include "platform/keys.hpp"
 
 namespace gloam::comfort {
 namespace {

@@ -7,6 +7,7 @@
 
 #include "assets/sprite_catalogue_loader.hpp"
 #include "console/console_state.hpp"
+#include "shell/comfort_steps.hpp"
 #include "shell/game_window.hpp"
 #include "units/path_cell_rules.hpp"
 #include "units/player_placement.hpp"
@@ -73,6 +74,7 @@ void runStartup(Game& game) {
   game.loop.playerUnitIndex = units::PlayerUnitIndex;
   units::placePlayerUnit(game.units, game.grid, game.rng);
   setViewFromPlayer(game);
+  if (game.settings.comfort) applyComfortStartup(game);
 }
 
 }  // namespace gloam::shell

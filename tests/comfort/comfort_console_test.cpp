@@ -6,7 +6,7 @@
 
 #include "comfort/comfort_console.hpp"
 #include "console/console_world.hpp"
-#include "core/keys.hpp"
+#include "platform/keys.hpp"
 
 namespace gloam::comfort {
 namespace {
