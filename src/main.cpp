@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
   settings.maxFrames = options.frames;
   settings.keepLastPresented = !options.screenshotPath.empty();
   settings.fps = shell::effectiveFps(options);
+  settings.comfort = options.comfort;
   po.seed = settings.seed;
 
   auto platform = platform::openPlatform(std::move(po), error);

@@ -54,6 +54,9 @@ const OptionSpec Options[] = {
        o.fps = static_cast<int>(n);
        return true;
      }},
+    {"--comfort", nullptr,
+     "comfort mode: the map follows the mage, the console owns the keyboard and reports, no pauses (see README)",
+     [](CommandLineOptions& o, std::string_view) { return o.comfort = true; }},
     {"--input", "FILE", "input script: 'FRAME down VK', 'FRAME up VK', 'FRAME mouse X Y', 'FRAME close'",
      [](CommandLineOptions& o, std::string_view v) { return setText(o.inputPath, v); }},
     {"--record", "FILE", "write the seed and every key and mouse change as an input script",

@@ -9,6 +9,7 @@
 #include "assets/object_templates.hpp"
 #include "assets/sprite_bank.hpp"
 #include "assets/trig_tables.hpp"
+#include "comfort/comfort_state.hpp"
 #include "console/console_state.hpp"
 #include "core/rng.hpp"
 #include "core/screen.hpp"
@@ -39,10 +40,14 @@ struct RunSettings {
   long long maxFrames = -1;          // request quit after this many passes; -1: no limit
   bool keepLastPresented = false;    // a screenshot will be written after the last pass
   int fps = 0;                       // passes a second on the wall clock; 0: uncapped
+  bool comfort = false;              // --comfort: the comfort layer replaces some classic steps
 };
 
 struct Game {
-  Game(platform::Platform& p, RunSettings s) : platform(p), settings(std::move(s)) { clock.fps = settings.fps; }
+  Game(platform::Platform& p, RunSettings s) : platform(p), settings(std::move(s)) {
+    clock.fps = settings.fps;
+    comfort.passesPerSecond = comfort::passRateFor(settings.fps);
+  }
 
   platform::Platform& platform;
   RunSettings settings;
@@ -63,6 +68,7 @@ struct Game {
   draw::TextBuffer text;
   console::ConsoleState console;
   fpview::FirstPersonState firstPerson;
+  comfort::ComfortState comfort;  // used only with RunSettings::comfort
 
   // The last picture handed to presentFrame, kept only when a screenshot is wanted.
   std::vector<std::uint8_t> lastPresented;

@@ -8,6 +8,7 @@
 
 #include "assets/sprite_catalogue_loader.hpp"
 #include "console/console_state.hpp"
+#include "shell/comfort_steps.hpp"
 #include "shell/data_folder.hpp"
 #include "shell/game_window.hpp"
 #include "shell/overworld_location.hpp"
@@ -99,6 +100,7 @@ void runStartup(Game& game) {
   game.loop.playerUnitIndex = units::PlayerUnitIndex;
   units::placePlayerUnit(game.units, game.grid, game.rng);
   setViewFromPlayer(game);
+  if (game.settings.comfort) applyComfortStartup(game);
 }
 
 }  // namespace gloam::shell
