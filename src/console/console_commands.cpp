@@ -71,8 +71,6 @@ constexpr ConsoleCommand CommandTable[] = {
 
 }  // namespace
 
-std::span<const ConsoleCommand> commandTable() { return CommandTable; }
-
 void dispatchCommand(const CommandWords& words, const CommandTargets& targets) {
   const std::string_view first = words.stored > 0 ? words.word(0) : "";
   for (const ConsoleCommand& command : CommandTable) {

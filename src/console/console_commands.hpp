@@ -1,7 +1,6 @@
 // The console's commands: a table of names matched without regard to case, and what each one
 // does to the world around the PlayerUnit, to its position or to the screen-saver flag.
 #pragma once
-#include <span>
 #include <string_view>
 
 #include "console/console_state.hpp"
@@ -45,8 +44,5 @@ inline constexpr int TeleportMaxLevel = LevelCount - 2;
 // Runs the first command of the table whose name equals the first word, ignoring case. No words,
 // an unknown name or the wrong number of words do nothing.
 void dispatchCommand(const CommandWords& words, const CommandTargets& targets);
-
-// The command table in matching order, for tests and tools.
-std::span<const ConsoleCommand> commandTable();
 
 }  // namespace gloam::console

@@ -8,7 +8,7 @@
 #include "assets/sprite_catalogue_loader.hpp"
 #include "console/console_state.hpp"
 #include "shell/game_window.hpp"
-#include "units/path_cell_rules.hpp"
+#include "units/cell_cost_table.hpp"
 #include "units/player_placement.hpp"
 #include "world/cell_codes.hpp"
 #include "world/dungeon_generator.hpp"
@@ -36,7 +36,7 @@ void initGameData(Game& game) {
   assets::allocateObjectTemplateTable(game.objects);
   units::allocatePathContext(game.paths);
   assets::loadSpriteCatalogue(game.sprites, game.settings.dataDir);
-  units::initCellCostTable(game.paths.cellCostTable);
+  units::initCellCostTable(game.paths.search.cellCostTable);
   world::allocateGeneratorTables(game.generator);
   assets::buildTrigTables(game.trig);
   console::initConsole(game.console);

@@ -25,7 +25,7 @@ Screen smallScreen() {
 
 TEST(DrawLine, ShallowLineStepsOnEverySecondColumn) {
   Screen s = smallScreen();
-  drawLine(s, 0, 0, 10, 5, 255, 255, 255);
+  drawLine(s, 0, 0, 10, 5, {255, 255, 255});
   const std::set<std::pair<int, int>> want{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 2},
                                            {6, 3}, {7, 3}, {8, 4}, {9, 4}, {10, 5}};
   EXPECT_EQ(inked(s), want);
@@ -33,18 +33,18 @@ TEST(DrawLine, ShallowLineStepsOnEverySecondColumn) {
 
 TEST(DrawLine, HorizontalLineIsTheSameInBothDirections) {
   Screen a = smallScreen(), b = smallScreen();
-  drawLine(a, 0, 0, 5, 0, 1, 2, 3);
-  drawLine(b, 5, 0, 0, 0, 1, 2, 3);
+  drawLine(a, 0, 0, 5, 0, {1, 2, 3});
+  drawLine(b, 5, 0, 0, 0, {1, 2, 3});
   EXPECT_EQ(inked(a), inked(b));
   EXPECT_EQ(inked(a).size(), 6u);
 }
 
 TEST(DrawLine, PointIsOnePixelAndOffScreenPartsAreDropped) {
   Screen s = smallScreen();
-  drawLine(s, 3, 4, 3, 4, 9, 9, 9);
+  drawLine(s, 3, 4, 3, 4, {9, 9, 9});
   EXPECT_EQ(inked(s), (std::set<std::pair<int, int>>{{3, 4}}));
   Screen t = smallScreen();
-  drawLine(t, -5, 31, 5, 31, 9, 9, 9);
+  drawLine(t, -5, 31, 5, 31, {9, 9, 9});
   EXPECT_EQ(inked(t).size(), 6u);  // x = 0..5 of the eleven pixels are on screen
 }
 

@@ -19,7 +19,7 @@ PixelSet drawSmall(const char* s, int x, int y, int width = 320, int height = 24
   Screen screen = blankScreen(width, height);
   TextBuffer text;
   formatText(text, "%s", s);
-  drawText(screen, text, x, y, 255, 255, 0);
+  drawText(screen, text, x, y, {255, 255, 0});
   return inkedPixels(screen);
 }
 
@@ -82,7 +82,7 @@ TEST(DrawTextLarge, LetterAAtTwelveFillsRowsZeroToTenAndColumnsZeroToFive) {
   Screen screen = blankScreen(32, 32);
   TextBuffer text;
   formatText(text, "A");
-  drawTextLarge(screen, text, 0, 12, 255, 255, 255);
+  drawTextLarge(screen, text, 0, 12, {255, 255, 255});
   const PixelSet ink = inkedPixels(screen);
   ASSERT_FALSE(ink.empty());
   for (const auto& [x, y] : ink) {
@@ -96,9 +96,9 @@ TEST(DrawTextLarge, PenMovesEightPerCodeWithOrWithoutAGlyph) {
   Screen a = blankScreen(64, 32), b = blankScreen(64, 32);
   TextBuffer text;
   formatText(text, "\x7f" "\xff" "Z");
-  drawTextLarge(a, text, 0, 20, 1, 2, 3);
+  drawTextLarge(a, text, 0, 20, {1, 2, 3});
   formatText(text, "Z");
-  drawTextLarge(b, text, 16, 20, 1, 2, 3);
+  drawTextLarge(b, text, 16, 20, {1, 2, 3});
   EXPECT_EQ(inkedPixels(a), inkedPixels(b));
 }
 

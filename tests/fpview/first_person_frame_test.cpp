@@ -17,7 +17,7 @@ class FirstPersonFrame : public testing::SceneGl {
   int frame(int frameCounter) {
     gl->beginFrame(frameCounter, 320, 240);
     clearFramebuffer(screen);
-    drawFirstPersonView(state, screen, *gl, grid, player, view, frameCounter, 30.0f);
+    drawFirstPersonView(state, screen, *gl, {grid, player, view, frameCounter, 30.0f});
     int covered = 0;
     for (int i = 0; i < 320 * 240; ++i) covered += screen.framebuffer[i * 4 + 3] == 255;
     return covered;

@@ -24,7 +24,7 @@ class DungeonGeneratorTest : public ::testing::Test {
 };
 
 TEST_F(DungeonGeneratorTest, FirstRoomOfTheRunIsTemplate13AtTheCentre) {
-  generateDungeon(grid, tables, rng, 128, 128, 33, 1, 255, 0);
+  generateDungeon(grid, tables, rng, {128, 128, 33, 1, 255, 0});
   ASSERT_EQ(tables.roomCount, 1);
   const RoomRecord& room = tables.roomTable[0];
   EXPECT_EQ(room.x, 126);
@@ -47,7 +47,7 @@ TEST_F(DungeonGeneratorTest, FirstRoomOfTheRunIsTemplate13AtTheCentre) {
 
 TEST_F(DungeonGeneratorTest, LevelWithSpaceForOnlyTheFirstRoomGetsNothingElse) {
   // A 7 x 7 area holds the 5 x 5 room and its margin exactly; no entry cell can be Wall.
-  generateDungeon(grid, tables, rng, 100, 100, 20, 1, 6, 50);
+  generateDungeon(grid, tables, rng, {100, 100, 20, 1, 6, 50});
   EXPECT_EQ(tables.roomCount, 1);
   EXPECT_EQ(tables.levelEndRoom[20], 1u);
   EXPECT_EQ(count(20, cell::Floor), 25);
@@ -56,7 +56,7 @@ TEST_F(DungeonGeneratorTest, LevelWithSpaceForOnlyTheFirstRoomGetsNothingElse) {
 
 TEST_F(DungeonGeneratorTest, FirstRoomWhoseMarginLeavesTheAreaEndsTheRun) {
   // A 5 x 5 area: the room fits but its margin is Empty, so nothing is stamped and level 21 is left.
-  generateDungeon(grid, tables, rng, 100, 100, 20, 2, 5, 50);
+  generateDungeon(grid, tables, rng, {100, 100, 20, 2, 5, 50});
   EXPECT_EQ(tables.roomCount, 0);
   EXPECT_EQ(count(20, cell::Wall), 25);
   EXPECT_EQ(count(20, cell::Floor), 0);
@@ -64,7 +64,7 @@ TEST_F(DungeonGeneratorTest, FirstRoomWhoseMarginLeavesTheAreaEndsTheRun) {
 }
 
 TEST_F(DungeonGeneratorTest, AreaReachingOutsideTheGridEndsTheRunUntouched) {
-  generateDungeon(grid, tables, rng, 100, 100, 20, 1, 255, 50);  // columns -27..227
+  generateDungeon(grid, tables, rng, {100, 100, 20, 1, 255, 50});  // columns -27..227
   EXPECT_EQ(tables.roomCount, 0);
   EXPECT_EQ(count(20, cell::Empty), LevelSize);
   EXPECT_EQ(rng.state, 1u);
@@ -72,7 +72,7 @@ TEST_F(DungeonGeneratorTest, AreaReachingOutsideTheGridEndsTheRunUntouched) {
 
 TEST_F(DungeonGeneratorTest, LevelWhoseAreaIsNotEmptyEndsTheRunAndSkipsAllFeatures) {
   grid.setCell(250, 250, 34, cell::Floor);
-  generateDungeon(grid, tables, rng, 128, 128, 33, 2, 255, 60);
+  generateDungeon(grid, tables, rng, {128, 128, 33, 2, 255, 60});
   const int rooms = static_cast<int>(tables.levelEndRoom[33]);
   EXPECT_GT(rooms, 10);  // enough rooms that phase 2 would have put candelabra here
   EXPECT_EQ(tables.roomCount, rooms);
@@ -144,7 +144,7 @@ TEST_F(DungeonGeneratorTest, EachRoomMeetsTheOlderRoomsOnlyThroughItsEntrance) {
     for (int k = 0; k <= Slots; ++k) {
       std::memset(grid.level(40), 0, LevelSize);
       rng.seed(seed);
-      generateDungeon(grid, tables, rng, 128, 128, 40, 1, 255, k);
+      generateDungeon(grid, tables, rng, {128, 128, 40, 1, 255, k});
       std::vector<bool> after = openCells(grid, 40);
       if (k > 0 && tables.roomCount == roomsBefore) {
         EXPECT_EQ(after, before) << "slot " << k - 1 << " added no room but changed the level";
