@@ -32,21 +32,6 @@ TEST(FormatText, WritesIntoTheBufferAndTruncatesAtItsSize) {
   EXPECT_EQ(std::string(text.text), longText.substr(0, 255));
 }
 
-TEST(DrawText, BannerFillsItsBoxFromTheFirstColumnToTheLastGlyph) {
-  int advance = 0;
-  for (const char c : std::string("GLOAMDELVE")) advance += smallGlyphWidth(smallGlyph(c)) + 1;
-  const PixelSet ink = drawSmall("GLOAMDELVE", 12, 226);
-  ASSERT_FALSE(ink.empty());
-  int minX = 999, maxX = -1, minY = 999, maxY = -1;
-  for (const auto& [x, y] : ink) {
-    minX = std::min(minX, x), maxX = std::max(maxX, x), minY = std::min(minY, y), maxY = std::max(maxY, y);
-  }
-  EXPECT_EQ(minX, 12);
-  EXPECT_EQ(maxX, 12 + advance - 2);  // the final blank column belongs to the box but is never inked
-  EXPECT_GE(minY, 226 - 7);
-  EXPECT_LE(maxY, 226 + 1);
-}
-
 TEST(DrawText, SmallRowsLandFromYPlusOneDownToYMinusSeven) {
   // 'A': rows 3..7 of the glyph, so screen rows y-1 .. y-5; the apex is column 1.
   EXPECT_EQ(drawSmall("A", 0, 20), (PixelSet{{1, 19}, {0, 18}, {2, 18}, {0, 17}, {1, 17}, {2, 17},

@@ -8,12 +8,7 @@
 
 namespace gloam::units::literal {
 
-inline bool enterable(int code) {
-  switch (code) {
-    case 0: case 1: case 2: case 3: case 4: case 5: case 19: case 20: case 61: return false;
-    default: return true;
-  }
-}
+inline bool enterable(int code) { return code > 5 && code != 19 && code != 20 && code != 61; }
 
 inline bool openGround(int code) { return code == 10 || code == 11 || code == 18 || code == 60; }
 

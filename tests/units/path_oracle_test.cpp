@@ -1,11 +1,13 @@
 // The heap-based node selection against the literal scan: both searches run on the same random
-// levels, units, windows and budgets, and must leave identical workspaces and stored routes.
+// levels, units, windows and budgets, and must leave identical workspaces.
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "literal_path_search.hpp"
 #include "path_test_support.hpp"
 #include "random_levels.hpp"
+#include "world/dungeon_generator.hpp"
 
 namespace gloam::units {
 namespace {
@@ -87,16 +89,20 @@ TEST_F(PathOracleTest, SmallWindowsOnMixedOverworldAndDungeonCodes) {
   }
 }
 
-TEST_F(PathOracleTest, WholeLevelsOfRoomsAndCorridors) {
+// Six levels of a generated dungeon: rooms, doors, stairs and items, copied in turn onto level L.
+TEST_F(PathOracleTest, WholeGeneratedDungeonLevels) {
+  world::GeneratorTables tables;
+  world::allocateGeneratorTables(tables);
+  rng.seed(21);
+  world::generateStartupDungeon(w.grid, tables, rng);
   int found = 0;
-  for (std::uint32_t seed = 21; seed <= 26; ++seed) {
-    rng.seed(seed);
-    testing::paintRoomsAndCorridors(w.grid, L, 40 + rng.below(80), rng);
+  for (int level = world::StartupFirstLevel; level < world::StartupFirstLevel + 6; ++level) {
+    std::memcpy(w.grid.level(L), w.grid.level(level), LevelSize);
     for (int i = 0; i < 3; ++i) {
       const auto [sx, sy] = floorCell();
       const auto [gx, gy] = floorCell();
       scatterUnits(sx, sy);
-      compareSearch(sx, sy, gx, gy, GridSide, "rooms seed " + std::to_string(seed));
+      compareSearch(sx, sy, gx, gy, GridSide, "generated level " + std::to_string(level));
       found += w.ws.searchResult == SearchCode::GoalReached;
     }
   }

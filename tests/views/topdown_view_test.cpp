@@ -99,15 +99,6 @@ TEST_F(TopDownView, BarsRunFromOnePixelAtZeroToFifteenAtFullHitPoints) {
   EXPECT_EQ(pixelAt(f.screen, 144, 32), red);
 }
 
-TEST_F(TopDownView, PlayerLabelShowsTheMoveOrderState) {
-  units::UnitRecord& player = f.addUnit(units::PlayerUnitIndex, 2, 2, 0);
-  drawUnits(f.screen, f.world(), f.bank, f.text);
-  EXPECT_STREQ(f.text.text, "1 ms0 ");
-  player.moving = 1;
-  drawUnits(f.screen, f.world(), f.bank, f.text);
-  EXPECT_STREQ(f.text.text, "1 ms1 ");
-}
-
 TEST_F(TopDownView, WithoutAPathOnlyTheRoadUnderThePlayerIsMarked) {
   f.addUnit(units::PlayerUnitIndex, 5, 5, 7);  // on another level: the marks and ring still show
   f.setPlayerPath({{8, 8}, {7, 7}}, units::NoPath);
