@@ -38,8 +38,8 @@ void runFrames(benchmark::State& state, shell::Game& game, fpview::WallRenderPat
   units::UnitRecord& player = game.units[game.loop.playerUnitIndex];
   for (auto _ : state) {
     shell::clearFrame(game);
-    fpview::drawFirstPersonView(game.firstPerson, game.screen, game.platform, game.grid, player, game.view,
-                                game.loop.frameCounter, game.loop.tickDivisor, path);
+    fpview::drawFirstPersonView(game.firstPerson, game.screen, game.platform,
+                                {game.grid, player, game.view, game.loop.frameCounter, game.loop.tickDivisor}, path);
     shell::presentFrame(game);
     ++game.loop.frameCounter;
   }

@@ -26,13 +26,11 @@ void drawScene(const FirstPersonState& state, const world::DungeonGrid& grid,
 }  // namespace
 
 void drawFirstPersonView(FirstPersonState& state, Screen& screen, platform::Platform& platform,
-                         const world::DungeonGrid& grid, units::UnitRecord& player,
-                         world::ViewOrigin& viewOrigin, int frameCounter, float tickDivisor,
-                         WallRenderPath path) {
-  drawScene(state, grid, player, path);
+                         const FirstPersonWorld& world, WallRenderPath path) {
+  drawScene(state, world.grid, world.player, path);
   const MotionInput input{isKeyDown(platform, vk::LeftButton), isKeyDown(platform, vk::KeyZ),
-                          frameCounter, tickDivisor};
-  moveEye(state, grid, player, viewOrigin, input);
+                          world.frameCounter, world.tickDivisor};
+  moveEye(state, world.grid, world.player, world.viewOrigin, input);
   compositeScene(screen);
   const bool anyButton = isKeyDown(platform, vk::LeftButton) || isKeyDown(platform, vk::MiddleButton) ||
                          isKeyDown(platform, vk::RightButton);

@@ -73,8 +73,7 @@ struct Game {
   // The last picture handed to presentFrame, kept only when a screenshot is wanted.
   std::vector<std::uint8_t> lastPresented;
   ScreenMode lastPresentedMode;
-  std::vector<std::string> releaseLog;  // what shutdown released, in order
-  bool screenshotKeyWasDown = false;    // F12 writes one screenshot per press, not per frame
+  bool screenshotKeyWasDown = false;  // F12 writes one screenshot per press, not per frame
 };
 
 }  // namespace gloam::shell
