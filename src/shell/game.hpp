@@ -14,6 +14,7 @@
 #include "draw/text.hpp"
 #include "fpview/first_person_state.hpp"
 #include "platform/platform.hpp"
+#include "shell/framebuffer_texture.hpp"
 #include "units/path_context.hpp"
 #include "units/unit_table.hpp"
 #include "world/dungeon_grid.hpp"
@@ -58,6 +59,7 @@ struct Game {
   draw::TextBuffer text;
   console::ConsoleState console;
   fpview::FirstPersonState firstPerson;
+  FramebufferTexture presentTexture;  // what presentFrame shows the Framebuffer through
 
   // The last picture handed to presentFrame, kept only when a screenshot is wanted.
   std::vector<std::uint8_t> lastPresented;
