@@ -16,6 +16,6 @@ namespace gloam::fpview {
 void drawFirstPersonView(FirstPersonState& state, Screen& screen, platform::Platform& platform,
                          const world::DungeonGrid& grid, units::UnitRecord& player,
                          world::ViewOrigin& viewOrigin, int frameCounter, float tickDivisor,
-                         WallRenderPath path = WallRenderPath::Batched);
+                         WallRenderPath path = WallRenderPath::Visible);
 
 }  // namespace gloam::fpview
