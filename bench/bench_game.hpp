@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/headless/headless_platform.hpp"
+#include "platform/open_platform.hpp"
 #include "shell/data_folder.hpp"
 #include "shell/game.hpp"
 #include "shell/startup.hpp"
@@ -25,7 +25,7 @@ inline std::string dataFolder() {
 }
 
 struct BenchGame {
-  std::unique_ptr<platform::HeadlessPlatform> platform;
+  std::unique_ptr<platform::Platform> platform;
   std::unique_ptr<shell::Game> game;
 };
 
@@ -33,7 +33,9 @@ struct BenchGame {
 inline BenchGame startBenchGame(const char* program) {
   BenchGame b;
   std::string error;
-  b.platform = platform::HeadlessPlatform::open(platform::InputScript{}, error);
+  platform::PlatformOptions options;
+  options.headless = true;
+  b.platform = platform::openPlatform(std::move(options), error);
   if (!b.platform) {
     std::fprintf(stderr, "%s: no headless platform: %s\n", program, error.c_str());
     return b;

@@ -13,6 +13,7 @@
 #include "core/screen.hpp"
 #include "draw/text.hpp"
 #include "fpview/first_person_state.hpp"
+#include "shell/frame_clock.hpp"
 #include "platform/platform.hpp"
 #include "shell/framebuffer_texture.hpp"
 #include "units/path_context.hpp"
@@ -37,14 +38,16 @@ struct RunSettings {
   std::uint32_t seed = 0;
   long long maxFrames = -1;          // request quit after this many passes; -1: no limit
   bool keepLastPresented = false;    // a screenshot will be written after the last pass
+  int fps = 0;                       // passes a second on the wall clock; 0: uncapped
 };
 
 struct Game {
-  Game(platform::Platform& p, RunSettings s) : platform(p), settings(std::move(s)) {}
+  Game(platform::Platform& p, RunSettings s) : platform(p), settings(std::move(s)) { clock.fps = settings.fps; }
 
   platform::Platform& platform;
   RunSettings settings;
   LoopState loop;
+  FrameClock clock;
   Rng rng;
 
   Screen screen;

@@ -1,12 +1,14 @@
 // One pass, in its fixed order: clear, view, texts, console, move order, unit pass, mouse cross,
-// present, window and scroll keys, mode keys, message drain, FrameCounter + 1. (F12's screenshot
-// is taken right after presenting, before a mode key can replace the Framebuffer.)
+// present, the frame clock's wait, window and scroll keys, mode keys, message drain,
+// FrameCounter + 1. (F12's screenshot is taken right after presenting, before a mode key can
+// replace the Framebuffer.)
 #include "shell/main_loop.hpp"
 
 #include "console/run_console.hpp"
 #include "core/input.hpp"
-#include "core/keys.hpp"
+#include "platform/keys.hpp"
 #include "fpview/first_person_view.hpp"
+#include "shell/frame_clock.hpp"
 #include "shell/messages.hpp"
 #include "shell/presentation.hpp"
 #include "shell/window_keys.hpp"
@@ -61,6 +63,7 @@ void runOnePass(Game& game) {
   moveUnits(game);
   drawMouseCross(game);
   presentFrame(game);
+  waitForNextPass(game.clock, game.platform);
   handleScreenshotKey(game);
   handleWindowKeys(game);
   handleScrollKeys(game);

@@ -101,7 +101,7 @@ bool writeStateJson(const Game& game, long long sleptMs, const std::string& path
       << ",\"height\":" << m.height << ",\"zoom\":" << m.pixelZoom << "},\"viewOrigin\":[" << v.sx << ","
       << v.sy << "," << v.sz << "],\"tickDivisor\":" << jsonFloat(game.loop.tickDivisor)
       << ",\"screenSaverMode\":" << game.loop.screenSaverMode << ",\"quitRequested\":" << game.loop.quitRequested
-      << ",\"sleptMs\":" << sleptMs << ",\"spriteSlotsLoaded\":" << assets::countLoadedSlots(game.sprites) << ",\"console\":{\"visible\":"
+      << ",\"sleptMs\":" << sleptMs << ",\"fps\":" << game.settings.fps << ",\"spriteSlotsLoaded\":" << assets::countLoadedSlots(game.sprites) << ",\"console\":{\"visible\":"
       << game.console.ConsoleVisible << ",\"line\":" << jsonString(game.console.CommandLine) << "},";
   writePlayer(out, game);
   out << "}\n";
