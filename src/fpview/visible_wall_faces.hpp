@@ -79,6 +79,7 @@ struct FrustumFilter {
 template <class Visitor>
 void walkVisibleWallFaces(const world::DungeonGrid& grid, const units::UnitRecord& player, int radius,
                           const ViewFrustum& frustum, VisibilityScratch& scratch, Visitor& visitor) {
+  if (radius <= 0) return;  // an empty block, as in the full walk
   detail::FrustumFilter<Visitor> filter{frustum, visitor};
   if (!eyeIsClearOfWall(grid, player) || !floodOpenSpace(grid, player, radius, scratch)) {
     walkWallBlock(grid, player, radius, filter);
