@@ -12,14 +12,14 @@
 namespace gloam::fpview {
 namespace {
 
-void drawScene(const FirstPersonState& state, const world::DungeonGrid& grid,
-               const units::UnitRecord& player, WallRenderPath path) {
+void drawScene(FirstPersonState& state, const world::DungeonGrid& grid, const units::UnitRecord& player,
+               WallRenderPath path) {
   glLoadIdentity();
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  if (path == WallRenderPath::PerCube) {
-    drawWallBlocksPerCube(state, grid, player);
-  } else {
-    drawWallBlocks(state, grid, player);
+  switch (path) {
+    case WallRenderPath::Visible: drawWallBlocks(state, grid, player); break;
+    case WallRenderPath::AllFaces: drawAllWallBlocks(state, grid, player); break;
+    case WallRenderPath::PerCube: drawWallBlocksPerCube(state, grid, player); break;
   }
 }
 

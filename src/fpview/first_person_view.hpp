@@ -24,6 +24,6 @@ struct FirstPersonWorld {
 // the projection set and the model-view matrix current. Reads the left mouse button, 'Z' and,
 // with any mouse button held, the mouse position.
 void drawFirstPersonView(FirstPersonState& state, Screen& screen, platform::Platform& platform,
-                         const FirstPersonWorld& world, WallRenderPath path = WallRenderPath::Batched);
+                         const FirstPersonWorld& world, WallRenderPath path = WallRenderPath::Visible);
 
 }  // namespace gloam::fpview

@@ -17,6 +17,7 @@
 #include "fpview/first_person_state.hpp"
 #include "shell/frame_clock.hpp"
 #include "platform/platform.hpp"
+#include "shell/framebuffer_texture.hpp"
 #include "units/path_context.hpp"
 #include "units/unit_table.hpp"
 #include "world/dungeon_grid.hpp"
@@ -69,6 +70,7 @@ struct Game {
   console::ConsoleState console;
   fpview::FirstPersonState firstPerson;
   comfort::ComfortState comfort;  // used only with RunSettings::comfort
+  FramebufferTexture presentTexture;  // what presentFrame shows the Framebuffer through
 
   // The last picture handed to presentFrame, kept only when a screenshot is wanted.
   std::vector<std::uint8_t> lastPresented;

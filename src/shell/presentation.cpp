@@ -1,6 +1,7 @@
-// Presentation relies on the context's initial raster position, the window's lower-left corner:
-// nothing in the program ever moves it. Texturing is off while the pixels are drawn, or
-// glDrawPixels would be textured.
+// The Framebuffer is shown through one texture updated in place each frame; the picture is the
+// one a glDrawPixels at the pixel zoom gives (the tests keep that path as the oracle), without
+// handing the driver a new image to allocate and convert every frame. Texturing is left enabled
+// after the swap, as the first-person scene expects.
 #include "shell/presentation.hpp"
 
 #include <GL/gl.h>
@@ -15,10 +16,7 @@ void clearFrame(Game& game) {
 
 void presentFrame(Game& game) {
   const ScreenMode& m = game.screen.mode;
-  glDisable(GL_TEXTURE_2D);
-  if (m.pixelZoom >= 1 && m.pixelZoom <= 5)
-    glPixelZoom(static_cast<float>(m.pixelZoom), static_cast<float>(m.pixelZoom));
-  glDrawPixels(m.width, m.height, GL_RGBA, GL_UNSIGNED_BYTE, game.screen.framebuffer.data());
+  drawFramebufferTexture(game.presentTexture, m, game.screen.framebuffer.data());
   game.platform.swapBuffers();
   glEnable(GL_TEXTURE_2D);
   if (game.settings.keepLastPresented) {
