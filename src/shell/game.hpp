@@ -18,6 +18,7 @@
 #include "shell/frame_clock.hpp"
 #include "platform/platform.hpp"
 #include "shell/framebuffer_texture.hpp"
+#include "shell/shown_frame.hpp"
 #include "units/path_context.hpp"
 #include "units/unit_table.hpp"
 #include "world/dungeon_grid.hpp"
@@ -71,6 +72,7 @@ struct Game {
   fpview::FirstPersonState firstPerson;
   comfort::ComfortState comfort;  // used only with RunSettings::comfort
   FramebufferTexture presentTexture;  // what presentFrame shows the Framebuffer through
+  ShownFrame shown;                   // what the window shows now
 
   // The last picture handed to presentFrame, kept only when a screenshot is wanted.
   std::vector<std::uint8_t> lastPresented;

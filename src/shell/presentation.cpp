@@ -1,7 +1,8 @@
 // The Framebuffer is shown through one texture updated in place each frame; the picture is the
 // one a glDrawPixels at the pixel zoom gives (the tests keep that path as the oracle), without
-// handing the driver a new image to allocate and convert every frame. Texturing is left enabled
-// after the swap, as the first-person scene expects.
+// handing the driver a new image to allocate and convert every frame. A Framebuffer the window
+// already shows is not drawn again (see shown_frame.hpp). Texturing is left enabled after the
+// swap, as the first-person scene expects.
 #include "shell/presentation.hpp"
 
 #include <GL/gl.h>
@@ -16,8 +17,12 @@ void clearFrame(Game& game) {
 
 void presentFrame(Game& game) {
   const ScreenMode& m = game.screen.mode;
-  drawFramebufferTexture(game.presentTexture, m, game.screen.framebuffer.data());
-  game.platform.swapBuffers();
+  const platform::Rect window = game.platform.windowRect();
+  if (mustPresent(game.shown, game.screen, window)) {
+    drawFramebufferTexture(game.presentTexture, m, game.screen.framebuffer.data());
+    game.platform.swapBuffers();
+    notePresented(game.shown, game.screen, window);
+  }
   glEnable(GL_TEXTURE_2D);
   if (game.settings.keepLastPresented) {
     game.lastPresented = game.screen.framebuffer;
