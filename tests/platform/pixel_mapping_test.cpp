@@ -1,6 +1,7 @@
 // The mouse mapping is the place every click passes through; its edges are where it breaks.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <utility>
 
 #include "platform/pixel_mapping.hpp"
@@ -15,25 +16,16 @@ class MouseMapping : public ::testing::Test {
   int my(int x, int y) { return pixelYFrom({float(x), float(y)}, window, 480); }
 };
 
-TEST_F(MouseMapping, OutsideTheWindowClampsToTheNearestEdge) {
-  EXPECT_EQ(mx(0, 0), 0);
-  EXPECT_EQ(my(0, 2000), 0);       // below the window
-  EXPECT_EQ(mx(5000, 0), 639);
-  EXPECT_EQ(my(0, -5000), 479);    // above the window
-}
-
-TEST_F(MouseMapping, TopLeftCornerIsLeftColumnTopRow) {
-  EXPECT_EQ(mx(100, 50), 0);
-  EXPECT_EQ(my(100, 50), 479);     // 480 before the clamp
-  EXPECT_EQ(my(100, 529), 1);
-  EXPECT_EQ(my(100, 530), 0);
-}
-
-TEST_F(MouseMapping, ZoomDoesNotChangeTheMappingOnlyTheWindowSize) {
-  Rect big{0, 0, 960, 720};
-  EXPECT_EQ(pixelXFrom({959, 0}, big, 320), 319);
-  EXPECT_EQ(pixelXFrom({3, 0}, big, 320), 1);
-  EXPECT_EQ(pixelXFrom({2, 0}, big, 320), 0);
+TEST_F(MouseMapping, CornersMapToTheEdgePixelsAndOutsideClampsToThem) {
+  const std::array<int, 2> cases[][2] = {
+      {{0, 0}, {0, 479}},  {{0, 2000}, {0, 0}},  {{5000, -5000}, {639, 479}},  // outside: left, below, right, above
+      {{100, 50}, {0, 479}}, {{100, 529}, {0, 1}}, {{100, 530}, {0, 0}},  // the top-left pixel: 480 unclamped
+  };
+  for (const auto& [at, want] : cases)
+    EXPECT_EQ((std::array{mx(at[0], at[1]), my(at[0], at[1])}), want) << at[0] << "," << at[1];
+  const Rect big{0, 0, 960, 720};  // zoom changes the window size, not the mapping
+  EXPECT_EQ((std::array{pixelXFrom({959, 0}, big, 320), pixelXFrom({3, 0}, big, 320), pixelXFrom({2, 0}, big, 320)}),
+            (std::array{319, 1, 0}));
 }
 
 TEST_F(MouseMapping, CursorForPixelRoundTripsEveryPixelAtEveryZoom) {
