@@ -7,8 +7,8 @@
 #include <sstream>
 #include <vector>
 
-#include "comfort/comfort_game.hpp"
 #include "platform/keys.hpp"
+#include "shell/headless_game.hpp"
 #include "shell/run_outputs.hpp"
 #include "units/path_cell_rules.hpp"
 #include "world/cell_codes.hpp"
@@ -16,13 +16,16 @@
 namespace gloam::comfort {
 namespace {
 
-using testing::ComfortGame;
-using testing::tap;
+using shell::testing::HeadlessGame;
+using shell::testing::tap;
+
+// A comfort-mode game run pass by pass.
+HeadlessGame comfortGame(const std::string& script, std::uint32_t seed = 5) { return {script, -1, seed, true}; }
 
 constexpr int Columns = 40;  // cells on show in the map view
 constexpr int Rows = 30;
 
-bool onScreen(const ComfortGame& g) {
+bool onScreen(const HeadlessGame& g) {
   const units::UnitRecord& p = g.player();
   const world::ViewOrigin& v = g.game->view;
   return p.level == v.sz && p.cellX >= v.sx && p.cellY >= v.sy && p.cellX < v.sx + Columns && p.cellY < v.sy + Rows;
@@ -30,7 +33,7 @@ bool onScreen(const ComfortGame& g) {
 
 TEST(ComfortGame, AfterF6ThePlayerStandsFourCellsInsideEveryEdgeTheClampsAllow) {
   for (const std::uint32_t seed : {1u, 5u, 7u, 11u, 23u, 42u}) {
-    ComfortGame g(tap(0, vk::F6), seed);
+    HeadlessGame g = comfortGame(tap(0, vk::F6), seed);
     g.runTo(1);
     const world::ViewOrigin& v = g.game->view;
     const int dx = g.player().cellX - v.sx;
@@ -46,7 +49,7 @@ TEST(ComfortGame, AfterF6ThePlayerStandsFourCellsInsideEveryEdgeTheClampsAllow) 
 TEST(ComfortGame, ATapScrollsOneCellAHeldLevelKeyRepeatsAndNothingPauses) {
   std::string script = tap(0, vk::F6) + tap(5, vk::Right) + tap(6, vk::Up) + tap(6, vk::Left) + tap(6, vk::Left);
   script += "20 down " + std::to_string(vk::NumpadAdd) + "\n50 up " + std::to_string(vk::NumpadAdd) + "\n";
-  ComfortGame g(script);
+  HeadlessGame g = comfortGame(script);
   g.runTo(5);
   const world::ViewOrigin before = g.game->view;
   const long long slept = g.platform->sleptMs();
@@ -61,7 +64,7 @@ TEST(ComfortGame, ATapScrollsOneCellAHeldLevelKeyRepeatsAndNothingPauses) {
 
 // The visible cell farthest from the player, but no more than `limit` orthogonal steps over
 // enterable cells away: a target a right click can reach, along the corridors.
-platform::Point farthestVisibleTarget(const ComfortGame& g, int limit) {
+platform::Point farthestVisibleTarget(const HeadlessGame& g, int limit) {
   const world::ViewOrigin& v = g.game->view;
   const int z = g.player().level;
   std::vector<int> distance(GridSide * GridSide, -1);
@@ -88,43 +91,28 @@ platform::Point farthestVisibleTarget(const ComfortGame& g, int limit) {
 }
 
 TEST(ComfortGame, ASixtyStepRightClickWalkNeverLeavesTheScreen) {
-  // Each leg is a right click on the farthest cell in sight; every game replays the legs before it
-  // from the start (the run is deterministic) and adds one, until the walk has 60 steps.
-  std::string script = tap(0, vk::F6) + tap(1, vk::digit(1));  // a step every 10 passes
-  int clickPass = 5;
-  int steps = 0;
+  // Each leg is a right click on the farthest cell the last pass showed, once the player stands.
+  HeadlessGame g = comfortGame(tap(0, vk::F6) + tap(1, vk::digit(1)), 7);  // a step every 10 passes
+  int steps = -1, lastX = -1, lastY = -1;  // the first pass only notes where the walk starts
   for (int leg = 0; leg < 8 && steps < 60; ++leg) {
-    ComfortGame g(script, 7);
-    steps = 0;
-    int lastX = -1, lastY = -1;
-    while (g.game->loop.frameCounter < clickPass + 2 || g.player().moving == 1) {
-      g.runTo(g.game->loop.frameCounter + 1);
-      if (g.player().cellX != lastX || g.player().cellY != lastY) ++steps;
+    if (leg > 0) {
+      g.platform->pointAt(farthestVisibleTarget(g, 60 - steps));
+      g.platform->tap(vk::RightButton);
+    }
+    const int clicked = g.game->loop.frameCounter;
+    while (g.game->loop.frameCounter < clicked + 2 || g.player().moving == 1) {
+      shell::runOnePass(*g.game);
+      steps += g.player().cellX != lastX || g.player().cellY != lastY;
       lastX = g.player().cellX;
       lastY = g.player().cellY;
       ASSERT_TRUE(onScreen(g)) << "pass " << g.game->loop.frameCounter << ", leg " << leg;
     }
-    --steps;  // the first pass only noted where the walk starts
-    clickPass = g.game->loop.frameCounter;
-    const platform::Point target = farthestVisibleTarget(g, 60 - steps);
-    const std::string at = std::to_string(clickPass);
-    script += at + " mouse " + std::to_string(static_cast<int>(target.x)) + " " +
-              std::to_string(static_cast<int>(target.y)) + "\n" + tap(clickPass, vk::RightButton);
   }
   EXPECT_GE(steps, 60);
 }
 
-// Taps that type `text`, one key a pass from `frame` on; returns the pass after the last.
-int typeInto(std::string& script, int frame, const std::string& text) {
-  for (const char ch : text) {
-    const int key = ch >= 'a' && ch <= 'z' ? vk::KeyA + (ch - 'a') : ch;  // space, digits and '\r' are their own keys
-    script += tap(frame++, key);
-  }
-  return frame;
-}
-
 // A cell of the player's level with the given code, found by scanning the level.
-std::string cellWith(const ComfortGame& g, cell::Code code) {
+std::string cellWith(const HeadlessGame& g, cell::Code code) {
   const int z = g.player().level;
   for (int y = 1; y < GridSide - 1; ++y)
     for (int x = 1; x < GridSide - 1; ++x)
@@ -134,37 +122,32 @@ std::string cellWith(const ComfortGame& g, cell::Code code) {
 }
 
 TEST(ComfortGame, TheConsoleOwnsTheKeyboardAndSaysWhatEachCommandDid) {
-  const ComfortGame probe("");
-  const std::string floor = cellWith(probe, cell::Floor);
-  const std::string wall = cellWith(probe, cell::Wall);
+  HeadlessGame g = comfortGame("");
+  const std::string floor = cellWith(g, cell::Floor), wall = cellWith(g, cell::Wall);
   ASSERT_FALSE(floor.empty());
-  auto words = [](std::string cell) {
+  const platform::Rect window = g.platform->windowRect();
+  const long long slept = g.platform->sleptMs();
+  // Taps that type `text`, one key a pass, and the pass whose console step takes the last key.
+  const auto type = [&g](const std::string& text) {
+    for (const char ch : text) {
+      g.platform->tap(ch >= 'a' && ch <= 'z' ? vk::KeyA + (ch - 'a') : ch);  // space, digits, \t, \r: their own keys
+      shell::runOnePass(*g.game);
+    }
+    shell::runOnePass(*g.game);
+  };
+  const auto words = [](std::string cell) {
     std::replace(cell.begin(), cell.end(), ',', ' ');
     return cell;
   };
-  struct Step {
-    std::string line;
-    std::string result;
-  };
-  const Step steps[] = {
+  const std::pair<std::string, std::string> steps[] = {
       {"m1 m1", "no such command: m1"},
       {"env4teleport " + words(floor), "teleported to " + floor},
       {"env4teleport " + words(wall), "blocked: Wall at " + wall},
   };
-  std::string script = tap(1, vk::Tab);
-  std::vector<int> enterPasses;
-  int frame = 3;
-  for (const Step& s : steps) {
-    frame = typeInto(script, frame, s.line + "\r");
-    enterPasses.push_back(frame);  // the console step of the pass after the drain that took Enter
-    frame += 2;
-  }
-  ComfortGame g(script);
-  const platform::Rect window = g.platform->windowRect();
-  const long long slept = g.platform->sleptMs();
-  for (std::size_t i = 0; i < std::size(steps); ++i) {
-    g.runTo(enterPasses[i] + 1);
-    EXPECT_STREQ(g.game->comfort.console.lastReport.text.data(), steps[i].result.c_str()) << steps[i].line;
+  type("\t");
+  for (const auto& [line, result] : steps) {
+    type(line + "\r");
+    EXPECT_STREQ(g.game->comfort.console.lastReport.text.data(), result.c_str()) << line;
     EXPECT_STREQ(g.game->console.CommandLine, "");
   }
   EXPECT_EQ(g.platform->sleptMs(), slept);

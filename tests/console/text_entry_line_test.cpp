@@ -34,13 +34,6 @@ class TextEntryLine : public ::testing::Test {
   std::string line() const { return console.CommandLine; }
 };
 
-TEST_F(TextEntryLine, ShiftChoosesTheCaseOfALetter) {
-  edit({vk::letter('A')});
-  edit({vk::letter('A'), vk::Shift});
-  EXPECT_EQ(line(), "aA");
-  EXPECT_EQ(console.CommandLength, 2);
-}
-
 TEST_F(TextEntryLine, ShiftPressedDuringAPauseCountsFromTheNextKeyTestOn) {
   platform.duringSleep = [](testing::FakePlatform& p) { p.held.insert(vk::Shift); };
   platform.held = {vk::letter('A'), vk::letter('B')};
@@ -48,41 +41,43 @@ TEST_F(TextEntryLine, ShiftPressedDuringAPauseCountsFromTheNextKeyTestOn) {
   EXPECT_EQ(line(), "aAB");
 }
 
-TEST_F(TextEntryLine, KeysHeldTogetherAreTakenInTableOrderEachWithItsOwnPause) {
-  type("x");
-  edit({vk::digit(1), vk::letter('Z'), vk::letter('B'), vk::letter('A'), vk::Space, vk::Backspace});
-  EXPECT_EQ(line(), " abz1");
-  EXPECT_EQ(platform.sleeps, std::vector<int>(6, 120));
-}
-
-TEST_F(TextEntryLine, BackspaceOnAnEmptyLineNeitherChangesNorPauses) {
-  edit({vk::Backspace});
-  EXPECT_EQ(console.CommandLength, 0);
-  EXPECT_TRUE(platform.sleeps.empty());
-}
-
-TEST_F(TextEntryLine, AFullLineRefusesCharactersWithoutPausingButStillErases) {
-  type("abc");
-  edit({vk::letter('D'), vk::digit(7), vk::Space}, 3);
-  EXPECT_EQ(line(), "abc");
-  EXPECT_TRUE(platform.sleeps.empty());
-  edit({vk::Backspace, vk::letter('D'), vk::letter('E')}, 3);  // one slot frees, one key fills it
-  EXPECT_EQ(line(), "abd");
-  EXPECT_EQ(platform.sleptMs(), 240);
+TEST_F(TextEntryLine, HeldKeysTypeInTableOrderEachAcceptedOneWithItsOwnPause) {
+  const struct {
+    const char* before;
+    std::set<int> held;
+    int maxLength;
+    const char* after;
+    std::vector<int> sleeps;
+  } cases[] = {
+      {"", {vk::letter('A')}, 30, "a", {120}},
+      {"a", {vk::letter('A'), vk::Shift}, 30, "aA", {120}},  // Shift chooses the case
+      {"x", {vk::digit(1), vk::letter('Z'), vk::letter('B'), vk::letter('A'), vk::Space, vk::Backspace}, 30, " abz1",
+       std::vector<int>(6, 120)},
+      {"", {vk::Backspace}, 30, "", {}},                                     // nothing to erase, no pause
+      {"abc", {vk::letter('D'), vk::digit(7), vk::Space}, 3, "abc", {}},    // a full line refuses without pausing
+      {"abc", {vk::Backspace, vk::letter('D'), vk::letter('E')}, 3, "abd", {120, 120}},  // one slot frees, one fills
+      {"", {vk::Enter, vk::letter('A')}, 30, "", {500}},  // Enter submits without typing or drawing
+  };
+  for (const auto& c : cases) {
+    console = {};
+    initConsole(console);
+    text = {};
+    platform.sleeps.clear();
+    type(c.before);
+    edit(c.held, c.maxLength);
+    EXPECT_EQ(line(), c.after) << c.before;
+    EXPECT_EQ(console.CommandLength, static_cast<int>(line().size()));
+    EXPECT_EQ(platform.sleeps, c.sleeps) << c.before;
+    const bool enter = c.held.count(vk::Enter) != 0;
+    EXPECT_EQ(console.CommandSubmitted, enter ? 1 : 0);
+    EXPECT_EQ(text.text[0] == '\0', enter) << text.text;
+  }
 }
 
 TEST_F(TextEntryLine, MaxLengthIsCappedAtTheBufferSize) {
   for (int i = 0; i < 300; ++i) edit({vk::letter('Q')}, 100000);
   EXPECT_EQ(console.CommandLength, MaxLineLength);
   EXPECT_EQ(line(), std::string(MaxLineLength, 'q'));
-}
-
-TEST_F(TextEntryLine, EnterSubmitsWithoutTypingOrDrawing) {
-  edit({vk::Enter, vk::letter('A')});
-  EXPECT_EQ(console.CommandSubmitted, 1);
-  EXPECT_EQ(line(), "");
-  EXPECT_EQ(platform.sleeps, std::vector<int>{500});
-  EXPECT_STREQ(text.text, "");
 }
 
 TEST_F(TextEntryLine, CursorShowsForTenFramesAndHidesForTen) {

@@ -6,18 +6,14 @@
 namespace gloam::platform {
 namespace {
 
-TEST(InputState, ATapBetweenTwoReadsIsSeenByTheNextReadOnly) {
+TEST(InputState, ATapIsSeenByTheNextReadOnlyAHeldKeyByEveryRead) {
   InputState in;
   in.change(27, true);
   in.change(27, false);
   EXPECT_TRUE(in.read(27));
   EXPECT_FALSE(in.read(27));
   EXPECT_FALSE(in.read(28));  // a tap belongs to its own key
-}
-
-TEST(InputState, AHeldKeyIsDownOnEveryReadUntilReleased) {
-  InputState in;
-  in.change(65, true);
+  in.change(65, true);  // a held key: down on every read until released
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(in.read(65));
   in.change(65, false);
   EXPECT_FALSE(in.read(65));  // its press was read while held

@@ -2,6 +2,8 @@
 // labelled Z walk back on an AZERTY keyboard.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "platform/keys.hpp"
 #include "platform/sdl/key_map.hpp"
 
@@ -35,10 +37,9 @@ TEST(KeyMap, LettersFollowTheLayoutOtherKeysTheirPlace) {
 }
 
 TEST(KeyMap, MouseButtonsAreTheirVirtualKeys) {
-  EXPECT_EQ(virtualKeyForButton(SDL_BUTTON_LEFT), vk::LeftButton);
-  EXPECT_EQ(virtualKeyForButton(SDL_BUTTON_RIGHT), vk::RightButton);
-  EXPECT_EQ(virtualKeyForButton(SDL_BUTTON_MIDDLE), vk::MiddleButton);
-  EXPECT_EQ(virtualKeyForButton(SDL_BUTTON_X1), 0);
+  EXPECT_EQ((std::array{virtualKeyForButton(SDL_BUTTON_LEFT), virtualKeyForButton(SDL_BUTTON_RIGHT),
+                         virtualKeyForButton(SDL_BUTTON_MIDDLE), virtualKeyForButton(SDL_BUTTON_X1)}),
+            (std::array{vk::LeftButton, vk::RightButton, vk::MiddleButton, 0}));
 }
 
 }  // namespace

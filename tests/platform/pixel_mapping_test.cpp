@@ -1,6 +1,7 @@
 // The mouse mapping is the place every click passes through; its edges are where it breaks.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <utility>
 
 #include "platform/pixel_mapping.hpp"
@@ -15,22 +16,16 @@ class MouseMapping : public ::testing::Test {
   int my(int x, int y) { return pixelYFrom({float(x), float(y)}, window, 480); }
 };
 
-// The window's top-left screen pixel is column 0, row 479 (480 before the clamp); outside the
-// window the mapping clamps to the nearest edge.
-TEST_F(MouseMapping, CornersAndPointsOutsideTheWindow) {
-  struct Case { int x, y, wantX, wantY; };
-  for (const Case c : {Case{100, 50, 0, 479}, Case{100, 529, 0, 1}, Case{100, 530, 0, 0}, Case{0, 2000, 0, 0},
-                       Case{5000, -5000, 639, 479}}) {
-    EXPECT_EQ(mx(c.x, c.y), c.wantX) << c.x << "," << c.y;
-    EXPECT_EQ(my(c.x, c.y), c.wantY) << c.x << "," << c.y;
-  }
-}
-
-TEST_F(MouseMapping, ZoomDoesNotChangeTheMappingOnlyTheWindowSize) {
-  Rect big{0, 0, 960, 720};
-  EXPECT_EQ(pixelXFrom({959, 0}, big, 320), 319);
-  EXPECT_EQ(pixelXFrom({3, 0}, big, 320), 1);
-  EXPECT_EQ(pixelXFrom({2, 0}, big, 320), 0);
+TEST_F(MouseMapping, CornersMapToTheEdgePixelsAndOutsideClampsToThem) {
+  const std::array<int, 2> cases[][2] = {
+      {{0, 0}, {0, 479}},  {{0, 2000}, {0, 0}},  {{5000, -5000}, {639, 479}},  // outside: left, below, right, above
+      {{100, 50}, {0, 479}}, {{100, 529}, {0, 1}}, {{100, 530}, {0, 0}},  // the top-left pixel: 480 unclamped
+  };
+  for (const auto& [at, want] : cases)
+    EXPECT_EQ((std::array{mx(at[0], at[1]), my(at[0], at[1])}), want) << at[0] << "," << at[1];
+  const Rect big{0, 0, 960, 720};  // zoom changes the window size, not the mapping
+  EXPECT_EQ((std::array{pixelXFrom({959, 0}, big, 320), pixelXFrom({3, 0}, big, 320), pixelXFrom({2, 0}, big, 320)}),
+            (std::array{319, 1, 0}));
 }
 
 TEST_F(MouseMapping, CursorForPixelRoundTripsEveryPixelAtEveryZoom) {

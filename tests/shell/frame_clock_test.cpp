@@ -24,7 +24,7 @@ class ManualClock : public platform::NullWindowPlatform {
 };
 
 // Runs passes that each take the given time before the clock is asked to wait.
-std::vector<Instant> pace(int fps, std::initializer_list<int> passMs) {
+std::vector<Instant> pace(int fps, const std::vector<int>& passMs) {
   ManualClock p;
   FrameClock clock{fps};
   for (int ms : passMs) {
@@ -34,25 +34,23 @@ std::vector<Instant> pace(int fps, std::initializer_list<int> passMs) {
   return p.waits;
 }
 
-TEST(FrameClock, FastPassesWaitForTheirShareOfASecondWithoutDrift) {
-  // At 50 a second each pass ends 20 ms after the previous one, however long its work took.
-  EXPECT_EQ(pace(50, {3, 5, 19, 1}), (std::vector<Instant>{milliseconds(23), milliseconds(43), milliseconds(63),
-                                                             milliseconds(83)}));
+TEST(FrameClock, PassesKeepTheCadenceWithoutDriftOrCatchUpBursts) {
+  const struct {
+    int fps;
+    std::vector<int> passMs;            // the work of each pass before it waits
+    std::vector<int> waits;             // the deadlines waited for, in ms from the start
+  } cases[] = {
+      {50, {3, 5, 19, 1}, {23, 43, 63, 83}},  // each pass ends 20 ms after the last, however long its work
+      {50, {5, 400, 5, 5}, {25, 445, 465}},   // a 380 ms overrun: the next pass at once, measured from its end
+      {50, {5, 25, 5, 5}, {25, 65, 85}},      // 5 ms late: the next at once, the one after back on the grid
+      {0, {1, 1, 1}, {}},                     // uncapped never waits
+  };
+  for (const auto& c : cases) {
+    std::vector<Instant> want;
+    for (int ms : c.waits) want.push_back(milliseconds(ms));
+    EXPECT_EQ(pace(c.fps, c.passMs), want) << c.fps << " " << c.passMs[1];
+  }
 }
-
-TEST(FrameClock, AnOverrunStartsTheNextPassAtOnceWithNoCatchUpBurst) {
-  // The second pass overruns by 380 ms (a pause); the third is measured from the overrun's end.
-  EXPECT_EQ(pace(50, {5, 400, 5, 5}),
-            (std::vector<Instant>{milliseconds(25), milliseconds(445), milliseconds(465)}));
-}
-
-TEST(FrameClock, APassALittleLateKeepsTheCadence) {
-  // The second pass ends 5 ms past its deadline: the third starts at once and the fourth is back
-  // on the 20 ms grid.
-  EXPECT_EQ(pace(50, {5, 25, 5, 5}), (std::vector<Instant>{milliseconds(25), milliseconds(65), milliseconds(85)}));
-}
-
-TEST(FrameClock, UncappedNeverWaits) { EXPECT_TRUE(pace(0, {1, 1, 1}).empty()); }
 
 }  // namespace
 }  // namespace gloam::shell

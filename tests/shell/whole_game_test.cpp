@@ -14,6 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::HeadlessGame;
+using testing::tap;
 
 fs::path freshDir(const std::string& name) {
   const fs::path dir = fs::temp_directory_path() / ("gloam-whole-game-" + name);
@@ -22,26 +23,24 @@ fs::path freshDir(const std::string& name) {
   return dir;
 }
 
-TEST(WholeGame, OverworldFileFillsLevelZeroColumnByColumn) {
+TEST(WholeGame, LevelZeroIsTheOverworldFileColumnByColumnOrOnlyTheStartUpCells) {
   const fs::path dir = freshDir("overworld");
+  HeadlessGame without("", 0, 1, false, dir.string());
+  int nonEmpty = 0;
+  for (int i = 0; i < LevelSize; ++i) nonEmpty += without.game->grid.level(0)[i] != cell::Empty;
+  EXPECT_EQ(nonEmpty, 2);
+  EXPECT_EQ(without.game->grid.cellAt(1, 0, 0), cell::EnvBlock);
+  EXPECT_EQ(without.game->grid.cellAt(3, 0, 0), cell::EnvBlock);
+  EXPECT_EQ(without.platform->sleptMs(), 0);
+
   fs::create_directories(dir / "map");
   std::ofstream map(dir / "map" / "1.overworld", std::ios::binary);
   for (int k = 0; k < LevelSize; ++k) map.put(static_cast<char>(k % 256));
   map.close();
-  HeadlessGame g("", 0, 1, dir.string());
+  HeadlessGame g("", 0, 1, false, dir.string());
   for (int y = 0; y < GridSide; y += 17)
     for (int x = 0; x < GridSide; ++x) ASSERT_EQ(g.game->grid.cellAt(x, y, 0), x) << x << "," << y;
   EXPECT_EQ(g.platform->sleptMs(), 1000);
-}
-
-TEST(WholeGame, WithoutAMapFolderLevelZeroHoldsOnlyTheStartUpCells) {
-  HeadlessGame g("", 0, 1, freshDir("no-map").string());
-  int nonEmpty = 0;
-  for (int i = 0; i < LevelSize; ++i) nonEmpty += g.game->grid.level(0)[i] != cell::Empty;
-  EXPECT_EQ(nonEmpty, 2);
-  EXPECT_EQ(g.game->grid.cellAt(1, 0, 0), cell::EnvBlock);
-  EXPECT_EQ(g.game->grid.cellAt(3, 0, 0), cell::EnvBlock);
-  EXPECT_EQ(g.platform->sleptMs(), 0);
 }
 
 // A Floor cell a few steps from the player, reachable through Floor alone along a straight row.
@@ -60,15 +59,14 @@ bool findFloorInRow(const Game& game, int& destX, int& destY) {
 }
 
 TEST(WholeGame, RightClickWalksOneCellPerThirtyFramesToTheDestination) {
+  const std::string showMap = tap(0, vk::F6);
   for (std::uint32_t seed = 1; seed < 40; ++seed) {
-    HeadlessGame probe("", 0, seed);
+    HeadlessGame probe(showMap, -1, seed);
     int destX = 0, destY = 0;
     if (!findFloorInRow(*probe.game, destX, destY)) continue;
-    const units::UnitRecord start = probe.game->units[units::PlayerUnitIndex];
-    // The map shows the player's cell at the bottom-left corner (the view clamps at 1 or more).
-    const std::string showMap = "0 down 117\n1 up 117\n";
-    HeadlessGame mapProbe(showMap, 2, seed);
-    const world::ViewOrigin view = mapProbe.run().game->view;
+    const units::UnitRecord start = probe.player();
+    probe.runTo(2);  // the map shows the player's cell at the bottom-left corner (clamped at 1 or more)
+    const world::ViewOrigin view = probe.game->view;
     const int mx = (destX - view.sx) * 16 + 8, my = (destY - view.sy) * 16 + 8;
 
     // A right click on the third pass, shorter than the pass itself.
@@ -108,15 +106,11 @@ std::string typeLine(int frame, const std::string& text) {
 }
 
 TEST(WholeGame, TypedTeleportMovesThePlayerAndTheView) {
-  HeadlessGame probe("", 0, 3);
-  const bool wall = probe.game->grid.cellAt(100, 100, 4) == cell::Wall;
-  probe.game.reset();
-  probe.platform.reset();
-
   const std::string script = "0 down 9\n1 up 9\n" + typeLine(2, "env4teleport 100 100 4") + "60 down 13\n61 up 13\n";
   HeadlessGame g(script, 64, 3);
   g.run();
-  const units::UnitRecord& p = g.game->units[units::PlayerUnitIndex];
+  const units::UnitRecord& p = g.player();
+  const bool wall = g.game->grid.cellAt(100, 100, 4) == cell::Wall;  // a teleport leaves the cells alone
   EXPECT_EQ(std::string(g.game->console.CommandLine), "env4teleport 100 100 4");
   EXPECT_EQ(p.cellX == 100 && p.cellY == 100 && p.level == 4, !wall);
   if (!wall) {
