@@ -6,8 +6,12 @@
 #include <memory>
 #include <string>
 
+#ifdef __EMSCRIPTEN__
+#include "platform/web/web_platform.hpp"
+#else
 #include "platform/headless/headless_platform.hpp"
 #include "platform/sdl/sdl_platform.hpp"
+#endif
 #include "shell/command_line.hpp"
 #include "shell/data_folder.hpp"
 #include "shell/game.hpp"
@@ -35,10 +39,17 @@ std::string chooseDataFolder(const shell::CommandLineOptions& options) {
   return dir;
 }
 
+#ifdef __EMSCRIPTEN__
+// In the page, --headless means a scripted run: input from the script, pauses counted.
+std::unique_ptr<platform::WebPlatform> openPlatform(bool headless, platform::InputScript script, std::string&) {
+  return std::make_unique<platform::WebPlatform>(headless, std::move(script));
+}
+#else
 std::unique_ptr<platform::SdlPlatform> openPlatform(bool headless, platform::InputScript script, std::string& error) {
   if (headless) return platform::HeadlessPlatform::open(std::move(script), error);
   return platform::SdlPlatform::open(error);
 }
+#endif
 
 bool writeOutputs(const shell::Game& game, const shell::CommandLineOptions& o, long long sleptMs) {
   bool ok = true;

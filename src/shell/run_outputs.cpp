@@ -2,7 +2,9 @@
 // library is worth its weight here; the console line is escaped byte by byte.
 #include "shell/run_outputs.hpp"
 
+#ifndef __EMSCRIPTEN__
 #include <png.h>
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -68,6 +70,10 @@ void writePlayer(std::ostream& out, const Game& game) {
   out << "}";
 }
 
+#ifdef __EMSCRIPTEN__
+// The browser build has no libpng: its page encodes screenshots with the canvas.
+bool writePng(const std::vector<std::uint8_t>&, const ScreenMode&, const std::string&) { return false; }
+#else
 bool writePng(const std::vector<std::uint8_t>& rgba, const ScreenMode& m, const std::string& path) {
   FILE* file = std::fopen(path.c_str(), "wb");
   if (!file) return false;
@@ -90,6 +96,7 @@ bool writePng(const std::vector<std::uint8_t>& rgba, const ScreenMode& m, const 
   png_destroy_write_struct(&png, &info);
   return std::fclose(file) == 0 && ok;
 }
+#endif
 
 }  // namespace
 
