@@ -24,7 +24,7 @@ target_link_libraries(gloamdelve PRIVATE shell platform)
 target_link_options(gloamdelve PRIVATE
   -sLEGACY_GL_EMULATION=1 -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=65536 
   -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=67108864 -sFORCE_FILESYSTEM=1 -sLZ4=1
-  "-sEXPORTED_RUNTIME_METHODS=['FS','ccall','allocateUTF8']" "-sEXPORTED_FUNCTIONS=['_main','_malloc']" "-sASYNCIFY_IMPORTS=['gloam_web_yield']" --js-library ${web_library}
+  "-sEXPORTED_RUNTIME_METHODS=['FS','ccall','allocateUTF8']" "-sEXPORTED_FUNCTIONS=['_main','_malloc']" "-sASYNCIFY_IMPORTS=['gloam_web_yield','gloam_web_wait_frame']" --js-library ${web_library}
   --preload-file "${GLOAMDELVE_WEB_DATA}@/data")
 set_target_properties(gloamdelve PROPERTIES
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR} SUFFIX ".js" LINK_DEPENDS ${web_library})

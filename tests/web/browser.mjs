@@ -2,8 +2,16 @@
 // on a closed network from calling home, and let it run as root.
 import puppeteer from 'puppeteer-core';
 
+// WebGL backends: ANGLE on the system's Mesa (llvmpipe, the rasterizer the native game uses here),
+// or Chromium's own SwiftShader. GLOAMDELVE_WEBGL picks one; llvmpipe is the default.
+const Backends = {
+  llvmpipe: ['--use-angle=gl-egl', '--ignore-gpu-blocklist', '--enable-gpu'],
+  swiftshader: ['--use-angle=swiftshader', '--enable-unsafe-swiftshader'],
+};
+export const Backend = process.env.GLOAMDELVE_WEBGL || 'llvmpipe';
+
 export const ChromiumFlags = [
-  '--headless=new', '--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--no-sandbox',
+  ...Backends[Backend], '--headless=new', '--no-sandbox',
   '--disable-background-networking', '--disable-component-update', '--disable-sync', '--no-first-run',
   '--disable-quic', '--disable-default-apps', '--disable-extensions', '--mute-audio',
 ];

@@ -10,4 +10,5 @@ void gloam_web_show_cursor(int visible);
 void gloam_web_set_title(const char* title);
 void gloam_web_message(const char* caption, const char* text);
 void gloam_web_yield();
+void gloam_web_wait_frame();
 }

@@ -3,7 +3,7 @@
 // The scene renders on a canvas of its own that never shows; what the player sees is the canvas
 // `Module.canvas`, a 2D canvas that each glDrawPixels paints at the pixel zoom.
 mergeInto(LibraryManager.library, {
-  $GloamWeb__deps: ['$gloamRunMain'],
+  $GloamWeb__deps: ['$gloamRunMain', 'glBegin', 'glVertex3f', 'glEnd'],
   $GloamWeb: {
     zoomX: 1,
     zoomY: 1,
@@ -12,9 +12,33 @@ mergeInto(LibraryManager.library, {
     frameCanvas: null,   // the last presented Framebuffer at its own size: the page's screenshot
     readBuffer: null,
     yieldChannel: null,
+    quadRun: false,
+    runVertices: 0,
+
+    // The emulation draws a glBegin run with 16-bit indices from a buffer of 64 Ki vertices, and a
+    // run past that draws garbage. A run of quads is therefore cut into runs of at most
+    // MaxRunVertices: same quads, same order, same state, so the same picture.
+    MaxRunVertices: 16384,
+    splitLongQuadRuns: function() {
+      var begin = _glBegin, vertex = _glVertex3f, end = _glEnd;
+      _glBegin = function(mode) {
+        GloamWeb.quadRun = mode == 0x7 /* GL_QUADS */;
+        GloamWeb.runVertices = 0;
+        begin(mode);
+      };
+      _glVertex3f = function(x, y, z) {
+        vertex(x, y, z);
+        if (GloamWeb.quadRun && ++GloamWeb.runVertices == GloamWeb.MaxRunVertices) {
+          end();
+          begin(0x7);
+          GloamWeb.runVertices = 0;
+        }
+      };
+    },
   },
   $GloamWeb__postset: 'Module["gloamLastFrame"] = function() { return GloamWeb.frameCanvas; };' +
-                      'Module["gloamRunMain"] = function(args) { return gloamRunMain(args); };',
+                      'Module["gloamRunMain"] = function(args) { return gloamRunMain(args); };' +
+                      'GloamWeb.splitLongQuadRuns();',
 
   // Runs main(argc, argv) to its real end, through every yield and pause, and resolves with its
   // status. (A plain run would report main as ended at its first pause.)
@@ -70,7 +94,11 @@ mergeInto(LibraryManager.library, {
     canvas.style.height = height + 'px';
   },
 
-  gloam_web_show_canvas: function(visible) { Module.canvas.style.visibility = visible ? 'visible' : 'hidden'; },
+  // A shown window has the keyboard, as a new window on a desktop does.
+  gloam_web_show_canvas: function(visible) {
+    Module.canvas.style.visibility = visible ? 'visible' : 'hidden';
+    if (visible) Module.canvas.focus();
+  },
   gloam_web_show_cursor: function(visible) { Module.canvas.style.cursor = visible ? 'default' : 'none'; },
   gloam_web_set_title: function(title) { document.title = UTF8ToString(title); },
 
@@ -91,6 +119,21 @@ mergeInto(LibraryManager.library, {
       W.yieldChannel.port1.onmessage = function() { wakeUp(); };
       W.yieldChannel.port2.postMessage(0);
     });
+  },
+
+  // The emulation stores a normal as part of the vertex that follows and needs every vertex of a
+  // run to carry the same parts, so a normal given once per face (as GL allows) would shift the
+  // data of the face's other corners. Lighting is never enabled, and without it GL ignores normals;
+  // so here they are not sent at all.
+  glNormal3f: function(x, y, z) {},
+  glNormal3fv: function(p) {},
+
+  // Lets the browser show the frame: comes back at its next animation frame, as a swap waits for
+  // the display's refresh.
+  gloam_web_wait_frame__deps: ['$Asyncify'],
+  gloam_web_wait_frame__sig: 'v',
+  gloam_web_wait_frame: function() {
+    return Asyncify.handleSleep(function(wakeUp) { requestAnimationFrame(function() { wakeUp(); }); });
   },
 
   glPixelZoom__deps: ['$GloamWeb'],

@@ -45,7 +45,14 @@ bool WebPlatform::destroyWindow() {
   return true;
 }
 
-void WebPlatform::swapBuffers() { gloam_web_yield(); }
+// A scripted run only lets the browser breathe; a live one waits for the page to show the frame.
+void WebPlatform::swapBuffers() {
+  if (scripted_) {
+    gloam_web_yield();
+  } else {
+    gloam_web_wait_frame();
+  }
+}
 
 void WebPlatform::showCursor(bool visible) { gloam_web_show_cursor(visible ? 1 : 0); }
 
