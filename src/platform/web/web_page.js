@@ -12,6 +12,7 @@ mergeInto(LibraryManager.library, {
     frameCanvas: null,   // the last presented Framebuffer at its own size: the page's screenshot
     readBuffer: null,
     yieldChannel: null,
+    presentedFrames: 0,
     quadRun: false,
     runVertices: 0,
 
@@ -38,6 +39,7 @@ mergeInto(LibraryManager.library, {
   },
   $GloamWeb__postset: 'Module["gloamLastFrame"] = function() { return GloamWeb.frameCanvas; };' +
                       'Module["gloamRunMain"] = function(args) { return gloamRunMain(args); };' +
+                      'Module["gloamPresentedFrames"] = function() { return GloamWeb.presentedFrames; };' +
                       'GloamWeb.splitLongQuadRuns();',
 
   // Runs main(argc, argv) to its real end, through every yield and pause, and resolves with its
@@ -146,6 +148,7 @@ mergeInto(LibraryManager.library, {
   glDrawPixels: function(width, height, format, type, pixels) {
     if (format != 0x1908 /* GL_RGBA */ || type != 0x1401 /* GL_UNSIGNED_BYTE */) return;
     var W = GloamWeb;
+    ++W.presentedFrames;
     if (!W.frameCanvas) W.frameCanvas = document.createElement('canvas');
     var frame = W.frameCanvas;
     if (frame.width != width || frame.height != height) { frame.width = width; frame.height = height; }

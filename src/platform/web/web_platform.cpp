@@ -13,6 +13,7 @@ namespace gloam::platform {
 
 namespace {
 constexpr const char* CanvasSelector = "#canvas";
+constexpr double LivePassMs = 1000.0 / 60.0;
 }
 
 WebPlatform::WebPlatform(bool scripted, InputScript script) : scripted_(scripted), script_(std::move(script)) {
@@ -45,12 +46,22 @@ bool WebPlatform::destroyWindow() {
   return true;
 }
 
-// A scripted run only lets the browser breathe; a live one waits for the page to show the frame.
+// A scripted run only lets the browser breathe. A live one holds 60 passes a second on the
+// browser's clock, sleeping (which lets the page paint) until the pass's slot; a pass that ran
+// late starts the count afresh rather than rushing to catch up.
 void WebPlatform::swapBuffers() {
   if (scripted_) {
     gloam_web_yield();
+    return;
+  }
+  const double now = emscripten_get_now();
+  nextSwapMs_ += LivePassMs;
+  if (nextSwapMs_ < now - LivePassMs) nextSwapMs_ = now;
+  const double wait = nextSwapMs_ - now;
+  if (wait >= 1.0) {
+    emscripten_sleep(static_cast<unsigned>(wait));
   } else {
-    gloam_web_wait_frame();
+    gloam_web_yield();
   }
 }
 

@@ -72,6 +72,7 @@ class WebPlatform : public Platform {
   bool hasContext_ = false;
   bool closePending_ = false;
   long long sleptMs_ = 0;
+  double nextSwapMs_ = 0;  // live: when the latest swap was due to return, on the browser's clock
 };
 
 }  // namespace gloam::platform
