@@ -13,7 +13,7 @@
 #include "fpview/first_person_view.hpp"
 #include "fpview/scene_composite.hpp"
 #include "fpview/wall_block_walk.hpp"
-#include "platform/headless/headless_platform.hpp"
+#include "platform/open_platform.hpp"
 #include "shell/data_folder.hpp"
 #include "shell/game.hpp"
 #include "shell/presentation.hpp"
@@ -113,7 +113,9 @@ void registerFrames(shell::Game& game) {
 
 int main(int argc, char** argv) {
   std::string error;
-  auto platform = platform::HeadlessPlatform::open(platform::InputScript{}, error);
+  platform::PlatformOptions options;
+  options.headless = true;
+  auto platform = platform::openPlatform(std::move(options), error);
   if (!platform) {
     std::fprintf(stderr, "firstperson_bench: no headless platform: %s\n", error.c_str());
     return 1;

@@ -10,7 +10,7 @@
 
 #include "console/run_console.hpp"
 #include "console/text_entry_line.hpp"
-#include "core/keys.hpp"
+#include "platform/keys.hpp"
 #include "platform/null_window_platform.hpp"
 #include "world/cell_codes.hpp"
 
@@ -18,14 +18,12 @@ namespace {
 
 using namespace gloam;
 
-// Keys and sleeps only; every window operation is a no-op.
+// Keys only; every window operation is a no-op and pauses are counted.
 class KeyStatePlatform : public platform::NullWindowPlatform {
  public:
   std::array<bool, 256> held{};
-  long sleptMs = 0;
 
   bool keyDown(int virtualKey) override { return virtualKey >= 0 && virtualKey < 256 && held[virtualKey]; }
-  void sleepMs(int milliseconds) override { sleptMs += milliseconds; }
 };
 
 // The keys a byte can toggle: everything the console reads plus two it must ignore.

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/headless/input_script.hpp"
+#include "platform/input_script.hpp"
 
 namespace {
 

@@ -6,7 +6,8 @@ set -eu
 PACKAGES="cmake make g++ clang libclang-rt-14-dev pkg-config \
 libsdl2-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libegl-mesa0 libpng-dev \
 libgtest-dev libgmock-dev libbenchmark-dev \
-xfonts-base xvfb xdotool x11-apps x11-utils imagemagick python3 time"
+xfonts-base xvfb xdotool x11-apps x11-utils x11-xkb-utils xkb-data imagemagick python3 time \
+dpkg-dev file lintian desktop-file-utils appstream man-db"
 
 missing=""
 for p in $PACKAGES; do

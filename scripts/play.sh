@@ -8,7 +8,7 @@ cmake --preset default >/dev/null
 cmake --build --preset default
 
 if [ -n "${DISPLAY:-}" ] && xset q >/dev/null 2>&1; then
-  exec ./build/gloamdelve "$@"
+  exec ./build/gloamdelve --comfort "$@"
 fi
 
 echo "No display (DISPLAY is not set or not reachable): running a short headless demo instead."

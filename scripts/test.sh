@@ -2,7 +2,8 @@
 # Installs what is needed, builds, and runs every test: the unit and whole-game suite, the same
 # suite under AddressSanitizer and UndefinedBehaviorSanitizer with a short soak of the sanitized
 # game, the end-to-end tests of the real window under Xvfb, the browser build in headless Chromium,
-# an install check, and short fuzz runs.
+# an install check, the Debian package (built, checked, installed with apt, played and removed), and
+# short fuzz runs.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -30,6 +31,9 @@ node --test tests/web/
 
 echo "== Install"
 tests/e2e/install-check.sh build
+
+echo "== Debian package"
+tests/e2e/package-check.sh build
 
 if [ -x fuzz/run-all.sh ]; then
   echo "== Fuzzing"

@@ -6,12 +6,7 @@
 #include <memory>
 #include <string>
 
-#ifdef __EMSCRIPTEN__
-#include "platform/web/web_platform.hpp"
-#else
-#include "platform/headless/headless_platform.hpp"
-#include "platform/sdl/sdl_platform.hpp"
-#endif
+#include "platform/open_platform.hpp"
 #include "shell/command_line.hpp"
 #include "shell/data_folder.hpp"
 #include "shell/game.hpp"
@@ -39,25 +34,13 @@ std::string chooseDataFolder(const shell::CommandLineOptions& options) {
   return dir;
 }
 
-#ifdef __EMSCRIPTEN__
-// In the page, --headless means a scripted run: input from the script, pauses counted.
-std::unique_ptr<platform::WebPlatform> openPlatform(bool headless, platform::InputScript script, std::string&) {
-  return std::make_unique<platform::WebPlatform>(headless, std::move(script));
-}
-#else
-std::unique_ptr<platform::SdlPlatform> openPlatform(bool headless, platform::InputScript script, std::string& error) {
-  if (headless) return platform::HeadlessPlatform::open(std::move(script), error);
-  return platform::SdlPlatform::open(error);
-}
-#endif
-
-bool writeOutputs(const shell::Game& game, const shell::CommandLineOptions& o, long long sleptMs) {
+bool writeOutputs(const shell::Game& game, const shell::CommandLineOptions& o) {
   bool ok = true;
   auto check = [&ok](bool written, const std::string& path) {
     if (!written) std::fprintf(stderr, "gloamdelve: cannot write %s\n", path.c_str());
     ok = ok && written;
   };
-  if (!o.statePath.empty()) check(shell::writeStateJson(game, sleptMs, o.statePath), o.statePath);
+  if (!o.statePath.empty()) check(shell::writeStateJson(game, game.platform.sleptMs(), o.statePath), o.statePath);
   if (!o.dumpWorldPath.empty()) check(shell::writeWorldDump(game, o.dumpWorldPath), o.dumpWorldPath);
   if (!o.screenshotPath.empty())
     check(shell::writeScreenshot(game.lastPresented, game.lastPresentedMode, o.screenshotPath), o.screenshotPath);
@@ -75,33 +58,35 @@ int main(int argc, char** argv) {
     case shell::ParseOutcome::Error: return usageError(error);
     case shell::ParseOutcome::Run: break;
   }
-  platform::InputScript script;
-  if (!options.inputPath.empty() && !platform::loadInputScript(options.inputPath, script, error))
+  if (options.dataDir && !shell::checkDataOption(*options.dataDir, error)) return usageError(error);
+  platform::PlatformOptions po;
+  po.headless = options.headless;
+  po.recordPath = options.recordPath;
+  if (!options.inputPath.empty() && !platform::loadInputScript(options.inputPath, po.script, error))
     return usageError(error);
+  if (options.headless && !options.recordPath.empty())
+    return usageError("--record records a windowed game; a headless run replays its script already");
+
   shell::RunSettings settings;
   settings.seed = options.seed ? *options.seed
-                  : script.seed ? *script.seed
-                                : static_cast<std::uint32_t>(std::time(nullptr));
+                  : po.script.seed ? *po.script.seed
+                                   : static_cast<std::uint32_t>(std::time(nullptr));
   settings.dataDir = chooseDataFolder(options);
   settings.maxFrames = options.frames;
   settings.keepLastPresented = !options.screenshotPath.empty();
+  settings.fps = shell::effectiveFps(options);
+  settings.comfort = options.comfort;
+  po.seed = settings.seed;
 
-  if (options.headless && !options.recordPath.empty())
-    return usageError("--record records a windowed game; a headless run replays its script already");
-  auto platform = openPlatform(options.headless, std::move(script), error);
+  auto platform = platform::openPlatform(std::move(po), error);
   if (!platform) {
     std::fprintf(stderr, "gloamdelve: %s\n", error.c_str());
-    return 1;
-  }
-  if (!options.recordPath.empty() && !platform->startRecording(options.recordPath, settings.seed)) {
-    std::fprintf(stderr, "gloamdelve: cannot write %s\n", options.recordPath.c_str());
     return 1;
   }
   auto game = std::make_unique<shell::Game>(*platform, settings);
   shell::runStartup(*game);
   shell::runMainLoop(*game);
-  platform->stopRecording();
-  const bool written = writeOutputs(*game, options, platform->sleptMs());
+  const bool written = writeOutputs(*game, options);
   shell::shutdownGame(*game);
   return written ? 0 : 1;
 }

@@ -7,24 +7,15 @@ if(NOT EXISTS "${GLOAMDELVE_WEB_DATA}/map")
   message(FATAL_ERROR "No game data in ${GLOAMDELVE_WEB_DATA}: build the native gloam_data target first")
 endif()
 
-add_library(platform STATIC
-  ${PROJECT_SOURCE_DIR}/src/platform/headless/input_script.cpp
-  ${PROJECT_SOURCE_DIR}/src/platform/web/browser_input.cpp
-  ${PROJECT_SOURCE_DIR}/src/platform/web/web_keys.cpp
-  ${PROJECT_SOURCE_DIR}/src/platform/web/web_platform.cpp)
-target_include_directories(platform PUBLIC ${PROJECT_SOURCE_DIR}/src)
-target_compile_options(platform PRIVATE ${GLOAMDELVE_WARNINGS})
-target_link_libraries(platform PUBLIC platform_api core)
-
 set(web_library ${PROJECT_SOURCE_DIR}/src/platform/web/web_page.js)
 add_executable(gloamdelve ${PROJECT_SOURCE_DIR}/src/main.cpp)
 target_compile_options(gloamdelve PRIVATE ${GLOAMDELVE_WARNINGS})
 target_compile_definitions(gloamdelve PRIVATE GLOAMDELVE_VERSION="${PROJECT_VERSION}")
-target_link_libraries(gloamdelve PRIVATE shell platform)
+target_link_libraries(gloamdelve PRIVATE shell platform_web)
 target_link_options(gloamdelve PRIVATE
-  -sLEGACY_GL_EMULATION=1 -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=65536 
+  -sLEGACY_GL_EMULATION=1 -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=65536
   -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=67108864 -sFORCE_FILESYSTEM=1 -sLZ4=1
-  "-sEXPORTED_RUNTIME_METHODS=['FS','ccall','allocateUTF8']" "-sEXPORTED_FUNCTIONS=['_main','_malloc']" "-sASYNCIFY_IMPORTS=['gloam_web_yield','gloam_web_wait_frame']" --js-library ${web_library}
+  "-sEXPORTED_RUNTIME_METHODS=['FS','ccall','allocateUTF8']" "-sEXPORTED_FUNCTIONS=['_main','_malloc']" "-sASYNCIFY_IMPORTS=['gloam_web_yield']" --js-library ${web_library}
   --preload-file "${GLOAMDELVE_WEB_DATA}@/data")
 set_target_properties(gloamdelve PROPERTIES
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR} SUFFIX ".js" LINK_DEPENDS ${web_library})

@@ -8,37 +8,58 @@
 namespace gloam::assets {
 namespace {
 
-// Results are ignored: a picture that fails to load leaves its slot as the reader left it.
-void loadArtGroup(SpriteBank& bank, const std::string& dataDir, ArtLoader loader) {
+// A picture that fails to load leaves its slot as the reader left it; the game runs on without it.
+void loadArtGroup(SpriteBank& bank, const DataFolderIndex& data, ArtLoader loader, ArtLoadReport& report) {
   for (const CatalogueEntry& entry : loaderEntries(loader)) {
-    loadBitmap(bank[entry.slot], cataloguePath(dataDir, entry));
+    if (loadBitmap(bank[entry.slot], resolveDataPath(data, entry.directory, entry.fileName)))
+      ++report.loaded;
+    else
+      report.missing.push_back(std::string(entry.directory) + "/" + std::string(entry.fileName));
   }
 }
 
 }  // namespace
 
-void loadCrossArt(SpriteBank& bank, const std::string& dataDir) { loadArtGroup(bank, dataDir, ArtLoader::Cross); }
-void loadUnitArt(SpriteBank& bank, const std::string& dataDir) { loadArtGroup(bank, dataDir, ArtLoader::Unit); }
-void loadLandArt(SpriteBank& bank, const std::string& dataDir) { loadArtGroup(bank, dataDir, ArtLoader::Land); }
-void loadDungeonArt(SpriteBank& bank, const std::string& dataDir) {
-  loadArtGroup(bank, dataDir, ArtLoader::Dungeon);
+void loadCrossArt(SpriteBank& bank, const DataFolderIndex& data, ArtLoadReport& report) {
+  loadArtGroup(bank, data, ArtLoader::Cross, report);
 }
-void loadStructureArt(SpriteBank& bank, const std::string& dataDir) {
-  loadArtGroup(bank, dataDir, ArtLoader::Structure);
+void loadUnitArt(SpriteBank& bank, const DataFolderIndex& data, ArtLoadReport& report) {
+  loadArtGroup(bank, data, ArtLoader::Unit, report);
 }
-void loadItemArt(SpriteBank& bank, const std::string& dataDir) { loadArtGroup(bank, dataDir, ArtLoader::Item); }
-void loadIntroArt(SpriteBank& bank, const std::string& dataDir) { loadArtGroup(bank, dataDir, ArtLoader::Intro); }
-void loadCubeArt(SpriteBank& bank, const std::string& dataDir) { loadArtGroup(bank, dataDir, ArtLoader::Cube); }
+void loadLandArt(SpriteBank& bank, const DataFolderIndex& data, ArtLoadReport& report) {
+  loadArtGroup(bank, data, ArtLoader::Land, report);
+}
+void loadDungeonArt(SpriteBank& bank, const DataFolderIndex& data, ArtLoadReport& report) {
+  loadArtGroup(bank, data, ArtLoader::Dungeon, report);
+}
+void loadStructureArt(SpriteBank& bank, const DataFolderIndex& data, ArtLoadReport& report) {
+  loadArtGroup(bank, data, ArtLoader::Structure, report);
+}
+void loadItemArt(SpriteBank& bank, const DataFolderIndex& data, ArtLoadReport& report) {
+  loadArtGroup(bank, data, ArtLoader::Item, report);
+}
+void loadIntroArt(SpriteBank& bank, const DataFolderIndex& data, ArtLoadReport& report) {
+  loadArtGroup(bank, data, ArtLoader::Intro, report);
+}
+void loadCubeArt(SpriteBank& bank, const DataFolderIndex& data, ArtLoadReport& report) {
+  loadArtGroup(bank, data, ArtLoader::Cube, report);
+}
 
-void loadSpriteCatalogue(SpriteBank& bank, const std::string& dataDir) {
-  loadCrossArt(bank, dataDir);
-  loadUnitArt(bank, dataDir);
-  loadLandArt(bank, dataDir);
-  loadDungeonArt(bank, dataDir);
-  loadStructureArt(bank, dataDir);
-  loadItemArt(bank, dataDir);
-  loadIntroArt(bank, dataDir);
-  loadCubeArt(bank, dataDir);
+ArtLoadReport loadSpriteCatalogue(SpriteBank& bank, const DataFolderIndex& data) {
+  ArtLoadReport report;
+  loadCrossArt(bank, data, report);
+  loadUnitArt(bank, data, report);
+  loadLandArt(bank, data, report);
+  loadDungeonArt(bank, data, report);
+  loadStructureArt(bank, data, report);
+  loadItemArt(bank, data, report);
+  loadIntroArt(bank, data, report);
+  loadCubeArt(bank, data, report);
+  return report;
+}
+
+ArtLoadReport loadSpriteCatalogue(SpriteBank& bank, const std::string& dataDir) {
+  return loadSpriteCatalogue(bank, indexDataFolder(dataDir));
 }
 
 }  // namespace gloam::assets

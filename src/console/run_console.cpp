@@ -8,7 +8,7 @@
 #include "console/console_pauses.hpp"
 #include "console/text_entry_line.hpp"
 #include "core/input.hpp"
-#include "core/keys.hpp"
+#include "platform/keys.hpp"
 
 namespace gloam::console {
 

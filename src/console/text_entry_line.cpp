@@ -7,7 +7,7 @@
 #include "console/console_pauses.hpp"
 #include "console/typed_keys.hpp"
 #include "core/input.hpp"
-#include "core/keys.hpp"
+#include "platform/keys.hpp"
 
 namespace gloam::console {
 namespace {

@@ -3,7 +3,7 @@
 #pragma once
 #include <array>
 
-#include "core/keys.hpp"
+#include "platform/keys.hpp"
 
 namespace gloam::console {
 

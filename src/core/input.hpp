@@ -1,5 +1,5 @@
-// Polled input: key level tests and the mouse position in Framebuffer pixels.
-// Held keys answer on every call; there is no edge detection and no key queue.
+// Polled input: key level tests and the mouse position in Framebuffer pixels. Held keys answer on
+// every call; a tap shorter than a pass answers once (the platform latches it).
 #pragma once
 #include "core/screen.hpp"
 #include "platform/platform.hpp"
@@ -14,12 +14,5 @@ int mouseX(platform::Platform& p, const ScreenMode& mode);
 
 // Mouse y counted upward from the bottom edge, clamped to 0..ScreenHeight-1.
 int mouseY(platform::Platform& p, const ScreenMode& mode);
-
-// The same mappings on explicit values, for the platform's scripted cursor and for tests.
-int mouseXFrom(platform::Point cursor, platform::Rect window, const ScreenMode& mode);
-int mouseYFrom(platform::Point cursor, platform::Rect window, const ScreenMode& mode);
-
-// A screen point that the mappings above turn into exactly (x, y), for a window of that rect.
-platform::Point cursorForPixel(int x, int y, platform::Rect window, const ScreenMode& mode);
 
 }  // namespace gloam

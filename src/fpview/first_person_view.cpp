@@ -5,7 +5,7 @@
 #include <GL/gl.h>
 
 #include "core/input.hpp"
-#include "core/keys.hpp"
+#include "platform/keys.hpp"
 #include "fpview/eye_motion.hpp"
 #include "fpview/scene_composite.hpp"
 

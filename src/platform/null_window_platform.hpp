@@ -1,6 +1,6 @@
-// A Platform without a window: every window, GL and message operation succeeds and does nothing,
-// no key is down and sleeps return at once. Tests and fuzz targets derive from it and override
-// only the input they script.
+// A Platform without a window: every window operation succeeds and does nothing, no key is down,
+// no event waits, the clock stands still and pauses are counted. Tests and fuzz targets derive
+// from it and override only what they script.
 #pragma once
 #include "platform/platform.hpp"
 
@@ -8,31 +8,21 @@ namespace gloam::platform {
 
 class NullWindowPlatform : public Platform {
  public:
-  bool registerWindowClass() override { return true; }
-  bool createWindow(const char*, int, int) override { return true; }
-  bool acquireDeviceContext() override { return true; }
-  bool choosePixelFormat(int, int) override { return true; }
-  bool setPixelFormat() override { return true; }
-  bool createGlContext() override { return true; }
-  bool makeContextCurrent() override { return true; }
-  void showWindow() override {}
-  bool hasGlContext() const override { return false; }
-  bool releaseCurrentContext() override { return true; }
-  bool deleteGlContext() override { return true; }
-  bool hasDeviceContext() const override { return false; }
-  bool releaseDeviceContext() override { return true; }
-  bool hasWindow() const override { return false; }
-  bool destroyWindow() override { return true; }
-  bool unregisterWindowClass() override { return true; }
+  explicit NullWindowPlatform(bool pausesAreSlept = false) : Platform(pausesAreSlept) {}
+
+  std::optional<OpenStep> openWindow(const WindowSpec&) override { return std::nullopt; }
+  CloseReport closeWindow() override { return {}; }
   void swapBuffers() override {}
   void showCursor(bool) override {}
-  void moveWindow(int, int, int, int) override {}
+  void moveWindow(const Rect&) override {}
   void messageBox(const char*, const char*, MessageIcon) override {}
   bool keyDown(int) override { return false; }
   Point cursorPos() override { return {}; }
   Rect windowRect() override { return {0, 0, 640, 480}; }
-  std::optional<MessageKind> peekMessage() override { return std::nullopt; }
-  void sleepMs(int) override {}
+  std::optional<Rect> displayArea() override { return std::nullopt; }
+  std::optional<Event> nextEvent() override { return std::nullopt; }
+  Instant now() override { return Instant::zero(); }
+  void waitUntil(Instant) override {}
   void beginFrame(int, int, int) override {}
 };
 

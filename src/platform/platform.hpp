@@ -1,10 +1,10 @@
 // The door between the game and the operating system: exactly what the game asks of a window
-// system, nothing more. The game includes only this header; sdl/ and headless/ implement it.
-// Window creation and teardown are split into the steps the game reports on one by one, so the
-// shell can keep its fixed order and its message texts without knowing what lies underneath.
+// system, nothing more, and nothing shaped like one system's API. The game includes only this
+// header (and open_platform.hpp to get one); sdl/, headless/ and web/ implement it.
 #pragma once
+#include <chrono>
+#include <cstdint>
 #include <optional>
-#include <string>
 
 namespace gloam::platform {
 
@@ -15,62 +15,105 @@ struct Point {
   float y = 0;
 };
 
-// A window rectangle in screen pixels; right and bottom are one past the last pixel.
+// A rectangle in screen pixels; right and bottom are one past the last pixel.
 struct Rect {
   int left = 0;
   int top = 0;
   int right = 0;
   int bottom = 0;
+  int width() const { return right - left; }
+  int height() const { return bottom - top; }
 };
 
 enum class MessageIcon { Exclamation, Information };
 
-// What the message queue can hand to the window procedure.
-enum class MessageKind { Activate, Close, ScreenSave, MonitorPower, Other };
+// The game window: a borderless client area of this size at the screen's top-left corner, with a
+// double-buffered GL context of these depths made current on it.
+struct WindowSpec {
+  const char* title = "";
+  int width = 0;
+  int height = 0;
+  int colourBits = 16;
+  int depthBits = 16;
+};
+
+// Opening a window goes through these steps in this order; a failed open names the first step
+// that failed and leaves the steps before it done, for closeWindow to undo.
+enum class OpenStep { RegisterClass, CreateWindow, DeviceContext, ChooseFormat, SetFormat, CreateContext,
+                      ActivateContext };
+
+// Closing undoes what exists, in this order, and goes on past a failed step. Each failed step
+// sets its bit in the report.
+enum class CloseStep : unsigned { ReleaseContext = 1, DeleteContext = 2, ReleaseDeviceContext = 4,
+                                  DestroyWindow = 8, UnregisterClass = 16 };
+struct CloseReport {
+  unsigned failed = 0;
+  bool failedAt(CloseStep s) const { return (failed & static_cast<unsigned>(s)) != 0; }
+};
+
+// What the message queue hands to the window procedure. A KeyPress is one press of a key as the
+// window system reports it, auto-repeats included, in the order typed; `key` is its virtual key.
+struct Event {
+  enum class Kind { Activate, Close, ScreenSave, MonitorPower, KeyPress, Other };
+  Kind kind = Kind::Other;
+  int key = 0;
+};
+
+// A reading of the platform's monotonic clock, counted from an arbitrary fixed start.
+using Instant = std::chrono::microseconds;
 
 class Platform {
  public:
+  // `pausesAreSlept`: whether the game's pauses really wait (a window) or are only counted (a
+  // scripted run, which must not depend on the wall clock).
+  explicit Platform(bool pausesAreSlept) : pausesAreSlept_(pausesAreSlept) {}
   virtual ~Platform() = default;
+  Platform(const Platform&) = delete;
+  Platform& operator=(const Platform&) = delete;
 
-  // Window and GL context, in the order the shell creates them.
-  virtual bool registerWindowClass() = 0;
-  virtual bool createWindow(const char* title, int width, int height) = 0;
-  virtual bool acquireDeviceContext() = 0;
-  virtual bool choosePixelFormat(int colourBits, int depthBits) = 0;
-  virtual bool setPixelFormat() = 0;
-  virtual bool createGlContext() = 0;
-  virtual bool makeContextCurrent() = 0;
-  virtual void showWindow() = 0;
-
-  // Teardown, in the order the shell releases things. Each "has" says whether the part exists.
-  virtual bool hasGlContext() const = 0;
-  virtual bool releaseCurrentContext() = 0;
-  virtual bool deleteGlContext() = 0;
-  virtual bool hasDeviceContext() const = 0;
-  virtual bool releaseDeviceContext() = 0;
-  virtual bool hasWindow() const = 0;
-  virtual bool destroyWindow() = 0;
-  virtual bool unregisterWindowClass() = 0;
+  // The window with its GL context made current, step by step; nullopt when every step succeeded.
+  virtual std::optional<OpenStep> openWindow(const WindowSpec& spec) = 0;
+  // Undoes whatever openWindow did, going on past failures. Safe when nothing is open.
+  virtual CloseReport closeWindow() = 0;
 
   virtual void swapBuffers() = 0;
   virtual void showCursor(bool visible) = 0;
-  virtual void moveWindow(int x, int y, int width, int height) = 0;
+  virtual void moveWindow(const Rect& where) = 0;
   virtual void messageBox(const char* caption, const char* text, MessageIcon icon) = 0;
 
-  // Input, polled: is the key (a Windows virtual-key code) down right now.
+  // Is the key (a Windows virtual-key code; mouse buttons 1, 2 and 4) down. Input is latched: a key
+  // pressed and released since its last read answers "down" once; a held key answers on every read.
   virtual bool keyDown(int virtualKey) = 0;
   virtual Point cursorPos() = 0;   // screen pixels
   virtual Rect windowRect() = 0;   // screen pixels
+  // The part of the display a window may use; nullopt where there is no display.
+  virtual std::optional<Rect> displayArea() = 0;
 
-  // Removes one waiting message, if any. Pumping also refreshes the key state.
-  virtual std::optional<MessageKind> peekMessage() = 0;
+  // Removes one waiting event, if any.
+  virtual std::optional<Event> nextEvent() = 0;
 
-  virtual void sleepMs(int milliseconds) = 0;
+  // The monotonic clock, and a precise wait until it reads `deadline` (at once if it has passed).
+  // A window keeps taking the window system's events while it waits.
+  virtual Instant now() = 0;
+  virtual void waitUntil(Instant deadline) = 0;
 
-  // Called once at the start of every loop pass with the FrameCounter and the ScreenMode's size:
-  // the one place where scripted input is applied and live input is recorded. Scripted mouse
-  // positions are Framebuffer pixels, so the platform needs the logical size to place the cursor.
+  // Called once at the start of every loop pass with the FrameCounter and the ScreenMode's size.
+  // Input that arrived since the last pass becomes visible here and nowhere else, which is what
+  // makes a recorded game replay pass for pass. The logical size places a scripted cursor.
   virtual void beginFrame(int frameCounter, int screenWidth, int screenHeight) = 0;
+
+  // One of the game's pauses: counted always, slept where pauses are real.
+  void sleepMs(int milliseconds) {
+    if (milliseconds <= 0) return;
+    sleptMs_ += milliseconds;
+    if (pausesAreSlept_) waitUntil(now() + std::chrono::milliseconds(milliseconds));
+  }
+  // Total of every pause asked for, in milliseconds.
+  long long sleptMs() const { return sleptMs_; }
+
+ private:
+  bool pausesAreSlept_;
+  long long sleptMs_ = 0;
 };
 
 }  // namespace gloam::platform

@@ -46,6 +46,17 @@ const OptionSpec Options[] = {
      [](CommandLineOptions& o, std::string_view) { return o.headless = true; }},
     {"--frames", "N", "request quit after N passes of the main loop (0..2147483647)",
      [](CommandLineOptions& o, std::string_view v) { return parseWhole(v, 0, 2147483647LL, o.frames); }},
+    {"--fps", "N",
+     "passes of the main loop a second, 1..1000 (0: uncapped; default 60 in a window, uncapped headless)",
+     [](CommandLineOptions& o, std::string_view v) {
+       long long n = 0;
+       if (!parseWhole(v, 0, 1000, n)) return false;
+       o.fps = static_cast<int>(n);
+       return true;
+     }},
+    {"--comfort", nullptr,
+     "comfort mode: the map follows the mage, the console owns the keyboard and reports, no pauses (see README)",
+     [](CommandLineOptions& o, std::string_view) { return o.comfort = true; }},
     {"--input", "FILE", "input script: 'FRAME down VK', 'FRAME up VK', 'FRAME mouse X Y', 'FRAME close'",
      [](CommandLineOptions& o, std::string_view v) { return setText(o.inputPath, v); }},
     {"--record", "FILE", "write the seed and every key and mouse change as an input script",
@@ -74,7 +85,16 @@ std::string usageText() {
     text += left + spec.help + "\n";
   }
   text += "  --help              show this help\n  --version           show the version\n";
+  text +=
+      "\nGame time is counted in passes. At the default 60 passes a second the speed keys 1, 2 and 3\n"
+      "give a step every 1/6, 1/2 and 1 s; --fps 30 halves every speed.\n";
   return text;
+}
+
+int effectiveFps(const CommandLineOptions& options) {
+  constexpr int WindowedDefaultFps = 60;
+  if (options.fps) return *options.fps;
+  return options.headless ? 0 : WindowedDefaultFps;
 }
 
 ParseOutcome parseCommandLine(int argc, const char* const* argv, CommandLineOptions& options, std::string& error) {

@@ -16,6 +16,8 @@ struct CommandLineOptions {
   std::string screenshotPath;
   std::string dumpWorldPath;
   std::string statePath;
+  bool comfort = false;   // --comfort
+  std::optional<int> fps;  // passes a second; 0 uncapped; unset: 60 in a window, uncapped headless
 };
 
 enum class ParseOutcome { Run, Help, Version, Error };
@@ -24,5 +26,8 @@ enum class ParseOutcome { Run, Help, Version, Error };
 ParseOutcome parseCommandLine(int argc, const char* const* argv, CommandLineOptions& options, std::string& error);
 
 std::string usageText();
+
+// The pacing a run gets: the --fps value, else 60 passes a second in a window and none headless.
+int effectiveFps(const CommandLineOptions& options);
 
 }  // namespace gloam::shell

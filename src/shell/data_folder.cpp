@@ -2,8 +2,12 @@
 // installed game keeps it under share/.
 #include "shell/data_folder.hpp"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
+
+#include "assets/catalogue.hpp"
+#include "assets/data_folder_index.hpp"
 
 namespace gloam::shell {
 
@@ -11,8 +15,11 @@ namespace fs = std::filesystem;
 
 bool holdsArt(const std::string& dir) {
   std::error_code ec;
-  for (const char* folder : {"bmp_dungeon", "bmp_land", "bmp_unit", "bmp_cube"})
-    if (fs::is_directory(fs::path(dir) / folder, ec)) return true;
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code typeError;
+    if (it->is_directory(typeError) && assets::foldCase(it->path().filename().string()).starts_with("bmp_"))
+      return true;
+  }
   return false;
 }
 
@@ -28,6 +35,26 @@ std::string findDataFolder(const std::string& executablePath, bool& fromElsewher
     }
   }
   return ".";
+}
+
+bool checkDataOption(const std::string& dir, std::string& error) {
+  std::error_code ec;
+  const fs::file_status status = fs::status(dir, ec);
+  if (fs::is_directory(status)) return true;
+  if (ec && ec != std::errc::no_such_file_or_directory)
+    error = "--data " + dir + ": " + ec.message();
+  else
+    error = "--data " + dir + (fs::exists(status) ? ": not a folder" : ": no such folder");
+  return false;
+}
+
+std::string describeArtLoad(const assets::ArtLoadReport& report, const std::string& dir) {
+  if (report.missing.empty()) return {};
+  std::string line = "loaded " + std::to_string(report.loaded) + " of " +
+                     std::to_string(assets::CatalogueEntryCount) + " pictures from " + dir + " (missing: ";
+  const std::size_t shown = std::min<std::size_t>(report.missing.size(), 3);
+  for (std::size_t i = 0; i < shown; ++i) line += (i ? ", " : "") + report.missing[i];
+  return line + (report.missing.size() > shown ? ", ...)" : ")");
 }
 
 }  // namespace gloam::shell

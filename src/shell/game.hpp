@@ -5,14 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "assets/data_folder_index.hpp"
 #include "assets/object_templates.hpp"
 #include "assets/sprite_bank.hpp"
 #include "assets/trig_tables.hpp"
+#include "comfort/comfort_state.hpp"
 #include "console/console_state.hpp"
 #include "core/rng.hpp"
 #include "core/screen.hpp"
 #include "draw/text.hpp"
 #include "fpview/first_person_state.hpp"
+#include "shell/frame_clock.hpp"
 #include "platform/platform.hpp"
 #include "units/path_context.hpp"
 #include "units/unit_table.hpp"
@@ -36,14 +39,21 @@ struct RunSettings {
   std::uint32_t seed = 0;
   long long maxFrames = -1;          // request quit after this many passes; -1: no limit
   bool keepLastPresented = false;    // a screenshot will be written after the last pass
+  int fps = 0;                       // passes a second on the wall clock; 0: uncapped
+  bool comfort = false;              // --comfort: the comfort layer replaces some classic steps
 };
 
 struct Game {
-  Game(platform::Platform& p, RunSettings s) : platform(p), settings(std::move(s)) {}
+  Game(platform::Platform& p, RunSettings s) : platform(p), settings(std::move(s)) {
+    clock.fps = settings.fps;
+    comfort.passesPerSecond = comfort::passRateFor(settings.fps);
+  }
 
   platform::Platform& platform;
   RunSettings settings;
+  assets::DataFolderIndex dataFolder;  // the names in settings.dataDir, listed once at start-up
   LoopState loop;
+  FrameClock clock;
   Rng rng;
 
   Screen screen;
@@ -58,6 +68,7 @@ struct Game {
   draw::TextBuffer text;
   console::ConsoleState console;
   fpview::FirstPersonState firstPerson;
+  comfort::ComfortState comfort;  // used only with RunSettings::comfort
 
   // The last picture handed to presentFrame, kept only when a screenshot is wanted.
   std::vector<std::uint8_t> lastPresented;

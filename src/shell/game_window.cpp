@@ -11,18 +11,42 @@
 namespace gloam::shell {
 namespace {
 
+using platform::CloseStep;
 using platform::MessageIcon;
+using platform::OpenStep;
 
 constexpr int DepthBits = 16;
+
+const char* openFailureText(OpenStep step) {
+  switch (step) {
+    case OpenStep::RegisterClass: return "Failed To Register The Window Class.";
+    case OpenStep::CreateWindow: return "Window Creation Error.";
+    case OpenStep::DeviceContext: return "Can't Create A GL Device Context.";
+    case OpenStep::ChooseFormat: return "Can't Find A Suitable PixelFormat.";
+    case OpenStep::SetFormat: return "Can't Set The PixelFormat.";
+    case OpenStep::CreateContext: return "Can't Create A GL Rendering Context.";
+    case OpenStep::ActivateContext: return "Can't Activate The GL Rendering Context.";
+  }
+  return "";
+}
+
+// Teardown steps in the order they are reported, with their texts.
+struct TeardownText {
+  CloseStep step;
+  const char* text;
+};
+constexpr TeardownText TeardownTexts[] = {
+    {CloseStep::ReleaseContext, "Release Of DC And RC Failed."},
+    {CloseStep::DeleteContext, "Release Rendering Context Failed."},
+    {CloseStep::ReleaseDeviceContext, "Release Device Context Failed."},
+    {CloseStep::DestroyWindow, "Could Not Release hWnd."},
+    {CloseStep::UnregisterClass, "Could Not Unregister Class."},
+};
 
 int failOpen(Game& game, const char* text) {
   destroyGameWindow(game);
   game.platform.messageBox("ERROR", text, MessageIcon::Exclamation);
   return 0;
-}
-
-void reportTeardown(Game& game, bool ok, const char* text) {
-  if (!ok) game.platform.messageBox("SHUTDOWN ERROR", text, MessageIcon::Information);
 }
 
 }  // namespace
@@ -35,17 +59,14 @@ int initGlState(Game& game) {
 
 int openGlWindow(Game& game, const char* title, int width, int height, int colourBits) {
   platform::Platform& p = game.platform;
-  if (!p.registerWindowClass()) {
-    p.messageBox("ERROR", "Failed To Register The Window Class.", MessageIcon::Exclamation);
-    return 0;
+  if (const auto failed = p.openWindow({title, width, height, colourBits, DepthBits})) {
+    // Nothing exists yet when the class itself could not be registered, so there is nothing to undo.
+    if (*failed == OpenStep::RegisterClass) {
+      p.messageBox("ERROR", openFailureText(*failed), MessageIcon::Exclamation);
+      return 0;
+    }
+    return failOpen(game, openFailureText(*failed));
   }
-  if (!p.createWindow(title, width, height)) return failOpen(game, "Window Creation Error.");
-  if (!p.acquireDeviceContext()) return failOpen(game, "Can't Create A GL Device Context.");
-  if (!p.choosePixelFormat(colourBits, DepthBits)) return failOpen(game, "Can't Find A Suitable PixelFormat.");
-  if (!p.setPixelFormat()) return failOpen(game, "Can't Set The PixelFormat.");
-  if (!p.createGlContext()) return failOpen(game, "Can't Create A GL Rendering Context.");
-  if (!p.makeContextCurrent()) return failOpen(game, "Can't Activate The GL Rendering Context.");
-  p.showWindow();
   fpview::setProjection();
   if (!initGlState(game)) return failOpen(game, "Initialization Failed.");
   return 1;
@@ -61,14 +82,9 @@ int createGameWindow(Game& game) {
 }
 
 void destroyGameWindow(Game& game) {
-  platform::Platform& p = game.platform;
-  if (p.hasGlContext()) {
-    reportTeardown(game, p.releaseCurrentContext(), "Release Of DC And RC Failed.");
-    reportTeardown(game, p.deleteGlContext(), "Release Rendering Context Failed.");
-  }
-  if (p.hasDeviceContext()) reportTeardown(game, p.releaseDeviceContext(), "Release Device Context Failed.");
-  if (p.hasWindow()) reportTeardown(game, p.destroyWindow(), "Could Not Release hWnd.");
-  reportTeardown(game, p.unregisterWindowClass(), "Could Not Unregister Class.");
+  const platform::CloseReport report = game.platform.closeWindow();
+  for (const TeardownText& t : TeardownTexts)
+    if (report.failedAt(t.step)) game.platform.messageBox("SHUTDOWN ERROR", t.text, MessageIcon::Information);
 }
 
 }  // namespace gloam::shell

@@ -1,12 +1,15 @@
 // One pass, in its fixed order: clear, view, texts, console, move order, unit pass, mouse cross,
-// present, window and scroll keys, mode keys, message drain, FrameCounter + 1. (F12's screenshot
-// is taken right after presenting, before a mode key can replace the Framebuffer.)
+// present, the frame clock's wait, window and scroll keys, mode keys, message drain,
+// FrameCounter + 1. (F12's screenshot is taken right after presenting, before a mode key can
+// replace the Framebuffer.)
 #include "shell/main_loop.hpp"
 
 #include "console/run_console.hpp"
 #include "core/input.hpp"
-#include "core/keys.hpp"
+#include "platform/keys.hpp"
 #include "fpview/first_person_view.hpp"
+#include "shell/comfort_steps.hpp"
+#include "shell/frame_clock.hpp"
 #include "shell/messages.hpp"
 #include "shell/presentation.hpp"
 #include "shell/window_keys.hpp"
@@ -50,9 +53,33 @@ void moveUnits(Game& game) {
   units::unitMovementPass(game.units, game.paths, game.grid, game.loop.frameCounter, game.loop.tickDivisor);
 }
 
+// The comfort pass: the classic order, with the texts, the console and the key steps replaced by
+// comfort's, and the map following the player once everything that moves it or the mode has run.
+void runComfortPass(Game& game) {
+  game.platform.beginFrame(game.loop.frameCounter, game.screen.mode.width, game.screen.mode.height);
+  clearFrame(game);
+  drawView(game);
+  drawComfortOverlay(game);
+  runComfortConsoleStep(game);
+  moveUnits(game);
+  drawMouseCross(game);
+  presentFrame(game);
+  waitForNextPass(game.clock, game.platform);
+  handleScreenshotKey(game);
+  handleComfortWindowKeys(game);
+  handleComfortScrollKeys(game);
+  handleComfortModeKeys(game);
+  followComfortView(game);
+  noteComfortShift(game);
+  while (pumpOneMessage(game)) {
+  }
+  game.loop.frameCounter += 1;
+}
+
 }  // namespace
 
 void runOnePass(Game& game) {
+  if (game.settings.comfort) return runComfortPass(game);
   game.platform.beginFrame(game.loop.frameCounter, game.screen.mode.width, game.screen.mode.height);
   clearFrame(game);
   drawView(game);
@@ -61,6 +88,7 @@ void runOnePass(Game& game) {
   moveUnits(game);
   drawMouseCross(game);
   presentFrame(game);
+  waitForNextPass(game.clock, game.platform);
   handleScreenshotKey(game);
   handleWindowKeys(game);
   handleScrollKeys(game);

@@ -10,6 +10,6 @@ int pumpOneMessage(Game& game);
 
 // A close request sets QuitRequested (the window stays); screen-saver and monitor-power
 // requests are swallowed; everything else goes to the platform's default handling.
-void wndProc(Game& game, platform::MessageKind message);
+void wndProc(Game& game, const platform::Event& event);
 
 }  // namespace gloam::shell

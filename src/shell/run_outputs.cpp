@@ -108,8 +108,11 @@ bool writeStateJson(const Game& game, long long sleptMs, const std::string& path
       << ",\"height\":" << m.height << ",\"zoom\":" << m.pixelZoom << "},\"viewOrigin\":[" << v.sx << ","
       << v.sy << "," << v.sz << "],\"tickDivisor\":" << jsonFloat(game.loop.tickDivisor)
       << ",\"screenSaverMode\":" << game.loop.screenSaverMode << ",\"quitRequested\":" << game.loop.quitRequested
-      << ",\"sleptMs\":" << sleptMs << ",\"spriteSlotsLoaded\":" << assets::countLoadedSlots(game.sprites) << ",\"console\":{\"visible\":"
-      << game.console.ConsoleVisible << ",\"line\":" << jsonString(game.console.CommandLine) << "},";
+      << ",\"sleptMs\":" << sleptMs << ",\"fps\":" << game.settings.fps << ",\"spriteSlotsLoaded\":" << assets::countLoadedSlots(game.sprites) << ",\"console\":{\"visible\":"
+      << game.console.ConsoleVisible << ",\"line\":" << jsonString(game.console.CommandLine);
+  // Comfort mode's last result line; the classic state has no such field.
+  if (game.settings.comfort) out << ",\"result\":" << jsonString(game.comfort.console.lastReport.text.data());
+  out << "},";
   writePlayer(out, game);
   out << "}\n";
   std::ofstream file(path, std::ios::binary);

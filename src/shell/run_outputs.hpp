@@ -10,7 +10,7 @@
 namespace gloam::shell {
 
 // Writes `frame`, `screen`, `viewOrigin`, `tickDivisor`, `screenSaverMode`, `quitRequested`,
-// `sleptMs`, `spriteSlotsLoaded`, `console` and `player` as one JSON object.
+// `sleptMs`, `fps`, `spriteSlotsLoaded`, `console` and `player` as one JSON object.
 bool writeStateJson(const Game& game, long long sleptMs, const std::string& path);
 
 // The whole grid, level after level, each level row after row.

@@ -4,10 +4,14 @@
 #include "shell/startup.hpp"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "assets/sprite_catalogue_loader.hpp"
 #include "console/console_state.hpp"
+#include "shell/comfort_steps.hpp"
+#include "shell/data_folder.hpp"
 #include "shell/game_window.hpp"
+#include "shell/overworld_location.hpp"
 #include "units/path_cell_rules.hpp"
 #include "units/player_placement.hpp"
 #include "world/cell_codes.hpp"
@@ -26,6 +30,29 @@ void writeStartupCells(world::DungeonGrid& grid) {
   for (int x = 0; x < 4; ++x) grid.setCell(x, 0, 0, codes[x]);
 }
 
+// The data folder is listed once here; every picture and map name is then matched from memory.
+void loadArt(Game& game) {
+  game.dataFolder = assets::indexDataFolder(game.settings.dataDir);
+  const std::string problem =
+      describeArtLoad(assets::loadSpriteCatalogue(game.sprites, game.dataFolder), game.settings.dataDir);
+  if (!problem.empty()) std::fprintf(stderr, "gloamdelve: %s\n", problem.c_str());
+}
+
+// Reads map 1 into level 0 and returns the pause it asks for; a map that cannot be opened is
+// reported in one line and leaves level 0 as it was, with no pause.
+int readStartupOverworld(const Game& game, world::DungeonGrid& grid) {
+  const OverworldLocation map =
+      locateOverworldMap(game.dataFolder, StartupOverworldMap, userDataFolderFromEnvironment());
+  std::string problem = map.problem;
+  if (!map.path.empty()) {
+    const int pause = world::readOverworldMapFile(grid, map.path, &problem);
+    if (pause != 0) return pause;
+    problem = "cannot open the overworld map " + map.path + ": " + problem;
+  }
+  std::fprintf(stderr, "gloamdelve: %s\n", problem.c_str());
+  return 0;
+}
+
 }  // namespace
 
 void initGameData(Game& game) {
@@ -35,7 +62,7 @@ void initGameData(Game& game) {
   units::allocateUnitTable(game.units);
   assets::allocateObjectTemplateTable(game.objects);
   units::allocatePathContext(game.paths);
-  assets::loadSpriteCatalogue(game.sprites, game.settings.dataDir);
+  loadArt(game);
   units::initCellCostTable(game.paths.cellCostTable);
   world::allocateGeneratorTables(game.generator);
   assets::buildTrigTables(game.trig);
@@ -64,7 +91,7 @@ void runStartup(Game& game) {
   game.screen.mode.pixelZoom = 2;
   initGameData(game);
   createGameWindow(game);
-  game.platform.sleepMs(world::readOverworldMap(game.grid, game.settings.dataDir, StartupOverworldMap));
+  game.platform.sleepMs(readStartupOverworld(game, game.grid));
   game.rng.seed(game.settings.seed);
   world::releaseGeneratorTables(game.generator);
   world::allocateGeneratorTables(game.generator);
@@ -73,6 +100,7 @@ void runStartup(Game& game) {
   game.loop.playerUnitIndex = units::PlayerUnitIndex;
   units::placePlayerUnit(game.units, game.grid, game.rng);
   setViewFromPlayer(game);
+  if (game.settings.comfort) applyComfortStartup(game);
 }
 
 }  // namespace gloam::shell

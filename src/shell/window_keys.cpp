@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "core/input.hpp"
-#include "core/keys.hpp"
+#include "platform/keys.hpp"
 #include "draw/line.hpp"
 #include "shell/game_window.hpp"
 #include "shell/run_outputs.hpp"
@@ -46,7 +46,8 @@ void handleWindowKeys(Game& game) {
   if (isKeyDown(p, vk::KeyM)) {
     const platform::Point cursor = p.cursorPos();
     const ScreenMode& m = game.screen.mode;
-    p.moveWindow(static_cast<int>(cursor.x), static_cast<int>(cursor.y), m.width * m.pixelZoom, m.height * m.pixelZoom);
+    const int left = static_cast<int>(cursor.x), top = static_cast<int>(cursor.y);
+    p.moveWindow({left, top, left + m.width * m.pixelZoom, top + m.height * m.pixelZoom});
     p.showCursor(false);
   }
 }

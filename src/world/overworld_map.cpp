@@ -3,6 +3,7 @@
 #include "world/overworld_map.hpp"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <unistd.h>
@@ -28,15 +29,21 @@ std::string overworldMapPath(const std::string& dataDir, int mapNumber) {
   return (folder / "map" / (std::to_string(mapNumber) + ".overworld")).string();
 }
 
-int readOverworldMap(DungeonGrid& grid, const std::string& dataDir, int mapNumber) {
-  const std::string path = overworldMapPath(dataDir, mapNumber);
+int readOverworldMapFile(DungeonGrid& grid, const std::string& path, std::string* problem) {
   // Read and write access, created when missing, as the map format has always been opened.
   // Non-blocking so that a FIFO standing in the file's place cannot stall start-up.
   const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644);
-  if (fd < 0) return 0;
+  if (fd < 0) {
+    if (problem) *problem = std::strerror(errno);
+    return 0;
+  }
   readLevelBytes(fd, grid.level(0));
   ::close(fd);
   return OverworldPauseMs;
+}
+
+int readOverworldMap(DungeonGrid& grid, const std::string& dataDir, int mapNumber) {
+  return readOverworldMapFile(grid, overworldMapPath(dataDir, mapNumber), nullptr);
 }
 
 }  // namespace gloam::world

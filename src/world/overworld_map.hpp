@@ -18,4 +18,8 @@ std::string overworldMapPath(const std::string& dataDir, int mapNumber);
 // directory, no permission); in that case level 0 is left as it was.
 int readOverworldMap(DungeonGrid& grid, const std::string& dataDir, int mapNumber);
 
+// The same for a map file already named; when the open fails and `problem` is given, it receives
+// the system's reason ("Permission denied").
+int readOverworldMapFile(DungeonGrid& grid, const std::string& path, std::string* problem);
+
 }  // namespace gloam::world

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <set>
 
@@ -26,6 +27,11 @@ void writeWholeCatalogue(const ScratchDir& dir) {
   }
 }
 
+std::string foldUpper(std::string name) {
+  for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return name;
+}
+
 std::set<int> catalogueSlots() {
   std::set<int> slots;
   for (const CatalogueEntry& entry : catalogueEntries()) slots.insert(entry.slot);
@@ -37,8 +43,10 @@ TEST(SpriteCatalogueLoader, FillsExactlyTheCatalogueSlotsWithIndependentCopies) 
   writeWholeCatalogue(dir);
   SpriteBank bank;
   allocateSpriteBank(bank);
-  loadSpriteCatalogue(bank, dir.path().string());
+  const ArtLoadReport report = loadSpriteCatalogue(bank, dir.path().string());
   EXPECT_EQ(countLoadedSlots(bank), 214);
+  EXPECT_EQ(report.loaded, 214);
+  EXPECT_TRUE(report.missing.empty());
   const std::set<int> named = catalogueSlots();
   for (int slot = 0; slot < SpriteSlotCount; ++slot) {
     EXPECT_EQ(!bank[slot].empty(), named.count(slot) == 1) << "slot " << slot;
@@ -63,10 +71,28 @@ TEST(SpriteCatalogueLoader, MissingCubeFolderLeavesOnlyTheTextureSlotsEmpty) {
   std::filesystem::remove_all(dir.path() / "bmp_cube");
   SpriteBank bank;
   allocateSpriteBank(bank);
-  loadSpriteCatalogue(bank, dir.path().string());
+  const ArtLoadReport report = loadSpriteCatalogue(bank, dir.path().string());
   for (int slot = 1200; slot <= 1206; ++slot) EXPECT_TRUE(bank[slot].empty()) << slot;
   EXPECT_FALSE(bank[1210].empty());
   EXPECT_EQ(countLoadedSlots(bank), 214 - 7);
+  EXPECT_EQ(report.loaded, 214 - 7);
+  ASSERT_EQ(report.missing.size(), 7u);
+  for (const std::string& path : report.missing) EXPECT_TRUE(path.starts_with("bmp_cube/")) << path;
+}
+
+// Every folder and file name upper-cased, as a copy from a case-blind disk may come.
+TEST(SpriteCatalogueLoader, UpperCasedCatalogueLoadsWhole) {
+  ScratchDir dir("sprite-catalogue");
+  writeWholeCatalogue(dir);
+  for (const auto& folder : std::filesystem::directory_iterator(dir.path())) {
+    for (const auto& file : std::filesystem::directory_iterator(folder.path()))
+      std::filesystem::rename(file.path(), folder.path() / foldUpper(file.path().filename().string()));
+    std::filesystem::rename(folder.path(), dir.path() / foldUpper(folder.path().filename().string()));
+  }
+  SpriteBank bank;
+  allocateSpriteBank(bank);
+  EXPECT_EQ(loadSpriteCatalogue(bank, dir.path().string()).loaded, 214);
+  EXPECT_EQ(countLoadedSlots(bank), 214);
 }
 
 TEST(SpriteBank, ReleaseDropsPixelsAndBankAndToleratesRepeats) {

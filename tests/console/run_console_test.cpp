@@ -4,7 +4,7 @@
 
 #include "console/console_world.hpp"
 #include "console/run_console.hpp"
-#include "core/keys.hpp"
+#include "platform/keys.hpp"
 #include "world/cell_codes.hpp"
 
 namespace gloam::console {

@@ -7,7 +7,7 @@
 
 #include "console/fake_platform.hpp"
 #include "console/text_entry_line.hpp"
-#include "core/keys.hpp"
+#include "platform/keys.hpp"
 
 namespace gloam::console {
 namespace {

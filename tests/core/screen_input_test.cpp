@@ -1,8 +1,6 @@
-// The pixel clip and the mouse mapping are the two places every picture and every click pass
-// through; their edges are where they break.
+// The pixel clip is the place every picture passes through; its edges are where it breaks.
 #include <gtest/gtest.h>
 
-#include "core/input.hpp"
 #include "core/screen.hpp"
 
 namespace gloam {
@@ -35,48 +33,6 @@ TEST(ScreenMode, ModeChangeLeavesBuffersOfTheNewSizeAndClearZeroesAlpha) {
   putPixel(s, 5, 5, 255, 255, 255);
   clearFramebuffer(s);
   for (std::uint8_t b : s.framebuffer) ASSERT_EQ(b, 0);
-}
-
-class MouseMapping : public ::testing::Test {
- protected:
-  ScreenMode mode{640, 480, 1};
-  platform::Rect window{100, 50, 100 + 640, 50 + 480};
-  int mx(int x, int y) { return mouseXFrom({float(x), float(y)}, window, mode); }
-  int my(int x, int y) { return mouseYFrom({float(x), float(y)}, window, mode); }
-};
-
-TEST_F(MouseMapping, OutsideTheWindowClampsToTheNearestEdge) {
-  EXPECT_EQ(mx(0, 0), 0);
-  EXPECT_EQ(my(0, 2000), 0);       // below the window
-  EXPECT_EQ(mx(5000, 0), 639);
-  EXPECT_EQ(my(0, -5000), 479);    // above the window
-}
-
-TEST_F(MouseMapping, TopLeftCornerIsLeftColumnTopRow) {
-  EXPECT_EQ(mx(100, 50), 0);
-  EXPECT_EQ(my(100, 50), 479);     // 480 before the clamp
-  EXPECT_EQ(my(100, 529), 1);
-  EXPECT_EQ(my(100, 530), 0);
-}
-
-TEST_F(MouseMapping, ZoomDoesNotChangeTheMappingOnlyTheWindowSize) {
-  ScreenMode small{320, 240, 3};
-  platform::Rect big{0, 0, 960, 720};
-  EXPECT_EQ(mouseXFrom({959, 0}, big, small), 319);
-  EXPECT_EQ(mouseXFrom({3, 0}, big, small), 1);
-  EXPECT_EQ(mouseXFrom({2, 0}, big, small), 0);
-}
-
-TEST_F(MouseMapping, CursorForPixelRoundTripsEveryPixelAtEveryZoom) {
-  for (int zoom = 1; zoom <= 4; ++zoom) {
-    for (const ScreenMode m : {ScreenMode{320, 240, zoom}, ScreenMode{640, 480, zoom}}) {
-      const platform::Rect r{7, 9, 7 + m.width * zoom, 9 + m.height * zoom};
-      for (int x = 0; x < m.width; ++x)
-        ASSERT_EQ(mouseXFrom(cursorForPixel(x, 0, r, m), r, m), x) << zoom;
-      for (int y = 0; y < m.height; ++y)
-        ASSERT_EQ(mouseYFrom(cursorForPixel(0, y, r, m), r, m), y) << zoom;
-    }
-  }
 }
 
 }  // namespace

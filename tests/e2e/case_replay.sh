@@ -1,4 +1,5 @@
-# A recorded windowed session, replayed headless, ends in the same state and the same picture.
+# A recorded windowed session at the default 60 passes a second, replayed headless at the same
+# target rate, ends in the same state and the same picture.
 
 REC="$WORK/session.input"
 start_game record --record "$REC" --screenshot "$WORK/record.png"
@@ -10,7 +11,7 @@ sleep 1.5
 hold_until Escape game_ended
 wait_exit 10
 check "recorded session ends with status 0" "$EXIT_STATUS" "0"
-"$GAME" --headless --input "$REC" --state "$WORK/replay.json" --screenshot "$WORK/replay.png" >/dev/null 2>&1
+"$GAME" --headless --fps 60 --input "$REC" --state "$WORK/replay.json" --screenshot "$WORK/replay.png" >/dev/null 2>&1
 check "replay ends with status 0" "$?" "0"
 check "replay state equals the recorded game's" "$(cmp -s "$STATE" "$WORK/replay.json" && echo same)" "same"
 check "replay picture equals the recorded game's" "$(cmp -s "$WORK/record.png" "$WORK/replay.png" && echo same)" "same"

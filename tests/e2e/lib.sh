@@ -4,10 +4,11 @@
 E2E_FAILURES=0
 E2E_CASES=0
 
+# start_xvfb [WIDTHxHEIGHT]: a screen of that size (default 2048x1536) on the first free display.
 start_xvfb() {
   for n in 91 92 93 94 95 96 97 98 99; do
     [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 2048x1536x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${1:-2048x1536}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done

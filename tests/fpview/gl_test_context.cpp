@@ -8,21 +8,21 @@
 #include <string>
 
 #include "core/constants.hpp"
+#include "platform/open_platform.hpp"
 
 namespace gloam::fpview::testing {
 namespace {
 
-std::unique_ptr<platform::HeadlessPlatform> openContext() {
+std::unique_ptr<platform::Platform> openContext() {
   std::string error;
-  auto p = platform::HeadlessPlatform::open(platform::InputScript{}, error);
+  platform::PlatformOptions options;
+  options.headless = true;
+  auto p = platform::openPlatform(std::move(options), error);
   if (!p) {
     ADD_FAILURE() << "headless platform: " << error;
     return nullptr;
   }
-  const bool ok = p->registerWindowClass() && p->createWindow("GAME", 640, 480) && p->acquireDeviceContext() &&
-                  p->choosePixelFormat(16, 16) && p->setPixelFormat() && p->createGlContext() &&
-                  p->makeContextCurrent();
-  if (!ok) {
+  if (p->openWindow({"GAME", 640, 480, 16, 16})) {
     ADD_FAILURE() << "headless GL context could not be made";
     return nullptr;
   }
@@ -33,8 +33,8 @@ std::unique_ptr<platform::HeadlessPlatform> openContext() {
 
 // The context lives until the process ends and is never torn down: shutting SDL down unloads
 // the GL driver, and the blocks the driver keeps would then show up as leaks of the test.
-platform::HeadlessPlatform* headlessGl() {
-  static platform::HeadlessPlatform* const context = openContext().release();
+platform::Platform* headlessGl() {
+  static platform::Platform* const context = openContext().release();
   if (!context) ADD_FAILURE() << "no headless GL context";
   return context;
 }

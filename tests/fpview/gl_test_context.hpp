@@ -5,12 +5,12 @@
 #include <cstdint>
 
 #include "assets/sprite_bank.hpp"
-#include "platform/headless/headless_platform.hpp"
+#include "platform/platform.hpp"
 
 namespace gloam::fpview::testing {
 
 // The shared headless platform with its context current; fails the calling test if none can be made.
-platform::HeadlessPlatform* headlessGl();
+platform::Platform* headlessGl();
 
 // A bank with every slot empty except 1200..1206: 64x64 pictures, 1201 filled with (r, g, b).
 void makeSceneBank(assets::SpriteBank& bank, std::uint8_t r, std::uint8_t g, std::uint8_t b);

@@ -53,7 +53,7 @@ class SceneGl : public ::testing::Test {
     return p[0] == r && p[1] == g && p[2] == b && p[3] == 255;
   }
 
-  platform::HeadlessPlatform* gl = nullptr;
+  platform::Platform* gl = nullptr;
   Screen screen;
   assets::SpriteBank bank;
   FirstPersonState state;

@@ -1,5 +1,5 @@
-// Window creation and teardown: the order of the steps, what is torn down before a failure is
-// reported, and the texts of the reports.
+// Window creation and teardown: what is torn down before a failure is reported, the texts of the
+// reports, and their order.
 #include <gtest/gtest.h>
 
 #include "shell/game_window.hpp"
@@ -8,55 +8,47 @@
 namespace gloam::shell {
 namespace {
 
+using platform::CloseStep;
+using platform::OpenStep;
 using testing::RecordingPlatform;
 using Calls = std::vector<std::string>;
 
-TEST(GameWindow, FailedContextTearsDownEverythingBeforeTheMessage) {
-  RecordingPlatform p;
-  p.failStep = "createContext";
-  Game game(p, {});
-  game.screen.mode = {320, 240, 2};
-  EXPECT_EQ(createGameWindow(game), 0);
-  const Calls want{"registerClass", "createWindow", "getDc", "choosePixelFormat", "setPixelFormat",
-                   "createContext", "releaseDc", "destroyWindow", "unregisterClass",
-                   "message ERROR: Can't Create A GL Rendering Context."};
-  EXPECT_EQ(p.calls, want);  // no hideCursor: a failed creation leaves the cursor alone
-}
-
-TEST(GameWindow, EachFailingStepHasItsOwnMessage) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"registerClass", "Failed To Register The Window Class."},
-      {"createWindow", "Window Creation Error."},
-      {"getDc", "Can't Create A GL Device Context."},
-      {"choosePixelFormat", "Can't Find A Suitable PixelFormat."},
-      {"setPixelFormat", "Can't Set The PixelFormat."},
-      {"makeCurrent", "Can't Activate The GL Rendering Context."},
+TEST(GameWindow, EachFailingStepTearsDownFirstThenShowsItsOwnMessage) {
+  const std::pair<OpenStep, const char*> cases[] = {
+      {OpenStep::CreateWindow, "Window Creation Error."},
+      {OpenStep::DeviceContext, "Can't Create A GL Device Context."},
+      {OpenStep::ChooseFormat, "Can't Find A Suitable PixelFormat."},
+      {OpenStep::SetFormat, "Can't Set The PixelFormat."},
+      {OpenStep::CreateContext, "Can't Create A GL Rendering Context."},
+      {OpenStep::ActivateContext, "Can't Activate The GL Rendering Context."},
   };
   for (const auto& [step, text] : cases) {
     RecordingPlatform p;
-    p.failStep = step;
+    p.failOpenAt = step;
     Game game(p, {});
-    EXPECT_EQ(createGameWindow(game), 0) << step;
-    EXPECT_EQ(p.calls.back(), std::string("message ERROR: ") + text) << step;
+    EXPECT_EQ(createGameWindow(game), 0) << text;
+    // No hideCursor: a failed creation leaves the cursor alone.
+    EXPECT_EQ(p.calls, (Calls{"open 640x480", "close", std::string("message ERROR: ") + text}));
   }
 }
 
-TEST(GameWindow, TeardownReportsAFailureAndGoesOn) {
+TEST(GameWindow, AClassThatCannotBeRegisteredLeavesNothingToTearDown) {
   RecordingPlatform p;
-  p.window = p.dc = p.context = true;
-  p.failStep = "releaseCurrent";
+  p.failOpenAt = OpenStep::RegisterClass;
   Game game(p, {});
-  destroyGameWindow(game);
-  const Calls want{"releaseCurrent", "message SHUTDOWN ERROR: Release Of DC And RC Failed.", "deleteContext",
-                   "releaseDc", "destroyWindow", "unregisterClass"};
-  EXPECT_EQ(p.calls, want);
+  EXPECT_EQ(createGameWindow(game), 0);
+  EXPECT_EQ(p.calls, (Calls{"open 640x480", "message ERROR: Failed To Register The Window Class."}));
 }
 
-TEST(GameWindow, TeardownWithNothingCreatedOnlyUnregistersTheClass) {
+TEST(GameWindow, TeardownReportsEveryFailedStepInTeardownOrder) {
   RecordingPlatform p;
+  p.failCloseSteps = static_cast<unsigned>(CloseStep::UnregisterClass) | static_cast<unsigned>(CloseStep::ReleaseContext) |
+                     static_cast<unsigned>(CloseStep::DestroyWindow);
   Game game(p, {});
   destroyGameWindow(game);
-  EXPECT_EQ(p.calls, Calls{"unregisterClass"});
+  const Calls want{"close", "message SHUTDOWN ERROR: Release Of DC And RC Failed.",
+                   "message SHUTDOWN ERROR: Could Not Release hWnd.", "message SHUTDOWN ERROR: Could Not Unregister Class."};
+  EXPECT_EQ(p.calls, want);
 }
 
 }  // namespace

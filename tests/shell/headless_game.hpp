@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/headless/headless_platform.hpp"
+#include "platform/open_platform.hpp"
 #include "shell/game.hpp"
 #include "shell/main_loop.hpp"
 #include "shell/startup.hpp"
@@ -14,16 +14,22 @@
 namespace gloam::shell::testing {
 
 struct HeadlessGame {
-  std::unique_ptr<platform::HeadlessPlatform> platform;
+  std::vector<std::string> messages;  // every message box, as "CAPTION: text"
+  std::unique_ptr<platform::Platform> platform;
   std::unique_ptr<Game> game;
 
   HeadlessGame(const std::string& script, long long frames, std::uint32_t seed = 1,
                const std::string& dataDir = "no-such-data") {
-    platform::InputScript parsed;
+    platform::PlatformOptions options;
+    options.headless = true;
+    options.messageLog = &messages;
     std::string error;
-    EXPECT_TRUE(platform::parseInputScript(script, "test", parsed, error)) << error;
-    platform = platform::HeadlessPlatform::open(parsed, error);
-    EXPECT_TRUE(platform) << error;
+    EXPECT_TRUE(platform::parseInputScript(script, "test", options.script, error)) << error;
+    platform = platform::openPlatform(std::move(options), error);
+    if (!platform) {
+      ADD_FAILURE() << error;  // every later use of the game would dereference a missing platform
+      return;
+    }
     RunSettings settings;
     settings.seed = seed;
     settings.dataDir = dataDir;

@@ -2,7 +2,7 @@
 // the order of a pass, the mode keys, the clamps and the pauses are checked end to end.
 #include <gtest/gtest.h>
 
-#include "core/keys.hpp"
+#include "platform/keys.hpp"
 #include "shell/headless_game.hpp"
 
 namespace gloam::shell {
@@ -24,6 +24,12 @@ TEST(MainLoop, FramesOptionEndsTheLoopAfterThatManyPasses) {
 
 TEST(MainLoop, EscapeFinishesItsPassThenEnds) {
   HeadlessGame g("5 down 27\n", 100);
+  g.run();
+  EXPECT_EQ(g.game->loop.frameCounter, 6);
+}
+
+TEST(MainLoop, AnEscapeTapShorterThanAPassStillEndsThatPass) {
+  HeadlessGame g("5 down 27\n5 up 27\n", 100);
   g.run();
   EXPECT_EQ(g.game->loop.frameCounter, 6);
 }

@@ -32,11 +32,13 @@ after(async () => {
   rmSync(scratch, { recursive: true, force: true });
 });
 
-// The native headless game on the same seed, frames and script: {state, worldSha256, png}.
-function runNative(name, { seed, frames, input }) {
+// The native headless game with the same options: {state, worldSha256, png}.
+function runNative(name, { seed, frames, input, fps, comfort }) {
   const file = (suffix) => join(scratch, `${name}.${suffix}`);
   const args = ['--headless', '--data', DataDir, '--seed', String(seed), '--frames', String(frames),
                 '--state', file('json'), '--dump-world', file('bin'), '--screenshot', file('png')];
+  if (fps !== undefined) args.push('--fps', String(fps));
+  if (comfort) args.push('--comfort');
   if (input) {
     writeFileSync(file('input'), input);
     args.push('--input', file('input'));
@@ -49,9 +51,8 @@ function runNative(name, { seed, frames, input }) {
   };
 }
 
-function runWeb({ seed, frames, input }) {
-  const query = { seed, frames };
-  if (input) query.input = input;
+function runWeb(run) {
+  const query = Object.fromEntries(Object.entries(run).filter(([, value]) => value !== undefined));
   return runPage(browser, baseUrl, query);
 }
 
@@ -82,14 +83,25 @@ async function samePixelFraction(webPng, nativePng) {
 
 const Seeds = [1, 7, 31337, 4000000000];
 
+// Each seed once uncapped and once paced (a scripted run keeps the pace it is given).
 test('a seed gives the native world and state', async () => {
-  for (const seed of Seeds) {
-    const run = { seed, frames: 3 };
+  for (const [index, seed] of Seeds.entries()) {
+    const run = { seed, frames: 3, fps: index % 2 ? 30 : undefined };
     const [web, native] = [await runWeb(run), runNative(`seed${seed}`, run)];
     assert.equal(web.exitStatus, 0, `seed ${seed}`);
     assert.equal(web.worldSha256, native.worldSha256, `world of seed ${seed}`);
     assert.deepEqual(web.state, native.state, `state of seed ${seed}`);
+    assert.equal(web.state.fps, run.fps ?? 0);
   }
+});
+
+test('comfort mode gives the native state', async () => {
+  // Tab, H, Enter: the comfort console takes the typed line and reports on it.
+  const run = { seed: 31337, frames: 40, comfort: 1, input: '2 down 9\n3 up 9\n5 down 72\n6 up 72\n8 down 13\n9 up 13\n' };
+  const [web, native] = [await runWeb(run), runNative('comfort', run)];
+  assert.notEqual(native.state.console.result, '', 'the console must report for the test to mean anything');
+  assert.deepEqual(web.state, native.state);
+  assert.equal(web.worldSha256, native.worldSha256);
 });
 
 test('a scripted right-click walk stores the native route', async () => {

@@ -1,20 +1,22 @@
 // makeart: writes the game's whole art catalogue and the sample overworld map into a data folder,
-// and on request the preview pictures (contact sheet, mock screens) a person judges the art by.
+// and on request the preview pictures (contact sheet, mock screens) a person judges the art by and
+// the desktop icons.
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "makeart/art_output.hpp"
+#include "makeart/game_icon.hpp"
 #include "makeart/png_writer.hpp"
 #include "makeart/previews.hpp"
 
 namespace {
 
 constexpr const char* Usage =
-    "usage: makeart <outdir> [--contact-sheet FILE.png] [--dungeon-mock FILE.png] [--overworld-mock FILE.png] [--overworld-view FILE.png]\n";
+    "usage: makeart <outdir> [--contact-sheet FILE.png] [--dungeon-mock FILE.png] [--overworld-mock FILE.png] [--overworld-view FILE.png] [--icons DIR]\n";
 
 struct Options {
-  std::string outDir, contactSheet, dungeonMock, overworldMock, overworldView;
+  std::string outDir, contactSheet, dungeonMock, overworldMock, overworldView, iconDir;
 };
 
 bool parse(int argc, char** argv, Options& o) {
@@ -24,6 +26,7 @@ bool parse(int argc, char** argv, Options& o) {
     else if (std::strcmp(argv[i], "--dungeon-mock") == 0 && hasValue) o.dungeonMock = argv[++i];
     else if (std::strcmp(argv[i], "--overworld-mock") == 0 && hasValue) o.overworldMock = argv[++i];
     else if (std::strcmp(argv[i], "--overworld-view") == 0 && hasValue) o.overworldView = argv[++i];
+    else if (std::strcmp(argv[i], "--icons") == 0 && hasValue) o.iconDir = argv[++i];
     else if (argv[i][0] != '-' && o.outDir.empty()) o.outDir = argv[i];
     else return false;
   }
@@ -50,6 +53,11 @@ int main(int argc, char** argv) {
   if (!options.dungeonMock.empty()) ok &= writePreview(options.dungeonMock, renderDungeonMock());
   if (!options.overworldMock.empty()) ok &= writePreview(options.overworldMock, renderOverworldMock(makeOverworldMap()));
   if (!options.overworldView.empty()) ok &= writePreview(options.overworldView, renderOverworldView(makeOverworldMap()));
+  if (!options.iconDir.empty()) {
+    const std::string failed = writeGameIcons(options.iconDir);
+    if (!failed.empty()) std::fprintf(stderr, "makeart: cannot write %s\n", failed.c_str());
+    ok &= failed.empty();
+  }
   const ArtOutcome art = writeCatalogueArt(options.outDir);
   if (!art.problem.empty()) {
     std::fprintf(stderr, "makeart: %s\n", art.problem.c_str());

@@ -1,76 +1,79 @@
 // Scripted input is applied once per loop pass, before anything reads it, so a run is a pure
-// function of its seed and its script.
+// function of its seed and its script. A down and an up on the same frame are a tap: the pass's
+// first read of that key sees it down.
 #include "platform/headless/headless_platform.hpp"
 
 #include <GL/gl.h>
+#include <SDL.h>
 
 #include <cstdio>
 
-#include "core/input.hpp"
+#include "platform/monotonic_clock.hpp"
+#include "platform/pixel_mapping.hpp"
+#include "platform/sdl/sdl_video.hpp"
 
 namespace gloam::platform {
 
-std::unique_ptr<HeadlessPlatform> HeadlessPlatform::open(InputScript script, std::string& error) {
+std::unique_ptr<HeadlessPlatform> HeadlessPlatform::open(InputScript script, std::vector<std::string>* messageLog,
+                                                         std::string& error) {
   std::unique_ptr<HeadlessPlatform> p(new HeadlessPlatform());
-  if (!p->startVideo("offscreen", error)) return nullptr;
+  if (!p->video_.start("offscreen", error)) return nullptr;
   p->script_ = std::move(script);
+  p->messageLog_ = messageLog;
   return p;
 }
 
-bool HeadlessPlatform::createWindow(const char* title, int width, int height) {
-  rect_ = Rect{0, 0, width, height};
-  return SdlPlatform::createWindow(title, width, height);
+std::optional<OpenStep> HeadlessPlatform::openWindow(const WindowSpec& spec) {
+  rect_ = Rect{0, 0, spec.width, spec.height};
+  return window_.open(spec);
 }
 
 void HeadlessPlatform::swapBuffers() {
   // A swap of the offscreen driver's pbuffer does not flush, so without this every frame's GL work
   // (each glDrawPixels among it) would pile up unexecuted and the process would grow frame by frame.
-  SdlPlatform::swapBuffers();
+  window_.swap();
   glFinish();
 }
 
-void HeadlessPlatform::moveWindow(int x, int y, int width, int height) {
-  rect_ = Rect{x, y, x + width, y + height};
-  SdlPlatform::moveWindow(x, y, width, height);
+void HeadlessPlatform::moveWindow(const Rect& where) {
+  rect_ = where;
+  window_.move(where);
 }
 
 void HeadlessPlatform::messageBox(const char* caption, const char* text, MessageIcon) {
   std::fprintf(stderr, "%s: %s\n", caption, text);
-  messages_.push_back(std::string(caption) + ": " + text);
+  if (messageLog_) messageLog_->push_back(std::string(caption) + ": " + text);
 }
-
-bool HeadlessPlatform::keyDown(int virtualKey) { return virtualKey >= 0 && virtualKey < 256 && keys_[virtualKey]; }
 
 Point HeadlessPlatform::cursorPos() {
   // Place the cursor so that the game's own mapping gives back exactly the scripted pixel.
-  return cursorForPixel(mouseX_, mouseY_, rect_, ScreenMode{screenWidth_, screenHeight_, 1});
+  return cursorForPixel(mouseX_, mouseY_, rect_, screenWidth_, screenHeight_);
 }
 
-Rect HeadlessPlatform::windowRect() { return rect_; }
-
-std::optional<MessageKind> HeadlessPlatform::peekMessage() {
-  if (takeCloseSignal() || closePending_) {
-    closePending_ = false;
-    return MessageKind::Close;
-  }
-  SdlPlatform::peekMessage();  // keep SDL's queue drained; the offscreen driver sends nothing useful
-  return std::nullopt;
+std::optional<Event> HeadlessPlatform::nextEvent() {
+  if (takeCloseSignal()) input_.post(Event{Event::Kind::Close});
+  SDL_PumpEvents();  // keep SDL's queue drained; the offscreen driver sends nothing the game uses
+  SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+  return input_.next();
 }
 
-void HeadlessPlatform::sleepMs(int milliseconds) {
-  if (milliseconds > 0) sleptMs_ += milliseconds;
-}
+Instant HeadlessPlatform::now() { return monotonicNow(); }
+
+void HeadlessPlatform::waitUntil(Instant deadline) { sleepUntil(deadline); }
 
 void HeadlessPlatform::beginFrame(int frameCounter, int screenWidth, int screenHeight) {
   screenWidth_ = screenWidth;
   screenHeight_ = screenHeight;
-  while (nextEvent_ < script_.events.size() && script_.events[nextEvent_].frame <= frameCounter) {
-    const ScriptEvent& e = script_.events[nextEvent_++];
+  while (nextScriptEvent_ < script_.events.size() && script_.events[nextScriptEvent_].frame <= frameCounter) {
+    const ScriptEvent& e = script_.events[nextScriptEvent_++];
     switch (e.kind) {
-      case ScriptEvent::Kind::Down: keys_[e.a] = true; break;
-      case ScriptEvent::Kind::Up: keys_[e.a] = false; break;
-      case ScriptEvent::Kind::Mouse: setMouse(e.a, e.b); break;
-      case ScriptEvent::Kind::Close: closePending_ = true; break;
+      case ScriptEvent::Kind::Down: input_.change(e.a, true); break;
+      case ScriptEvent::Kind::Up: input_.change(e.a, false); break;
+      case ScriptEvent::Kind::Mouse:
+        mouseX_ = e.a;
+        mouseY_ = e.b;
+        break;
+      case ScriptEvent::Kind::Close: input_.post(Event{Event::Kind::Close}); break;
     }
   }
 }

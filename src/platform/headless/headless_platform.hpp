@@ -1,50 +1,53 @@
 // The headless platform: the SDL window and GL code on SDL's offscreen driver (a real Mesa EGL
-// context, no display), with keys and mouse from an input script and sleeps counted, not slept.
+// context, no display), with keys and mouse from an input script and pauses counted, not slept.
 #pragma once
-#include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "platform/headless/input_script.hpp"
-#include "platform/sdl/sdl_platform.hpp"
+#include "platform/input_script.hpp"
+#include "platform/input_state.hpp"
+#include "platform/platform.hpp"
+#include "platform/sdl/sdl_gl_window.hpp"
+#include "platform/sdl/sdl_video.hpp"
 
 namespace gloam::platform {
 
-class HeadlessPlatform : public SdlPlatform {
+class HeadlessPlatform final : public Platform {
  public:
-  static std::unique_ptr<HeadlessPlatform> open(InputScript script, std::string& error);
+  // `messageLog`, if given, also receives every message box as "CAPTION: text".
+  static std::unique_ptr<HeadlessPlatform> open(InputScript script, std::vector<std::string>* messageLog,
+                                                std::string& error);
 
+  std::optional<OpenStep> openWindow(const WindowSpec& spec) override;
+  CloseReport closeWindow() override { return window_.close(); }
   void swapBuffers() override;
-  void moveWindow(int x, int y, int width, int height) override;
-  bool createWindow(const char* title, int width, int height) override;
+  void showCursor(bool) override {}
+  void moveWindow(const Rect& where) override;
   void messageBox(const char* caption, const char* text, MessageIcon icon) override;
-  bool keyDown(int virtualKey) override;
+  bool keyDown(int virtualKey) override { return input_.read(virtualKey); }
   Point cursorPos() override;
-  Rect windowRect() override;
-  std::optional<MessageKind> peekMessage() override;
-  void sleepMs(int milliseconds) override;
+  Rect windowRect() override { return rect_; }
+  std::optional<Rect> displayArea() override { return std::nullopt; }
+  std::optional<Event> nextEvent() override;
+  Instant now() override;
+  void waitUntil(Instant deadline) override;
   void beginFrame(int frameCounter, int screenWidth, int screenHeight) override;
 
-  const std::vector<std::string>& messages() const { return messages_; }
-
-  // Direct control for tests that drive the platform without a script.
-  void setKey(int virtualKey, bool down) { keys_[virtualKey & 255] = down; }
-  void setMouse(int x, int y) { mouseX_ = x; mouseY_ = y; }
-
  private:
-  HeadlessPlatform() = default;
+  HeadlessPlatform() : Platform(false) {}
 
+  SdlVideo video_;
+  SdlGlWindow window_;
+  InputState input_;
   InputScript script_;
-  std::size_t nextEvent_ = 0;
-  std::array<bool, 256> keys_{};
-  int mouseX_ = 0;        // Framebuffer pixels, as the script gives them
+  std::size_t nextScriptEvent_ = 0;
+  int mouseX_ = 0;  // Framebuffer pixels, as the script gives them
   int mouseY_ = 0;
-  Rect rect_;             // where the window would be on a screen
+  Rect rect_;       // where the window would be on a screen
   int screenWidth_ = 320;
   int screenHeight_ = 240;
-  bool closePending_ = false;
-  std::vector<std::string> messages_;
+  std::vector<std::string>* messageLog_ = nullptr;
 };
 
 }  // namespace gloam::platform

@@ -1,8 +1,7 @@
-// Records a windowed game's input as an input script: the seed, then every change of a game key
-// or of the mouse pixel, stamped with the pass it was first seen in. Replayed headless, the
-// script reproduces the game pass for pass.
+// Records a windowed game's input as an input script: the seed, then every key change as the game
+// was shown it at the start of a pass, every change of the mouse pixel, and close requests, each
+// stamped with its pass. Replayed headless, the script reproduces the game pass for pass.
 #pragma once
-#include <array>
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -15,21 +14,18 @@ class InputRecorder {
   bool open(const std::string& path, std::uint32_t seed);
   bool isOpen() const { return out_.is_open(); }
 
-  // Notes the state seen at the start of a pass; writes only what changed since the last pass.
-  void keyState(int frame, int virtualKey, bool down);
+  void keyChange(int frame, int virtualKey, bool down);
+  // Writes the pixel only when it differs from the last one written.
   void mousePixel(int frame, int x, int y);
-  void closeRequest(int frame) { out_ << frame << " close\n"; }
-  void flush() { out_.flush(); }
+  void closeRequest(int frame);
+  // Puts what a pass recorded on disk, so a recording survives a crash and can be watched live.
+  void flush();
 
  private:
   std::ofstream out_;
-  std::array<bool, 256> down_{};
+  bool unflushed_ = false;
   int mouseX_ = -1;
   int mouseY_ = -1;
 };
-
-// Every virtual key the game tests, for the recorder to watch.
-extern const int RecordedKeys[];
-extern const int RecordedKeyCount;
 
 }  // namespace gloam::platform

@@ -1,55 +1,53 @@
-// The key table. SDL's digit scancodes are not contiguous (0 comes after 9), so digits and
-// letters are mapped through explicit tables rather than arithmetic on the virtual-key code.
+// SDL's digit scancodes are not contiguous (0 comes after 9), so digits go through a table rather
+// than arithmetic.
 #include "platform/sdl/key_map.hpp"
+
+#include "platform/keys.hpp"
 
 namespace gloam::platform {
 namespace {
 
-constexpr SDL_Scancode None = SDL_SCANCODE_UNKNOWN;
-
 struct KeyEntry {
+  SDL_Scancode scancode;
   int virtualKey;
-  SDL_Scancode primary;
-  SDL_Scancode secondary;
 };
 
-constexpr KeyEntry SpecialKeys[] = {
-    {8, SDL_SCANCODE_BACKSPACE, None},  {9, SDL_SCANCODE_TAB, None},
-    {13, SDL_SCANCODE_RETURN, SDL_SCANCODE_KP_ENTER},
-    {16, SDL_SCANCODE_LSHIFT, SDL_SCANCODE_RSHIFT},
-    {27, SDL_SCANCODE_ESCAPE, None},    {32, SDL_SCANCODE_SPACE, None},
-    {37, SDL_SCANCODE_LEFT, None},      {38, SDL_SCANCODE_UP, None},
-    {39, SDL_SCANCODE_RIGHT, None},     {40, SDL_SCANCODE_DOWN, None},
-    {107, SDL_SCANCODE_KP_PLUS, None},  {109, SDL_SCANCODE_KP_MINUS, None},
+constexpr KeyEntry PositionalKeys[] = {
+    {SDL_SCANCODE_BACKSPACE, vk::Backspace}, {SDL_SCANCODE_TAB, vk::Tab},
+    {SDL_SCANCODE_RETURN, vk::Enter},        {SDL_SCANCODE_KP_ENTER, vk::Enter},
+    {SDL_SCANCODE_LSHIFT, vk::Shift},        {SDL_SCANCODE_RSHIFT, vk::Shift},
+    {SDL_SCANCODE_ESCAPE, vk::Escape},       {SDL_SCANCODE_SPACE, vk::Space},
+    {SDL_SCANCODE_LEFT, vk::Left},           {SDL_SCANCODE_UP, vk::Up},
+    {SDL_SCANCODE_RIGHT, vk::Right},         {SDL_SCANCODE_DOWN, vk::Down},
+    {SDL_SCANCODE_KP_PLUS, vk::NumpadAdd},   {SDL_SCANCODE_KP_MINUS, vk::NumpadSubtract},
+    {SDL_SCANCODE_0, vk::digit(0)},          {SDL_SCANCODE_1, vk::digit(1)},
+    {SDL_SCANCODE_2, vk::digit(2)},          {SDL_SCANCODE_3, vk::digit(3)},
+    {SDL_SCANCODE_4, vk::digit(4)},          {SDL_SCANCODE_5, vk::digit(5)},
+    {SDL_SCANCODE_6, vk::digit(6)},          {SDL_SCANCODE_7, vk::digit(7)},
+    {SDL_SCANCODE_8, vk::digit(8)},          {SDL_SCANCODE_9, vk::digit(9)},
 };
 
-constexpr SDL_Scancode Digits[10] = {
-    SDL_SCANCODE_0, SDL_SCANCODE_1, SDL_SCANCODE_2, SDL_SCANCODE_3, SDL_SCANCODE_4,
-    SDL_SCANCODE_5, SDL_SCANCODE_6, SDL_SCANCODE_7, SDL_SCANCODE_8, SDL_SCANCODE_9,
-};
-
-constexpr SDL_Scancode FunctionKeys[12] = {
-    SDL_SCANCODE_F1, SDL_SCANCODE_F2, SDL_SCANCODE_F3, SDL_SCANCODE_F4,  SDL_SCANCODE_F5,  SDL_SCANCODE_F6,
-    SDL_SCANCODE_F7, SDL_SCANCODE_F8, SDL_SCANCODE_F9, SDL_SCANCODE_F10, SDL_SCANCODE_F11, SDL_SCANCODE_F12,
-};
+bool isLetterKeycode(SDL_Keycode k) { return k >= SDLK_a && k <= SDLK_z; }
+bool isLetterScancode(SDL_Scancode s) { return s >= SDL_SCANCODE_A && s <= SDL_SCANCODE_Z; }
 
 }  // namespace
 
-ScancodePair scancodesFor(int virtualKey) {
-  if (virtualKey >= 'A' && virtualKey <= 'Z')  // SDL's letter scancodes are contiguous A..Z
-    return {static_cast<SDL_Scancode>(SDL_SCANCODE_A + (virtualKey - 'A')), None};
-  if (virtualKey >= '0' && virtualKey <= '9') return {Digits[virtualKey - '0'], None};
-  if (virtualKey >= 112 && virtualKey <= 123) return {FunctionKeys[virtualKey - 112], None};
-  for (const KeyEntry& e : SpecialKeys)
-    if (e.virtualKey == virtualKey) return {e.primary, e.secondary};
-  return {None, None};
+int virtualKeyFor(SDL_Scancode scancode, SDL_Keycode keycode) {
+  if (isLetterKeycode(keycode)) return vk::KeyA + static_cast<int>(keycode - SDLK_a);
+  // A letter key whose layout puts no Latin character on it (Cyrillic, Greek) keeps its place; one
+  // that carries punctuation (AZERTY's comma where QWERTY has M) is not a letter at all.
+  if (isLetterScancode(scancode) && keycode > 127) return vk::KeyA + (scancode - SDL_SCANCODE_A);
+  if (scancode >= SDL_SCANCODE_F1 && scancode <= SDL_SCANCODE_F12) return vk::F1 + (scancode - SDL_SCANCODE_F1);
+  for (const KeyEntry& e : PositionalKeys)
+    if (e.scancode == scancode) return e.virtualKey;
+  return 0;
 }
 
-Uint32 mouseMaskFor(int virtualKey) {
-  switch (virtualKey) {
-    case 1: return SDL_BUTTON(SDL_BUTTON_LEFT);
-    case 2: return SDL_BUTTON(SDL_BUTTON_RIGHT);
-    case 4: return SDL_BUTTON(SDL_BUTTON_MIDDLE);
+int virtualKeyForButton(Uint8 button) {
+  switch (button) {
+    case SDL_BUTTON_LEFT: return vk::LeftButton;
+    case SDL_BUTTON_RIGHT: return vk::RightButton;
+    case SDL_BUTTON_MIDDLE: return vk::MiddleButton;
     default: return 0;
   }
 }

@@ -1,18 +1,15 @@
-// Which SDL scancodes stand for each Windows virtual-key code the game tests.
+// Which Windows virtual-key code an SDL key or mouse button stands for.
 #pragma once
 #include <SDL.h>
 
-#include <array>
-
 namespace gloam::platform {
 
-// Up to two scancodes per virtual key (Shift has a left and a right one); SDL_SCANCODE_UNKNOWN
-// marks an unused entry. Mouse buttons (1, 2, 4) are not keys and have no scancode.
-using ScancodePair = std::array<SDL_Scancode, 2>;
+// Letters follow the active keyboard layout, as virtual-key codes do: `keycode` is what the
+// layout puts on the key, so on AZERTY the key in QWERTY's Q place gives 'A'. Digits and every
+// other key keep their positions (`scancode`). 0 for a key the game does not know.
+int virtualKeyFor(SDL_Scancode scancode, SDL_Keycode keycode);
 
-ScancodePair scancodesFor(int virtualKey);
-
-// The SDL button mask of a mouse virtual key (1 left, 2 right, 4 middle), or 0.
-Uint32 mouseMaskFor(int virtualKey);
+// 1 left, 2 right, 4 middle; 0 for any other button.
+int virtualKeyForButton(Uint8 button);
 
 }  // namespace gloam::platform

@@ -1,166 +1,42 @@
-// SDL2 stands in for the window class, the device context, the pixel format and WGL. SDL has no
-// window classes or device contexts, so those steps only keep the bookkeeping the shell reports on.
+// Events are taken from SDL whenever the game calls in (a pass's start, the message drain, a wait)
+// and key changes are held back until the next pass begins. The game therefore sees input change
+// only between passes, which is exactly what a recording can reproduce.
 #include "platform/sdl/sdl_platform.hpp"
 
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
 
-#include <csignal>
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
 
-#include "core/input.hpp"
-#include "platform/sdl/driver_pin.hpp"
+#include "platform/monotonic_clock.hpp"
+#include "platform/pixel_mapping.hpp"
 #include "platform/sdl/key_map.hpp"
 
 namespace gloam::platform {
 namespace {
 
-volatile std::sig_atomic_t closeSignal = 0;
+// A long wait (one of the game's pauses) still takes the window system's events this often.
+constexpr Instant EventInterval = std::chrono::milliseconds(5);
 
-void onCloseSignal(int) { closeSignal = 1; }
-
-bool isRealDisplayDriver(const char* driver) {
-  return driver != nullptr && std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0 &&
-         std::strcmp(driver, "evdev") != 0;
+bool isCloseRequest(const SDL_Event& e) {
+  return e.type == SDL_QUIT || (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE);
 }
 
 }  // namespace
 
-void installCloseSignals() {
-  std::signal(SIGINT, onCloseSignal);
-  std::signal(SIGTERM, onCloseSignal);
-}
-
-bool takeCloseSignal() {
-  if (!closeSignal) return false;
-  closeSignal = 0;
-  return true;
-}
-
-std::unique_ptr<SdlPlatform> SdlPlatform::open(std::string& error) {
+std::unique_ptr<SdlPlatform> SdlPlatform::open(const std::string& recordPath, std::uint32_t seed,
+                                               std::string& error) {
   std::unique_ptr<SdlPlatform> p(new SdlPlatform());
-  if (!p->startVideo(nullptr, error)) return nullptr;
+  if (!p->video_.start(nullptr, error)) return nullptr;
+  if (!recordPath.empty() && !p->recorder_.open(recordPath, seed)) {
+    error = "cannot write " + recordPath;
+    return nullptr;
+  }
   return p;
 }
 
-bool SdlPlatform::startVideo(const char* forcedDriver, std::string& error) {
-  // The windowed game talks to X directly for the live cursor, so X11 is its driver unless the
-  // user's environment says otherwise.
-  if (forcedDriver)
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, forcedDriver);
-  else
-    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "x11", SDL_HINT_DEFAULT);
-  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-    error = forcedDriver ? std::string("cannot start video: ") + SDL_GetError()
-                         : std::string("no display (") + SDL_GetError() +
-                               "): set DISPLAY to an X server, or run with --headless";
-    return false;
-  }
-  videoStarted_ = true;
-  // Without a display SDL quietly falls back to its offscreen driver; a windowed game must not.
-  const char* driver = SDL_GetCurrentVideoDriver();
-  if (!forcedDriver && !isRealDisplayDriver(driver)) {
-    error = "no display: set DISPLAY to an X server, or run with --headless";
-    return false;
-  }
-  SDL_DisableScreenSaver();
-  installCloseSignals();
-  return true;
-}
-
-SdlPlatform::~SdlPlatform() {
-  if (context_) SDL_GL_DeleteContext(context_);
-  if (window_) SDL_DestroyWindow(window_);
-  if (videoStarted_) SDL_Quit();
-}
-
-bool SdlPlatform::registerWindowClass() {
-  classRegistered_ = true;
-  return true;
-}
-
-bool SdlPlatform::createWindow(const char* title, int width, int height) {
-  // X chooses the visual when the window is made, so the pixel format's attributes go in first.
-  // The key colour of the scene readback needs 8 bits a channel, whatever depth is asked for.
-  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
-  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-  SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
-  window_ = SDL_CreateWindow(title, 0, 0, width, height,
-                             SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
-  return window_ != nullptr;
-}
-
-bool SdlPlatform::acquireDeviceContext() {
-  deviceContext_ = window_ != nullptr;
-  return deviceContext_;
-}
-
-bool SdlPlatform::choosePixelFormat(int colourBits, int depthBits) {
-  return colourBits > 0 && depthBits > 0;
-}
-
-bool SdlPlatform::setPixelFormat() { return window_ != nullptr; }
-
-bool SdlPlatform::createGlContext() {
-  context_ = SDL_GL_CreateContext(window_);
-  if (context_) pinGlDriverForLeakChecks();
-  return context_ != nullptr;
-}
-
-bool SdlPlatform::makeContextCurrent() {
-  if (SDL_GL_MakeCurrent(window_, context_) != 0) return false;
-  SDL_GL_SetSwapInterval(0);  // the loop runs as fast as presentation allows
-  return true;
-}
-
-void SdlPlatform::showWindow() {
-  SDL_ShowWindow(window_);
-  SDL_RaiseWindow(window_);
-}
-
-bool SdlPlatform::releaseCurrentContext() { return SDL_GL_MakeCurrent(window_, nullptr) == 0; }
-
-bool SdlPlatform::deleteGlContext() {
-  SDL_GL_DeleteContext(context_);
-  context_ = nullptr;
-  return true;
-}
-
-bool SdlPlatform::releaseDeviceContext() {
-  deviceContext_ = false;
-  return true;
-}
-
-bool SdlPlatform::destroyWindow() {
-  SDL_DestroyWindow(window_);
-  window_ = nullptr;
-  return true;
-}
-
-bool SdlPlatform::unregisterWindowClass() {
-  const bool wasRegistered = classRegistered_;
-  classRegistered_ = false;
-  return wasRegistered;
-}
-
-void SdlPlatform::swapBuffers() {
-  if (window_) SDL_GL_SwapWindow(window_);
-}
-
 void SdlPlatform::showCursor(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
-
-void SdlPlatform::moveWindow(int x, int y, int width, int height) {
-  if (!window_) return;
-  SDL_SetWindowPosition(window_, x, y);
-  SDL_SetWindowSize(window_, width, height);
-}
 
 void SdlPlatform::messageBox(const char* caption, const char* text, MessageIcon icon) {
   std::fprintf(stderr, "%s: %s\n", caption, text);
@@ -168,24 +44,86 @@ void SdlPlatform::messageBox(const char* caption, const char* text, MessageIcon 
   SDL_ShowSimpleMessageBox(flags, caption, text, nullptr);
 }
 
-bool SdlPlatform::keyDown(int virtualKey) {
-  if (const Uint32 mask = mouseMaskFor(virtualKey)) {
-    const Uint32 buttons = snapshotValid_ ? buttonsSnapshot_ : SDL_GetGlobalMouseState(nullptr, nullptr);
-    return (buttons & mask) != 0;
-  }
-  const Uint8* keys = SDL_GetKeyboardState(nullptr);
-  for (SDL_Scancode code : scancodesFor(virtualKey))
-    if (code != SDL_SCANCODE_UNKNOWN && keys[code]) return true;
-  return false;
+std::optional<Rect> SdlPlatform::displayArea() {
+  const int display = window_.handle() ? std::max(0, SDL_GetWindowDisplayIndex(window_.handle())) : 0;
+  SDL_Rect r;
+  if (SDL_GetDisplayUsableBounds(display, &r) != 0) return std::nullopt;
+  return Rect{r.x, r.y, r.x + r.w, r.y + r.h};
 }
 
-Point SdlPlatform::cursorPos() { return snapshotValid_ ? cursorSnapshot_ : liveCursor(); }
+std::optional<Event> SdlPlatform::nextEvent() {
+  takeWindowEvents();
+  return input_.next();
+}
+
+Instant SdlPlatform::now() { return monotonicNow(); }
+
+void SdlPlatform::waitUntil(Instant deadline) {
+  for (;;) {
+    takeWindowEvents();
+    const Instant current = monotonicNow();
+    if (current >= deadline) return;
+    sleepUntil(std::min(deadline, current + EventInterval));
+  }
+}
+
+void SdlPlatform::beginFrame(int frameCounter, int screenWidth, int screenHeight) {
+  frame_ = frameCounter;
+  takeWindowEvents();
+  for (const KeyChange& c : pending_) {
+    recorder_.keyChange(frameCounter, c.virtualKey, c.down);
+    input_.change(c.virtualKey, c.down);
+  }
+  pending_.clear();
+  cursor_ = liveCursor();
+  const Rect window = window_.rect();
+  if (window.width() > 0 && window.height() > 0)
+    recorder_.mousePixel(frameCounter, pixelXFrom(cursor_, window, screenWidth),
+                         pixelYFrom(cursor_, window, screenHeight));
+  recorder_.flush();
+}
+
+void SdlPlatform::takeWindowEvents() {
+  if (takeCloseSignal()) {
+    recorder_.closeRequest(frame_);
+    input_.post(Event{Event::Kind::Close});
+  }
+  SDL_Event event;
+  while (SDL_PollEvent(&event)) takeEvent(event);
+}
+
+void SdlPlatform::takeEvent(const SDL_Event& e) {
+  if (isCloseRequest(e)) {
+    recorder_.closeRequest(frame_);
+    input_.post(Event{Event::Kind::Close});
+  } else if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+    input_.post(Event{Event::Kind::Activate});
+  } else if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) {
+    takeKey(e.key);
+  } else if (e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP) {
+    if (const int key = virtualKeyForButton(e.button.button))
+      pending_.push_back({key, e.type == SDL_MOUSEBUTTONDOWN});
+  }
+}
+
+void SdlPlatform::takeKey(const SDL_KeyboardEvent& key) {
+  const SDL_Scancode code = key.keysym.scancode;
+  if (code < 0 || code >= SDL_NUM_SCANCODES) return;
+  if (key.type == SDL_KEYDOWN) {
+    // A key goes up as what it went down as, even if the layout changed in between.
+    if (!key.repeat) pressedAs_[code] = virtualKeyFor(code, key.keysym.sym);
+    if (pressedAs_[code]) pending_.push_back({pressedAs_[code], true});
+  } else if (pressedAs_[code]) {
+    pending_.push_back({pressedAs_[code], false});
+    pressedAs_[code] = 0;
+  }
+}
 
 Point SdlPlatform::liveCursor() {
   // SDL caches the global position and misses pointer warps; X's own query is always live.
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
-  if (window_ && SDL_GetWindowWMInfo(window_, &info) && info.subsystem == SDL_SYSWM_X11) {
+  if (window_.handle() && SDL_GetWindowWMInfo(window_.handle(), &info) && info.subsystem == SDL_SYSWM_X11) {
     Window root, child;
     int rootX = 0, rootY = 0, winX = 0, winY = 0;
     unsigned int mask = 0;
@@ -196,57 +134,6 @@ Point SdlPlatform::liveCursor() {
   int x = 0, y = 0;
   SDL_GetGlobalMouseState(&x, &y);
   return {static_cast<float>(x), static_cast<float>(y)};
-}
-
-Rect SdlPlatform::windowRect() {
-  Rect r;
-  if (!window_) return r;
-  int w = 0, h = 0;
-  SDL_GetWindowPosition(window_, &r.left, &r.top);
-  SDL_GetWindowSize(window_, &w, &h);
-  r.right = r.left + w;
-  r.bottom = r.top + h;
-  return r;
-}
-
-std::optional<MessageKind> SdlPlatform::peekMessage() {
-  if (takeCloseSignal()) return MessageKind::Close;
-  SDL_Event event;
-  if (!SDL_PollEvent(&event)) return std::nullopt;
-  if (event.type == SDL_QUIT || (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE)) {
-    if (recorder_.isOpen()) recorder_.closeRequest(frame_);
-    return MessageKind::Close;
-  }
-  if (event.type == SDL_WINDOWEVENT) {
-    if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) return MessageKind::Activate;
-  }
-  return MessageKind::Other;
-}
-
-void SdlPlatform::sleepMs(int milliseconds) {
-  if (milliseconds <= 0) return;
-  sleptMs_ += milliseconds;
-  SDL_Delay(static_cast<Uint32>(milliseconds));
-}
-
-bool SdlPlatform::startRecording(const std::string& path, std::uint32_t seed) { return recorder_.open(path, seed); }
-
-void SdlPlatform::stopRecording() {
-  recorder_.flush();
-  snapshotValid_ = false;
-}
-
-void SdlPlatform::beginFrame(int frameCounter, int screenWidth, int screenHeight) {
-  frame_ = frameCounter;
-  if (!recorder_.isOpen()) return;
-  snapshotValid_ = false;
-  cursorSnapshot_ = liveCursor();
-  buttonsSnapshot_ = SDL_GetGlobalMouseState(nullptr, nullptr);
-  snapshotValid_ = true;
-  for (int i = 0; i < RecordedKeyCount; ++i) recorder_.keyState(frameCounter, RecordedKeys[i], keyDown(RecordedKeys[i]));
-  const ScreenMode mode{screenWidth, screenHeight, 1};
-  recorder_.mousePixel(frameCounter, mouseXFrom(cursorSnapshot_, windowRect(), mode),
-                       mouseYFrom(cursorSnapshot_, windowRect(), mode));
 }
 
 }  // namespace gloam::platform

@@ -1,85 +1,63 @@
 // The windowed platform: an SDL2 window with an OpenGL compatibility context on a real display.
-// The headless platform derives from it and runs the same window and GL code on SDL's offscreen
-// driver, replacing only input, sleeping and message boxes.
+// Input is taken from SDL's events, as they come, and shown to the game at the start of each pass.
 #pragma once
 #include <SDL.h>
 
+#include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "platform/input_state.hpp"
 #include "platform/platform.hpp"
 #include "platform/sdl/input_recorder.hpp"
+#include "platform/sdl/sdl_gl_window.hpp"
+#include "platform/sdl/sdl_video.hpp"
 
 namespace gloam::platform {
 
-class SdlPlatform : public Platform {
+class SdlPlatform final : public Platform {
  public:
-  // Starts SDL's video on a real display. On failure returns null and says why in `error`.
-  static std::unique_ptr<SdlPlatform> open(std::string& error);
-  ~SdlPlatform() override;
+  // Starts SDL's video on a real display. With a `recordPath`, every pass's input goes there as
+  // an input script. On failure returns null and says why in `error`.
+  static std::unique_ptr<SdlPlatform> open(const std::string& recordPath, std::uint32_t seed, std::string& error);
 
-  bool registerWindowClass() override;
-  bool createWindow(const char* title, int width, int height) override;
-  bool acquireDeviceContext() override;
-  bool choosePixelFormat(int colourBits, int depthBits) override;
-  bool setPixelFormat() override;
-  bool createGlContext() override;
-  bool makeContextCurrent() override;
-  void showWindow() override;
-
-  bool hasGlContext() const override { return context_ != nullptr; }
-  bool releaseCurrentContext() override;
-  bool deleteGlContext() override;
-  bool hasDeviceContext() const override { return deviceContext_; }
-  bool releaseDeviceContext() override;
-  bool hasWindow() const override { return window_ != nullptr; }
-  bool destroyWindow() override;
-  bool unregisterWindowClass() override;
-
-  void swapBuffers() override;
+  std::optional<OpenStep> openWindow(const WindowSpec& spec) override { return window_.open(spec); }
+  CloseReport closeWindow() override { return window_.close(); }
+  void swapBuffers() override { window_.swap(); }
   void showCursor(bool visible) override;
-  void moveWindow(int x, int y, int width, int height) override;
+  void moveWindow(const Rect& where) override { window_.move(where); }
   void messageBox(const char* caption, const char* text, MessageIcon icon) override;
-
-  bool keyDown(int virtualKey) override;
-  Point cursorPos() override;
-  Rect windowRect() override;
-  std::optional<MessageKind> peekMessage() override;
-  void sleepMs(int milliseconds) override;
+  bool keyDown(int virtualKey) override { return input_.read(virtualKey); }
+  Point cursorPos() override { return cursor_; }
+  Rect windowRect() override { return window_.rect(); }
+  std::optional<Rect> displayArea() override;
+  std::optional<Event> nextEvent() override;
+  Instant now() override;
+  void waitUntil(Instant deadline) override;
   void beginFrame(int frameCounter, int screenWidth, int screenHeight) override;
 
-  // From now on, every pass's input goes to an input script at `path`. While recording, the cursor
-  // and the mouse buttons are read once per pass, so the replay sees exactly what the game saw; a
-  // close request arriving through the window is recorded too, so the replay ends the same way.
-  bool startRecording(const std::string& path, std::uint32_t seed);
-  void stopRecording();
-  // Total of every pause asked for, in milliseconds.
-  long long sleptMs() const { return sleptMs_; }
-
- protected:
-  SdlPlatform() = default;
-  // Initialises SDL video with the given driver (null: SDL's choice) and checks what it got.
-  bool startVideo(const char* forcedDriver, std::string& error);
-  SDL_Window* window() const { return window_; }
-  long long sleptMs_ = 0;
-
  private:
-  SDL_Window* window_ = nullptr;
-  SDL_GLContext context_ = nullptr;
-  bool deviceContext_ = false;
-  bool classRegistered_ = false;
-  bool videoStarted_ = false;
+  SdlPlatform() : Platform(true) {}
 
+  struct KeyChange {
+    int virtualKey;
+    bool down;
+  };
+
+  SdlVideo video_;
+  SdlGlWindow window_;
+  InputState input_;
+  std::vector<KeyChange> pending_;  // taken from SDL, not yet shown to the game
+  std::array<int, SDL_NUM_SCANCODES> pressedAs_{};  // the virtual key each held key went down as
   InputRecorder recorder_;
-  bool snapshotValid_ = false;
-  Point cursorSnapshot_;
-  Uint32 buttonsSnapshot_ = 0;
+  Point cursor_;
   int frame_ = 0;
+
+  void takeWindowEvents();
+  void takeEvent(const SDL_Event& event);
+  void takeKey(const SDL_KeyboardEvent& key);
   Point liveCursor();
 };
-
-// SIGINT and SIGTERM become a close request that peekMessage hands out once.
-void installCloseSignals();
-bool takeCloseSignal();
 
 }  // namespace gloam::platform

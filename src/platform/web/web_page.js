@@ -130,13 +130,9 @@ mergeInto(LibraryManager.library, {
   glNormal3f: function(x, y, z) {},
   glNormal3fv: function(p) {},
 
-  // Lets the browser show the frame: comes back at its next animation frame, as a swap waits for
-  // the display's refresh.
-  gloam_web_wait_frame__deps: ['$Asyncify'],
-  gloam_web_wait_frame__sig: 'v',
-  gloam_web_wait_frame: function() {
-    return Asyncify.handleSleep(function(wakeUp) { requestAnimationFrame(function() { wakeUp(); }); });
-  },
+  // The part of the page a canvas may fill.
+  gloam_web_viewport_width: function() { return document.documentElement.clientWidth; },
+  gloam_web_viewport_height: function() { return document.documentElement.clientHeight; },
 
   glPixelZoom__deps: ['$GloamWeb'],
   glPixelZoom: function(x, y) { GloamWeb.zoomX = x; GloamWeb.zoomY = y; },

@@ -4,95 +4,97 @@
 
 #include <emscripten.h>
 
+#include <cmath>
 #include <cstdio>
 
-#include "core/input.hpp"
+#include "platform/pixel_mapping.hpp"
 #include "platform/web/web_page.hpp"
 
 namespace gloam::platform {
 
 namespace {
 constexpr const char* CanvasSelector = "#canvas";
-constexpr double LivePassMs = 1000.0 / 60.0;
+// The last stretch of a wait is spent in immediate yields: a browser timer may fire a few
+// milliseconds late, never early.
+constexpr double TimerSlackMs = 2.0;
+}  // namespace
+
+std::unique_ptr<WebPlatform> WebPlatform::openLive() {
+  std::unique_ptr<WebPlatform> p(new WebPlatform(false));
+  p->page_.listen(CanvasSelector);
+  return p;
 }
 
-WebPlatform::WebPlatform(bool scripted, InputScript script) : scripted_(scripted), script_(std::move(script)) {
-  if (!scripted_) page_.listen(CanvasSelector);
+std::unique_ptr<WebPlatform> WebPlatform::openScripted(InputScript script, std::vector<std::string>* messageLog) {
+  std::unique_ptr<WebPlatform> p(new WebPlatform(true));
+  p->script_ = std::move(script);
+  p->messageLog_ = messageLog;
+  return p;
 }
 
-bool WebPlatform::createWindow(const char* title, int width, int height) {
-  gloam_web_set_title(title);
-  gloam_web_size_canvas(width, height);
-  rect_ = Rect{0, 0, width, height};
-  hasWindow_ = true;
-  return true;
+// The canvas is always there: opening sizes and titles it, then makes the WebGL context current.
+std::optional<OpenStep> WebPlatform::openWindow(const WindowSpec& spec) {
+  gloam_web_set_title(spec.title);
+  gloam_web_size_canvas(spec.width, spec.height);
+  rect_ = Rect{0, 0, spec.width, spec.height};
+  if (gloam_web_open_context(spec.width, spec.height) == 0) return OpenStep::CreateContext;
+  hasContext_ = true;
+  gloam_web_show_canvas(1);
+  return std::nullopt;
 }
 
-bool WebPlatform::createGlContext() {
-  hasContext_ = hasWindow_ && gloam_web_open_context(rect_.right - rect_.left, rect_.bottom - rect_.top) != 0;
-  return hasContext_;
-}
-
-void WebPlatform::showWindow() { gloam_web_show_canvas(1); }
-
-bool WebPlatform::deleteGlContext() {
-  gloam_web_release_context();
+CloseReport WebPlatform::closeWindow() {
+  if (hasContext_) gloam_web_release_context();
   hasContext_ = false;
-  return true;
+  return {};
 }
 
-bool WebPlatform::destroyWindow() {
-  hasWindow_ = false;
-  return true;
-}
-
-// A scripted run only lets the browser breathe. A live one holds 60 passes a second on the
-// browser's clock, sleeping (which lets the page paint) until the pass's slot; a pass that ran
-// late starts the count afresh rather than rushing to catch up.
+// The frame is on the page already (glDrawPixels paints the canvas); the browser shows it once it
+// runs. A paced game lets it run in the frame clock's wait; an uncapped one does here.
 void WebPlatform::swapBuffers() {
-  if (scripted_) {
-    gloam_web_yield();
-    return;
-  }
-  const double now = emscripten_get_now();
-  nextSwapMs_ += LivePassMs;
-  if (nextSwapMs_ < now - LivePassMs) nextSwapMs_ = now;
-  const double wait = nextSwapMs_ - now;
-  if (wait >= 1.0) {
-    emscripten_sleep(static_cast<unsigned>(wait));
-  } else {
-    gloam_web_yield();
-  }
+  if (!yieldedSinceSwap_) gloam_web_yield();
+  yieldedSinceSwap_ = false;
 }
 
 void WebPlatform::showCursor(bool visible) { gloam_web_show_cursor(visible ? 1 : 0); }
 
 // The canvas cannot leave its place on the page; it takes the size.
-void WebPlatform::moveWindow(int, int, int width, int height) {
-  gloam_web_size_canvas(width, height);
-  rect_ = Rect{0, 0, width, height};
+void WebPlatform::moveWindow(const Rect& where) {
+  gloam_web_size_canvas(where.width(), where.height());
+  rect_ = Rect{0, 0, where.width(), where.height()};
 }
 
-void WebPlatform::messageBox(const char* caption, const char* text, MessageIcon) { gloam_web_message(caption, text); }
+void WebPlatform::messageBox(const char* caption, const char* text, MessageIcon) {
+  gloam_web_message(caption, text);
+  if (messageLog_) messageLog_->push_back(std::string(caption) + ": " + text);
+}
 
 Point WebPlatform::cursorPos() {
   if (!scripted_) return cursor_;
-  return cursorForPixel(scriptMouseX_, scriptMouseY_, rect_, ScreenMode{screenWidth_, screenHeight_, 1});
+  return cursorForPixel(scriptMouseX_, scriptMouseY_, rect_, screenWidth_, screenHeight_);
 }
 
-std::optional<MessageKind> WebPlatform::peekMessage() {
-  if (!closePending_) return std::nullopt;
-  closePending_ = false;
-  return MessageKind::Close;
+// A live page may use the browser's viewport; a scripted run has no display, as on the desktop.
+std::optional<Rect> WebPlatform::displayArea() {
+  if (scripted_) return std::nullopt;
+  return Rect{0, 0, gloam_web_viewport_width(), gloam_web_viewport_height()};
 }
 
-void WebPlatform::sleepMs(int milliseconds) {
-  if (milliseconds <= 0) return;
-  sleptMs_ += milliseconds;
-  if (scripted_) {
-    gloam_web_yield();
-  } else {
-    emscripten_sleep(static_cast<unsigned>(milliseconds));
+Instant WebPlatform::now() {
+  return Instant(static_cast<Instant::rep>(std::llround(emscripten_get_now() * 1000.0)));
+}
+
+// Sleeping is yielding: the browser runs its events and paints while the game waits.
+void WebPlatform::waitUntil(Instant deadline) {
+  for (;;) {
+    const double remainingMs = static_cast<double>((deadline - now()).count()) / 1000.0;
+    if (remainingMs <= 0) return;
+    if (remainingMs > TimerSlackMs) {
+      emscripten_sleep(static_cast<unsigned>(remainingMs - TimerSlackMs));
+    } else {
+      gloam_web_yield();
+    }
+    yieldedSinceSwap_ = true;
   }
 }
 
@@ -106,31 +108,28 @@ void WebPlatform::beginFrame(int frameCounter, int screenWidth, int screenHeight
   }
 }
 
+// As the headless platform does: a down and an up on the same frame are a tap.
 void WebPlatform::applyScript(int frameCounter) {
   while (nextScriptEvent_ < script_.events.size() && script_.events[nextScriptEvent_].frame <= frameCounter) {
     const ScriptEvent& e = script_.events[nextScriptEvent_++];
     switch (e.kind) {
-      case ScriptEvent::Kind::Down: keys_.press(e.a); break;
-      case ScriptEvent::Kind::Up: keys_.release(e.a); break;
+      case ScriptEvent::Kind::Down: input_.change(e.a, true); break;
+      case ScriptEvent::Kind::Up: input_.change(e.a, false); break;
       case ScriptEvent::Kind::Mouse:
         scriptMouseX_ = e.a;
         scriptMouseY_ = e.b;
         break;
-      case ScriptEvent::Kind::Close: closePending_ = true; break;
+      case ScriptEvent::Kind::Close: input_.post(Event{Event::Kind::Close}); break;
     }
   }
 }
 
 void WebPlatform::applyPageInput() {
-  using Kind = BrowserInputEvent::Kind;
   for (const BrowserInputEvent& e : page_.pending()) {
-    switch (e.kind) {
-      case Kind::KeyDown:
-      case Kind::ButtonDown: keys_.press(e.key); break;
-      case Kind::KeyUp:
-      case Kind::ButtonUp: keys_.release(e.key); break;
-      case Kind::Move: cursor_ = Point{e.x, e.y}; break;
-      case Kind::Blur: keys_.releaseAll(); break;
+    if (e.kind == BrowserInputEvent::Kind::Move) {
+      cursor_ = Point{e.x, e.y};
+    } else {
+      input_.change(e.key, e.kind == BrowserInputEvent::Kind::Down);
     }
   }
   page_.pending().clear();

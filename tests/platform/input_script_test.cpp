@@ -1,7 +1,7 @@
 // Input scripts: a typo is reported at its line, never half-applied.
 #include <gtest/gtest.h>
 
-#include "platform/headless/input_script.hpp"
+#include "platform/input_script.hpp"
 
 namespace gloam::platform {
 namespace {

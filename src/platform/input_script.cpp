@@ -1,6 +1,6 @@
 // The script parser is strict: every number must be a whole decimal in range and every line must
 // be complete, so a typo in a test script is reported at its line instead of being half-applied.
-#include "platform/headless/input_script.hpp"
+#include "platform/input_script.hpp"
 
 #include <charconv>
 #include <fstream>

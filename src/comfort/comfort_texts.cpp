@@ -1,0 +1,18 @@
+#include "comfort/comfort_texts.hpp"
+
+#include "comfort/text_strips.hpp"
+#include "views/overlay_texts.hpp"
+
+namespace gloam::comfort {
+
+void drawComfortTexts(Screen& screen, draw::TextBuffer& text, const world::ViewOrigin& origin, int mouseX, int mouseY) {
+  constexpr Colour Yellow{255, 255, 0};
+  draw::formatText(text, "%s", views::BannerText);
+  drawSmallOnStrip(screen, text, views::BannerX, screen.mode.height - views::BannerDrop, Yellow);
+  draw::formatText(text, "%s", views::NoticeText);
+  drawSmallOnStrip(screen, text, views::NoticeX, ComfortNoticeY, Yellow);
+  draw::formatText(text, "SX=%d,SY=%d,SZ=%d mx=%d my=%d", origin.sx, origin.sy, origin.sz, mouseX, mouseY);
+  drawLargeOnStrip(screen, text, views::StatusX, ComfortStatusY, Yellow);
+}
+
+}  // namespace gloam::comfort

@@ -1,0 +1,20 @@
+// The desktop build: a window on SDL, or SDL's offscreen driver for a headless run.
+#include "platform/open_platform.hpp"
+
+#include "platform/headless/headless_platform.hpp"
+#include "platform/sdl/sdl_platform.hpp"
+
+namespace gloam::platform {
+
+std::unique_ptr<Platform> openPlatform(PlatformOptions options, std::string& error) {
+  if (options.headless) {
+    if (!options.recordPath.empty()) {
+      error = "--record records a windowed game; a headless run replays its script already";
+      return nullptr;
+    }
+    return HeadlessPlatform::open(std::move(options.script), options.messageLog, error);
+  }
+  return SdlPlatform::open(options.recordPath, options.seed, error);
+}
+
+}  // namespace gloam::platform

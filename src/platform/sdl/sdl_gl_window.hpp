@@ -1,0 +1,38 @@
+// One SDL window with its OpenGL compatibility context: what both the windowed and the headless
+// platform open, the first on a real display, the second on SDL's offscreen driver. SDL has no
+// window classes, device contexts or pixel-format calls, so those steps only keep the bookkeeping
+// that closing reports on.
+#pragma once
+#include <SDL.h>
+
+#include <optional>
+
+#include "platform/platform.hpp"
+
+namespace gloam::platform {
+
+class SdlGlWindow {
+ public:
+  SdlGlWindow() = default;
+  ~SdlGlWindow();
+  SdlGlWindow(const SdlGlWindow&) = delete;
+  SdlGlWindow& operator=(const SdlGlWindow&) = delete;
+
+  std::optional<OpenStep> open(const WindowSpec& spec);
+  CloseReport close();
+
+  void swap();
+  void move(const Rect& where);
+  Rect rect() const;
+  SDL_Window* handle() const { return window_; }
+
+ private:
+  SDL_Window* window_ = nullptr;
+  SDL_GLContext context_ = nullptr;
+  bool classRegistered_ = false;
+
+  bool createWindow(const WindowSpec& spec);
+  bool createContext();
+};
+
+}  // namespace gloam::platform

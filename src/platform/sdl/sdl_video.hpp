@@ -1,0 +1,23 @@
+// Starting and stopping SDL's video, and the close signals, shared by the windowed and the
+// headless platform.
+#pragma once
+#include <string>
+
+namespace gloam::platform {
+
+// SDL video for as long as it lives. `forcedDriver` null: a real display, refusing SDL's silent
+// fallback to a windowless driver.
+class SdlVideo {
+ public:
+  ~SdlVideo();
+  bool start(const char* forcedDriver, std::string& error);
+
+ private:
+  bool started_ = false;
+};
+
+// SIGINT and SIGTERM become a close request, taken once.
+void installCloseSignals();
+bool takeCloseSignal();
+
+}  // namespace gloam::platform

@@ -1,0 +1,36 @@
+// The steps of a pass that comfort mode (--comfort) replaces, wired to the Game. Each reads its
+// keys once per pass, so a latched tap is seen once; while the console is shown the game keys it
+// owns are still read, to use up their taps, but do nothing.
+#pragma once
+#include "shell/game.hpp"
+
+namespace gloam::shell {
+
+// After start-up: the first-person view looks level along the longest open line.
+void applyComfortStartup(Game& game);
+
+// Banner, notice once and status line on dark strips.
+void drawComfortOverlay(Game& game);
+
+// The presses typed since the last pass, the command they run and the prompt and result lines.
+void runComfortConsoleStep(Game& game);
+
+// F1..F4 once per press at the largest zoom that fits the display; M keeps the window on it.
+void handleComfortWindowKeys(Game& game);
+
+// Arrows and numeric-pad plus and minus, once per press with repeat, no pause.
+void handleComfortScrollKeys(Game& game);
+
+// Escape; F5 and F6 once per press, fitting the display; the speed keys.
+void handleComfortModeKeys(Game& game);
+
+// The map follows the PlayerUnit (comfort/view_follow.hpp).
+void followComfortView(Game& game);
+
+// The Shift state the presses handed out by this pass's message drain are typed with.
+void noteComfortShift(Game& game);
+
+// A key press from the message drain, queued for the next console step.
+void takeComfortKeyPress(Game& game, int virtualKey);
+
+}  // namespace gloam::shell

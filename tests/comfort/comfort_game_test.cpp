@@ -1,0 +1,183 @@
+// Whole comfort-mode games on the headless platform: the map following a walk, one cell per arrow
+// tap, no pauses, and a console that owns the keyboard and says what each command did.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "comfort/comfort_game.hpp"
+#include "platform/keys.hpp"
+#include "shell/run_outputs.hpp"
+#include "units/path_cell_rules.hpp"
+#include "world/cell_codes.hpp"
+
+namespace gloam::comfort {
+namespace {
+
+using testing::ComfortGame;
+using testing::tap;
+
+constexpr int Columns = 40;  // cells on show in the map view
+constexpr int Rows = 30;
+
+bool onScreen(const ComfortGame& g) {
+  const units::UnitRecord& p = g.player();
+  const world::ViewOrigin& v = g.game->view;
+  return p.level == v.sz && p.cellX >= v.sx && p.cellY >= v.sy && p.cellX < v.sx + Columns && p.cellY < v.sy + Rows;
+}
+
+TEST(ComfortGame, AfterF6ThePlayerStandsFourCellsInsideEveryEdgeTheClampsAllow) {
+  for (const std::uint32_t seed : {1u, 5u, 7u, 11u, 23u, 42u}) {
+    ComfortGame g(tap(0, vk::F6), seed);
+    g.runTo(1);
+    const world::ViewOrigin& v = g.game->view;
+    const int dx = g.player().cellX - v.sx;
+    const int dy = g.player().cellY - v.sy;
+    EXPECT_EQ(g.player().level, v.sz) << seed;
+    EXPECT_TRUE(dx >= FollowMargin || v.sx == 0) << seed;
+    EXPECT_TRUE(dy >= FollowMargin || v.sy == 0) << seed;
+    EXPECT_TRUE(dx < Columns - FollowMargin || v.sx == GridSide - Columns) << seed;
+    EXPECT_TRUE(dy < Rows - FollowMargin || v.sy == GridSide - Rows) << seed;
+  }
+}
+
+TEST(ComfortGame, ATapScrollsOneCellAHeldLevelKeyRepeatsAndNothingPauses) {
+  std::string script = tap(0, vk::F6) + tap(5, vk::Right) + tap(6, vk::Up) + tap(6, vk::Left) + tap(6, vk::Left);
+  script += "20 down " + std::to_string(vk::NumpadAdd) + "\n50 up " + std::to_string(vk::NumpadAdd) + "\n";
+  ComfortGame g(script);
+  g.runTo(5);
+  const world::ViewOrigin before = g.game->view;
+  const long long slept = g.platform->sleptMs();
+  g.runTo(7);
+  EXPECT_EQ(g.game->view.sx, before.sx + 1 - 1);  // a tap right, then two taps of Left in one pass: one
+  EXPECT_EQ(g.game->view.sy, before.sy + 1);
+  g.runTo(60);
+  // Held 30 passes: the press, then repeats 250 ms (15 passes) in and every 3 passes after.
+  EXPECT_EQ(g.game->view.sz, before.sz + 6);
+  EXPECT_EQ(g.platform->sleptMs(), slept);
+}
+
+// The visible cell farthest from the player, but no more than `limit` orthogonal steps over
+// enterable cells away: a target a right click can reach, along the corridors.
+platform::Point farthestVisibleTarget(const ComfortGame& g, int limit) {
+  const world::ViewOrigin& v = g.game->view;
+  const int z = g.player().level;
+  std::vector<int> distance(GridSide * GridSide, -1);
+  std::deque<int> queue{g.player().cellY * GridSide + g.player().cellX};
+  distance[queue.front()] = 0;
+  int best = queue.front();
+  while (!queue.empty()) {
+    const int at = queue.front();
+    queue.pop_front();
+    const int x = at % GridSide, y = at / GridSide;
+    if (distance[at] > limit) break;
+    if (x >= v.sx && y >= v.sy && x < v.sx + Columns && y < v.sy + Rows && distance[at] > distance[best]) best = at;
+    const int steps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    for (const auto& s : steps) {
+      const int nx = x + s[0], ny = y + s[1];
+      if (nx < 0 || ny < 0 || nx >= GridSide || ny >= GridSide) continue;
+      if (distance[ny * GridSide + nx] >= 0 || !units::isEnterable(g.game->grid.cellAt(nx, ny, z))) continue;
+      distance[ny * GridSide + nx] = distance[at] + 1;
+      queue.push_back(ny * GridSide + nx);
+    }
+  }
+  return {static_cast<float>((best % GridSide - v.sx) * TileSize + 8),
+          static_cast<float>((best / GridSide - v.sy) * TileSize + 8)};
+}
+
+TEST(ComfortGame, ASixtyStepRightClickWalkNeverLeavesTheScreen) {
+  // Each leg is a right click on the farthest cell in sight; every game replays the legs before it
+  // from the start (the run is deterministic) and adds one, until the walk has 60 steps.
+  std::string script = tap(0, vk::F6) + tap(1, vk::digit(1));  // a step every 10 passes
+  int clickPass = 5;
+  int steps = 0;
+  for (int leg = 0; leg < 8 && steps < 60; ++leg) {
+    ComfortGame g(script, 7);
+    steps = 0;
+    int lastX = -1, lastY = -1;
+    while (g.game->loop.frameCounter < clickPass + 2 || g.player().moving == 1) {
+      g.runTo(g.game->loop.frameCounter + 1);
+      if (g.player().cellX != lastX || g.player().cellY != lastY) ++steps;
+      lastX = g.player().cellX;
+      lastY = g.player().cellY;
+      ASSERT_TRUE(onScreen(g)) << "pass " << g.game->loop.frameCounter << ", leg " << leg;
+    }
+    --steps;  // the first pass only noted where the walk starts
+    clickPass = g.game->loop.frameCounter;
+    const platform::Point target = farthestVisibleTarget(g, 60 - steps);
+    const std::string at = std::to_string(clickPass);
+    script += at + " mouse " + std::to_string(static_cast<int>(target.x)) + " " +
+              std::to_string(static_cast<int>(target.y)) + "\n" + tap(clickPass, vk::RightButton);
+  }
+  EXPECT_GE(steps, 60);
+}
+
+// Taps that type `text`, one key a pass from `frame` on; returns the pass after the last.
+int typeInto(std::string& script, int frame, const std::string& text) {
+  for (const char ch : text) {
+    const int key = ch >= 'a' && ch <= 'z' ? vk::KeyA + (ch - 'a') : ch;  // space, digits and '\r' are their own keys
+    script += tap(frame++, key);
+  }
+  return frame;
+}
+
+// A cell of the player's level with the given code, found by scanning the level.
+std::string cellWith(const ComfortGame& g, cell::Code code) {
+  const int z = g.player().level;
+  for (int y = 1; y < GridSide - 1; ++y)
+    for (int x = 1; x < GridSide - 1; ++x)
+      if (g.game->grid.cellAt(x, y, z) == code)
+        return std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(z);
+  return "";
+}
+
+TEST(ComfortGame, TheConsoleOwnsTheKeyboardAndSaysWhatEachCommandDid) {
+  const ComfortGame probe("");
+  const std::string floor = cellWith(probe, cell::Floor);
+  const std::string wall = cellWith(probe, cell::Wall);
+  ASSERT_FALSE(floor.empty());
+  auto words = [](std::string cell) {
+    std::replace(cell.begin(), cell.end(), ',', ' ');
+    return cell;
+  };
+  struct Step {
+    std::string line;
+    std::string result;
+  };
+  const Step steps[] = {
+      {"m1 m1", "no such command: m1"},
+      {"env4teleport " + words(floor), "teleported to " + floor},
+      {"env4teleport " + words(wall), "blocked: Wall at " + wall},
+  };
+  std::string script = tap(1, vk::Tab);
+  std::vector<int> enterPasses;
+  int frame = 3;
+  for (const Step& s : steps) {
+    frame = typeInto(script, frame, s.line + "\r");
+    enterPasses.push_back(frame);  // the console step of the pass after the drain that took Enter
+    frame += 2;
+  }
+  ComfortGame g(script);
+  const platform::Rect window = g.platform->windowRect();
+  const long long slept = g.platform->sleptMs();
+  for (std::size_t i = 0; i < std::size(steps); ++i) {
+    g.runTo(enterPasses[i] + 1);
+    EXPECT_STREQ(g.game->comfort.console.lastReport.text.data(), steps[i].result.c_str()) << steps[i].line;
+    EXPECT_STREQ(g.game->console.CommandLine, "");
+  }
+  EXPECT_EQ(g.platform->sleptMs(), slept);
+  EXPECT_EQ(g.game->loop.tickDivisor, 30.0f);  // '1' went into the line, not to the speed
+  EXPECT_EQ(g.platform->windowRect().left, window.left);  // nor M to the window
+  EXPECT_EQ(g.platform->windowRect().top, window.top);
+
+  const std::string path = ::testing::TempDir() + "comfort-state.json";
+  ASSERT_TRUE(shell::writeStateJson(*g.game, g.platform->sleptMs(), path));
+  std::stringstream json;
+  json << std::ifstream(path).rdbuf();
+  EXPECT_NE(json.str().find("\"result\":\"blocked: Wall at " + wall + "\""), std::string::npos) << json.str();
+}
+
+}  // namespace
+}  // namespace gloam::comfort

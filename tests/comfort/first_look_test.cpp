@@ -1,0 +1,74 @@
+// The first look on hand-built levels: level pitch, and the yaw of the longest straight run of
+// open cells from the player's cell; the yaw is checked against the forward step it gives.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "comfort/first_look.hpp"
+#include "fpview/eye_motion.hpp"
+#include "world/cell_codes.hpp"
+
+namespace gloam::comfort {
+namespace {
+
+// Level 2 all Wall except the cells given, the player at (50, 50).
+struct Level {
+  world::DungeonGrid grid;
+  units::UnitRecord player{};
+  Level() {
+    world::allocateGrid(grid);
+    for (int y = 0; y < GridSide; ++y)
+      for (int x = 0; x < GridSide; ++x) grid.setCell(x, y, 2, cell::Wall);
+    player.inUse = 1;
+    player.cellX = 50;
+    player.cellY = 50;
+    player.level = 2;
+    open(50, 50, 0, 0, 0);
+  }
+  // Opens `length` cells from (x, y) stepping (dx, dy), the start included.
+  void open(int x, int y, int dx, int dy, int length) {
+    for (int i = 0; i <= length; ++i) grid.setCell(x + i * dx, y + i * dy, 2, cell::Floor);
+  }
+};
+
+TEST(FirstLook, FacesTheLongestOpenLineAndLooksLevel) {
+  struct Case {
+    int west, east, south, north;  // open cells in each direction (south is lower rows)
+    float yaw;
+  };
+  const Case cases[] = {
+      {0, 5, 3, 2, 90.0f}, {7, 5, 3, 2, 270.0f}, {1, 0, 9, 2, 0.0f}, {0, 1, 2, 4, 180.0f},
+      {3, 3, 3, 3, 0.0f},  // a tie goes to the first direction of the table
+  };
+  for (const Case& c : cases) {
+    Level l;
+    l.open(50, 50, -1, 0, c.west);
+    l.open(50, 50, 1, 0, c.east);
+    l.open(50, 50, 0, -1, c.south);
+    l.open(50, 50, 0, 1, c.north);
+    fpview::FirstPersonState state;
+    applyFirstLook(state, l.grid, l.player);
+    EXPECT_EQ(state.viewYaw, c.yaw) << c.west << c.east << c.south << c.north;
+    EXPECT_EQ(state.viewPitch, LevelPitch);
+  }
+}
+
+TEST(FirstLook, EachDirectionsYawWalksAlongIt) {
+  for (const LookDirection& d : LookDirections) {
+    // A backward step's offset change; a forward step moves the eye the other way, and the offset
+    // axes run mirrored in x (a shrinking offsetX leads to the higher column).
+    const fpview::StepVector back = fpview::stepVector(d.yaw, LevelPitch);
+    EXPECT_NEAR(back.dx, static_cast<float>(d.dx) * 0.1f, 1e-6f) << d.yaw;
+    EXPECT_NEAR(-back.dy, static_cast<float>(d.dy) * 0.1f, 1e-6f) << d.yaw;
+  }
+}
+
+TEST(FirstLook, AnOpenRunStopsAtTheEdgeOfTheGrid) {
+  Level l;
+  l.open(250, 50, 1, 0, 5);  // 251..255 open up to the last column
+  EXPECT_EQ(openRunLength(l.grid, 250, 50, 2, 1, 0), 5);
+  EXPECT_EQ(openRunLength(l.grid, 250, 50, 2, -1, 0), 0);
+}
+
+}  // namespace
+}  // namespace gloam::comfort

@@ -1,0 +1,21 @@
+// The game's icon: a lit doorway in a stone arch under a dusk sky, painted at any square size for
+// the desktop's hicolor theme. Kept apart from the catalogue art, which the game itself reads.
+#pragma once
+#include <string>
+
+#include "makeart/canvas.hpp"
+
+namespace gloam::makeart {
+
+// The sizes the desktop's hicolor theme gets, in pixels.
+inline constexpr int GameIconSizes[] = {16, 32, 48, 64, 128, 256};
+
+// The icon as a size x size picture; each pixel averages 4 x 4 samples of the shapes, so small
+// sizes stay smooth.
+Canvas paintGameIcon(int size);
+
+// <outDir>/hicolor/<N>x<N>/apps/gloamdelve.png for every size; an empty string on success, else
+// the first file that could not be written.
+std::string writeGameIcons(const std::string& outDir);
+
+}  // namespace gloam::makeart
