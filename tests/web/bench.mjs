@@ -1,13 +1,16 @@
 // Live play in headless Chromium: passes a second and CPU in both screen modes, and the page's
-// download. Prints a Markdown table. Usage: node tests/web/bench.mjs [seconds per mode]
+// download. Prints a Markdown table. Usage: node tests/web/bench.mjs [seconds per mode] [extra query,
+// e.g. fps=0 for the uncapped rate]
 import { readFileSync, readdirSync, statSync } from 'node:fs';
-import { join, resolve } from 'node:path';
+import { join } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { serve } from '../../web/serve.mjs';
 import { Backend, launchChromium } from './browser.mjs';
 
-const Root = resolve(import.meta.dirname, '../..');
+const Root = fileURLToPath(new URL('../..', import.meta.url));
 const WebDir = process.env.GLOAMDELVE_WEB || join(Root, 'build-web');
 const Seconds = Number(process.argv[2] || 10);
+const ExtraQuery = process.argv[3] ? '&' + process.argv[3] : '';
 const TicksPerSecond = 100;  // USER_HZ of /proc/<pid>/stat
 
 // CPU seconds (user + system) of a process and all its descendants.
@@ -36,7 +39,7 @@ function treeCpuSeconds(rootPid) {
 
 async function measure(browser, url, mapView) {
   const page = await browser.newPage();
-  await page.goto(url + '?seed=7');
+  await page.goto(url + '?seed=7' + ExtraQuery);
   await page.waitForFunction(() => Module.gloamLastFrame() && document.activeElement.id === 'canvas');
   if (mapView) {
     await page.keyboard.press('F6');

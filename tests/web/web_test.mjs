@@ -9,11 +9,12 @@ import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
 import { mkdtempSync, readFileSync, writeFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join, resolve } from 'node:path';
+import { join } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { serve } from '../../web/serve.mjs';
 import { launchChromium, runPage } from './browser.mjs';
 
-const Root = resolve(import.meta.dirname, '../..');
+const Root = fileURLToPath(new URL('../..', import.meta.url));
 const Native = process.env.GLOAMDELVE_NATIVE || join(Root, 'build/gloamdelve');
 const WebDir = process.env.GLOAMDELVE_WEB || join(Root, 'build-web');
 const DataDir = process.env.GLOAMDELVE_DATA || join(Root, 'build/data');
