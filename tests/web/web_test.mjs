@@ -159,4 +159,5 @@ test('keys and buttons typed on the page reach the game, and the browser keeps n
   await page.close();
   assert.deepEqual(state.screen, { width: 640, height: 480, zoom: 1 });
   assert.equal(state.quitRequested, 1);
+  assert.equal(state.fps, 60, 'a live page is paced as a desktop window is');
 });
