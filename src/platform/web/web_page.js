@@ -10,6 +10,7 @@ mergeInto(LibraryManager.library, {
     sceneCanvas: null,
     contextHandle: 0,
     frameCanvas: null,   // the last presented Framebuffer at its own size: the page's screenshot
+    frameImage: null,    // its pixels, reused from frame to frame
     readBuffer: null,
     yieldChannel: null,
     presentedFrames: 0,
@@ -147,16 +148,19 @@ mergeInto(LibraryManager.library, {
     ++W.presentedFrames;
     if (!W.frameCanvas) W.frameCanvas = document.createElement('canvas');
     var frame = W.frameCanvas;
-    if (frame.width != width || frame.height != height) { frame.width = width; frame.height = height; }
-    var frameContext = frame.getContext('2d');
-    var image = frameContext.createImageData(width, height);
+    if (frame.width != width || frame.height != height || !W.frameImage) {
+      frame.width = width;
+      frame.height = height;
+      W.frameImage = frame.getContext('2d').createImageData(width, height);  // kept: one per size
+    }
+    var image = W.frameImage;
     var rowBytes = width * 4;
     for (var y = 0; y < height; ++y) {
       var from = pixels + (height - 1 - y) * rowBytes;
       image.data.set(HEAPU8.subarray(from, from + rowBytes), y * rowBytes);
     }
     for (var i = 3; i < image.data.length; i += 4) image.data[i] = 255;
-    frameContext.putImageData(image, 0, 0);
+    frame.getContext('2d').putImageData(image, 0, 0);
     var screen = Module.canvas.getContext('2d');
     screen.imageSmoothingEnabled = false;
     var shownHeight = height * W.zoomY;
