@@ -3,21 +3,15 @@
 // path) and the per-cube renderer run side by side in one process, on the same world and context.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-
 #include <GL/gl.h>
 
+#include "bench_game.hpp"
 #include "fpview/first_person_view.hpp"
 #include "fpview/scene_composite.hpp"
+#include "fpview/visible_wall_faces.hpp"
 #include "fpview/wall_block_walk.hpp"
-#include "platform/open_platform.hpp"
-#include "shell/data_folder.hpp"
 #include "shell/game.hpp"
 #include "shell/presentation.hpp"
-#include "shell/startup.hpp"
 
 namespace {
 
@@ -38,8 +32,8 @@ void runFrames(benchmark::State& state, shell::Game& game, fpview::WallRenderPat
   units::UnitRecord& player = game.units[game.loop.playerUnitIndex];
   for (auto _ : state) {
     shell::clearFrame(game);
-    fpview::drawFirstPersonView(game.firstPerson, game.screen, game.platform, game.grid, player, game.view,
-                                game.loop.frameCounter, game.loop.tickDivisor, path);
+    fpview::drawFirstPersonView(game.firstPerson, game.screen, game.platform,
+                                {game.grid, player, game.view, game.loop.frameCounter, game.loop.tickDivisor}, path);
     shell::presentFrame(game);
     ++game.loop.frameCounter;
   }
@@ -47,40 +41,39 @@ void runFrames(benchmark::State& state, shell::Game& game, fpview::WallRenderPat
   fpview::walkWallBlock(game.grid, player, game.firstPerson.viewRadius, count);
   state.counters["cubes"] = count.cubes;
   state.counters["quads"] = count.quads;
+  QuadCounter visible;
+  fpview::pushCameraTransform(game.firstPerson, player);
+  fpview::walkVisibleWallFaces(game.grid, player, game.firstPerson.viewRadius, fpview::currentGlFrustum(),
+                               game.firstPerson.visibility, visible);
+  glPopMatrix();
+  state.counters["visible"] = visible.quads;
   state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
   game.firstPerson = saved;
 }
 
-// The art painted into the build folder, which lies one above this program's own folder; the
-// game's own search (working directory, beside the executable) otherwise.
 // The frame's parts on their own, each waited for with glFinish so that its cost is not carried
-// into the next part: the batched scene, the readback with the composite, the presentation.
+// into the next part: the scene (visible faces, then all faces), the readback with the
+// composite, the presentation.
 void runParts(benchmark::State& state, shell::Game& game, int part) {
   units::UnitRecord& player = game.units[game.loop.playerUnitIndex];
   fpview::drawWallBlocks(game.firstPerson, game.grid, player);
   glFinish();
   for (auto _ : state) {
-    if (part == 0) {
+    if (part <= 1) {
       glLoadIdentity();
       glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-      fpview::drawWallBlocks(game.firstPerson, game.grid, player);
-    } else if (part == 1) {
+      if (part == 0) {
+        fpview::drawWallBlocks(game.firstPerson, game.grid, player);
+      } else {
+        fpview::drawAllWallBlocks(game.firstPerson, game.grid, player);
+      }
+    } else if (part == 2) {
       fpview::compositeScene(game.screen);
     } else {
       shell::presentFrame(game);
     }
     glFinish();
   }
-}
-
-std::string dataFolder() {
-  if (const char* env = std::getenv("GLOAMDELVE_DATA")) return env;
-  std::error_code ec;
-  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  const std::string built = (exe.parent_path().parent_path() / "data").string();
-  if (shell::holdsArt(built)) return built;
-  bool fromElsewhere = false;
-  return shell::findDataFolder(exe.string(), fromElsewhere);
 }
 
 void registerFrames(shell::Game& game) {
@@ -90,9 +83,11 @@ void registerFrames(shell::Game& game) {
     const char* name;
     WallRenderPath path;
     float pitch;
-  } runs[] = {{"FirstPersonFrame/Batched/StartView", WallRenderPath::Batched, 0.0f},
+  } runs[] = {{"FirstPersonFrame/Visible/StartView", WallRenderPath::Visible, 0.0f},
+              {"FirstPersonFrame/AllFaces/StartView", WallRenderPath::AllFaces, 0.0f},
               {"FirstPersonFrame/PerCube/StartView", WallRenderPath::PerCube, 0.0f},
-              {"FirstPersonFrame/Batched/LevelView", WallRenderPath::Batched, -90.0f},
+              {"FirstPersonFrame/Visible/LevelView", WallRenderPath::Visible, -90.0f},
+              {"FirstPersonFrame/AllFaces/LevelView", WallRenderPath::AllFaces, -90.0f},
               {"FirstPersonFrame/PerCube/LevelView", WallRenderPath::PerCube, -90.0f}};
   for (const auto& r : runs) {
     benchmark::RegisterBenchmark(r.name, [&game, r](benchmark::State& s) { runFrames(s, game, r.path, r.pitch); })
@@ -100,8 +95,9 @@ void registerFrames(shell::Game& game) {
         ->MeasureProcessCPUTime()
         ->UseRealTime();
   }
-  const char* parts[] = {"FirstPersonPart/Scene", "FirstPersonPart/ReadbackComposite", "FirstPersonPart/Present"};
-  for (int i = 0; i < 3; ++i) {
+  const char* parts[] = {"FirstPersonPart/Scene/Visible", "FirstPersonPart/Scene/AllFaces",
+                         "FirstPersonPart/ReadbackComposite", "FirstPersonPart/Present"};
+  for (int i = 0; i < 4; ++i) {
     benchmark::RegisterBenchmark(parts[i], [&game, i](benchmark::State& s) { runParts(s, game, i); })
         ->Unit(benchmark::kMillisecond)
         ->MeasureProcessCPUTime()
@@ -112,23 +108,9 @@ void registerFrames(shell::Game& game) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string error;
-  platform::PlatformOptions options;
-  options.headless = true;
-  auto platform = platform::openPlatform(std::move(options), error);
-  if (!platform) {
-    std::fprintf(stderr, "firstperson_bench: no headless platform: %s\n", error.c_str());
-    return 1;
-  }
-  shell::RunSettings settings;
-  settings.dataDir = dataFolder();
-  settings.seed = 1;
-  shell::Game game(*platform, settings);
-  shell::runStartup(game);
-  const units::UnitRecord& p = game.units[game.loop.playerUnitIndex];
-  std::printf("start position (%d, %d, %d), art from %s\n", p.cellX, p.cellY, p.level, settings.dataDir.c_str());
-
-  registerFrames(game);
+  bench::BenchGame b = bench::startBenchGame("firstperson_bench");
+  if (!b.game) return 1;
+  registerFrames(*b.game);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

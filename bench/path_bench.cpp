@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "units/literal_path_search.hpp"
+#include "units/direction_table.hpp"
 #include "units/path_cell_rules.hpp"
 #include "units/path_search.hpp"
 #include "units/random_levels.hpp"
@@ -32,7 +33,7 @@ struct Scenario {
 struct BenchWorld {
   world::DungeonGrid grid;
   UnitTable units;
-  PathContext fast, literal;
+  SearchWorkspace fast, literal;
   // One level per scenario, copied into level L before each scenario's runs.
   std::vector<std::vector<std::uint8_t>> levels;
   std::vector<Scenario> scenarios;
@@ -81,16 +82,16 @@ void useLevel(BenchWorld& b, int scenario) {
 }
 
 int runFast(BenchWorld& b, const Scenario& s) {
-  beginPathSearch(b.fast, b.units, s.startX, s.startY, s.goalX, s.goalY, L, GridSide);
-  return runPathSearch(b.fast, b.grid, Budget);
+  beginPathSearch(b.fast, b.units, {s.startX, s.startY}, {s.goalX, s.goalY}, L, GridSide);
+  return static_cast<int>(runPathSearch(b.fast, b.grid, Budget));
 }
 
 int runLiteral(BenchWorld& b, const Scenario& s) {
-  beginPathSearch(b.literal, b.units, s.startX, s.startY, s.goalX, s.goalY, L, GridSide);
+  beginPathSearch(b.literal, b.units, {s.startX, s.startY}, {s.goalX, s.goalY}, L, GridSide);
   return literal::runPathSearch(b.literal, b.grid, Budget);
 }
 
-bool sameWorkspace(const PathContext& a, const PathContext& c) {
+bool sameWorkspace(const SearchWorkspace& a, const SearchWorkspace& c) {
   const std::size_t n = static_cast<std::size_t>(a.lastNode) + 1;
   return a.lastNode == c.lastNode && a.currentNode == c.currentNode && a.firstOpen == c.firstOpen &&
          a.bestNode == c.bestNode && a.bestCost == c.bestCost && a.searchResult == c.searchResult &&
@@ -129,7 +130,8 @@ struct TextbookDijkstra {
       for (int k = 0; k < DirectionCount; ++k) {
         const int nx = cx + b.fast.dirDX[k], ny = cy + b.fast.dirDY[k];
         if (nx < 1 || ny < 1 || nx > GridSide - 2 || ny > GridSide - 2) continue;
-        if ((k & 1) && !(isOpenGround(cells[cy * GridSide + nx]) && isOpenGround(cells[ny * GridSide + cx]))) continue;
+        const bool flanksOpen = isOpenGround(cells[cy * GridSide + nx]) && isOpenGround(cells[ny * GridSide + cx]);
+        if (isDiagonal(k) && !flanksOpen) continue;
         const int next = ny * GridSide + nx;
         if (done[next] || !isEnterable(cells[next])) continue;
         const float nd = d + b.fast.dirCost[k] + costs[cells[next]];
@@ -149,8 +151,8 @@ BenchWorld& benchWorld() {
     auto* b = new BenchWorld;
     world::allocateGrid(b->grid);
     allocateUnitTable(b->units);
-    allocatePathContext(b->fast);
-    allocatePathContext(b->literal);
+    allocateSearchWorkspace(b->fast);
+    allocateSearchWorkspace(b->literal);
     initCellCostTable(b->fast.cellCostTable);
     initCellCostTable(b->literal.cellCostTable);
     addScenario(*b, generatedLevel);

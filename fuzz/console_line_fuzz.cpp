@@ -108,8 +108,8 @@ void runKeyStream(Fixture& f, const std::uint8_t* data, std::size_t size, bool d
       console::editTextLine(f.console, {f.platform, f.screen, f.text, f.frameCounter++}, 14, 73, maxLength, "CMD:");
     } else {
       f.notePlayerCell();
-      console::runConsole(f.console, f.platform, f.screen, f.text, f.frameCounter++, f.grid, f.units,
-                          f.viewOrigin, f.screenSaverMode);
+      console::runConsole(f.console, f.screen, f.text, f.frameCounter++,
+                          {f.grid, f.units, f.viewOrigin, f.screenSaverMode, f.platform});
     }
     // The length and the terminator must always agree, whatever was held.
     const int length = f.console.CommandLength;

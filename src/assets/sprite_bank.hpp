@@ -6,8 +6,12 @@
 #include <vector>
 
 #include "core/constants.hpp"
+#include "core/rgb.hpp"
 
 namespace gloam::assets {
+
+// Keyed pictures are painted on this magenta; a keyed blit leaves out its pixels (and black ones).
+inline constexpr Rgb SpriteKeyColour{255, 0, 246};
 
 struct SpriteSlot {
   std::vector<std::uint8_t> pixels;  // empty while the slot holds no picture

@@ -52,13 +52,13 @@ void darkenRect(Screen& screen, int left, int bottom, int right, int top) {
 void drawSmallOnStrip(Screen& screen, const draw::TextBuffer& text, int x, int y, Colour c) {
   darkenRect(screen, x - StripPadding, y + SmallLowestRow - StripPadding, x + smallTextWidth(text) - 1 + StripPadding,
              y + SmallHighestRow + StripPadding);
-  draw::drawText(screen, text, x, y, c.r, c.g, c.b);
+  draw::drawText(screen, text, x, y, c);
 }
 
 void drawLargeOnStrip(Screen& screen, const draw::TextBuffer& text, int x, int y, Colour c) {
   darkenRect(screen, x - StripPadding, y + LargeLowestRow - StripPadding, x + largeTextWidth(text) - 1 + StripPadding,
              y + LargeHighestRow + StripPadding);
-  draw::drawTextLarge(screen, text, x, y, c.r, c.g, c.b);
+  draw::drawTextLarge(screen, text, x, y, c);
 }
 
 }  // namespace gloam::comfort

@@ -3,16 +3,13 @@
 #pragma once
 #include <cstdint>
 
+#include "core/rgb.hpp"
 #include "core/screen.hpp"
 #include "draw/text.hpp"
 
 namespace gloam::comfort {
 
-struct Colour {
-  std::uint8_t r;
-  std::uint8_t g;
-  std::uint8_t b;
-};
+using Colour = Rgb;
 
 inline constexpr int StripPadding = 1;  // pixels of strip around the text's box
 inline constexpr int StripDarkening = 4;  // the strip divides each channel by this

@@ -46,7 +46,7 @@ inline constexpr int TeleportMaxLevel = LevelCount - 2;
 // an unknown name or the wrong number of words do nothing.
 void dispatchCommand(const CommandWords& words, const CommandTargets& targets);
 
-// The command table in matching order, for tests and tools.
+// The command table in matching order, for the comfort console's result lines.
 std::span<const ConsoleCommand> commandTable();
 
 }  // namespace gloam::console

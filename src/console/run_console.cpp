@@ -24,9 +24,9 @@ void executeCommandLine(ConsoleState& console, const char* line, const CommandTa
   dispatchCommand(words, targets);
 }
 
-void runConsole(ConsoleState& console, platform::Platform& platform, Screen& screen,
-                draw::TextBuffer& text, int frameCounter, world::DungeonGrid& grid,
-                units::UnitTable& units, world::ViewOrigin& viewOrigin, int& screenSaverMode) {
+void runConsole(ConsoleState& console, Screen& screen, draw::TextBuffer& text, int frameCounter,
+                const CommandTargets& targets) {
+  platform::Platform& platform = targets.platform;
   if (isKeyDown(platform, vk::Tab)) {
     console.ConsoleVisible = console.ConsoleVisible == 0 ? 1 : 0;
     platform.sleepMs(TabPauseMs);
@@ -37,7 +37,6 @@ void runConsole(ConsoleState& console, platform::Platform& platform, Screen& scr
   }
   if (console.CommandSubmitted == 1) {
     console.CommandSubmitted = 0;
-    const CommandTargets targets{grid, units, viewOrigin, screenSaverMode, platform};
     executeCommandLine(console, console.CommandLine, targets);
   }
 }

@@ -18,9 +18,9 @@ inline constexpr int ConsoleLineMaxLength = 30;  // characters a typed line may 
 
 // One frame: Tab shows or hides the prompt; while shown, the text entry line reads keys and draws;
 // a submitted line is run. The line itself is kept, so Enter again runs it again.
-void runConsole(ConsoleState& console, platform::Platform& platform, Screen& screen,
-                draw::TextBuffer& text, int frameCounter, world::DungeonGrid& grid,
-                units::UnitTable& units, world::ViewOrigin& viewOrigin, int& screenSaverMode);
+// The keys are read, and the pauses taken, through targets.platform.
+void runConsole(ConsoleState& console, Screen& screen, draw::TextBuffer& text, int frameCounter,
+                const CommandTargets& targets);
 
 // Splits line (any bytes up to its terminator; only the first CommandLineSize - 1 are read) into
 // the console's word buffers and runs the command it names. Needs initConsole to have run; does

@@ -45,7 +45,7 @@ void drawPromptLine(const ConsoleState& console, const TextEntryIo& io, int x, i
     draw::formatText(io.text, "%s%s_", prompt, console.CommandLine);
   else
     draw::formatText(io.text, "%s%s", prompt, console.CommandLine);
-  draw::drawTextLarge(io.screen, io.text, x, y, 255, 255, 255);
+  draw::drawTextLarge(io.screen, io.text, x, y, {255, 255, 255});
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Allocation and clearing of the Framebuffer and the SceneCaptureBuffer.
+// Allocation, clearing and release of the Framebuffer and the SceneCaptureBuffer.
 #include "core/screen.hpp"
 
 #include <algorithm>
@@ -14,6 +14,11 @@ void setScreenMode(Screen& screen, int width, int height) {
   screen.sceneCapture = std::vector<std::uint8_t>();
   screen.framebuffer.assign(bytes, 0);
   screen.sceneCapture.assign(bytes, 0);
+}
+
+void releaseScreenBuffers(Screen& screen) {
+  std::vector<std::uint8_t>().swap(screen.framebuffer);
+  std::vector<std::uint8_t>().swap(screen.sceneCapture);
 }
 
 void clearFramebuffer(Screen& screen) {

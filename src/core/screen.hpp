@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/rgb.hpp"
+
 namespace gloam {
 
 struct ScreenMode {
@@ -22,6 +24,9 @@ struct Screen {
 // Sets ScreenWidth and ScreenHeight and allocates both buffers anew (the zoom is left alone).
 // The scene buffer starts black, so a canvas shown before its first renewal is dark.
 void setScreenMode(Screen& screen, int width, int height);
+
+// Releases the Framebuffer, then the SceneCaptureBuffer; the mode is left alone.
+void releaseScreenBuffers(Screen& screen);
 
 // The memory half of clearFrame: every Framebuffer byte, alpha included, becomes 0.
 void clearFramebuffer(Screen& screen);

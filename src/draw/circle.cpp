@@ -7,8 +7,6 @@
 namespace gloam::draw {
 namespace {
 
-using PixelWrite = void (*)(Screen&, int, int, std::uint8_t, std::uint8_t, std::uint8_t);
-
 // Far-off centres are pulled in before truncation so the conversion to int stays defined; every
 // pixel of such a circle is off screen either way.
 constexpr double CentreLimit = 1.0e9;
@@ -22,8 +20,10 @@ double clampRadius(double radius) {
   return std::min(radius, MaxCircleRadius);
 }
 
-void walkCircle(PixelWrite write, Screen& screen, const assets::TrigTables& trig, double cx, double cy,
-                double radius, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+using PixelWrite = void (*)(Screen&, int, int, std::uint8_t, std::uint8_t, std::uint8_t);
+
+template <PixelWrite Write>
+void walkCircle(Screen& screen, const assets::TrigTables& trig, double cx, double cy, double radius, Rgb c) {
   radius = clampRadius(radius);
   if (!trig.built()) return;
   const double step = CircleStepArc / radius;  // infinite at radius 0: only a = 0 is drawn
@@ -33,29 +33,20 @@ void walkCircle(PixelWrite write, Screen& screen, const assets::TrigTables& trig
     const int i = static_cast<int>(a * TrigEntriesPerDegree);
     const int ox = static_cast<int>(trig.sine[i] * radius);
     const int y = static_cast<int>(-radius * trig.cosine[i]) + icy;
-    write(screen, icx + ox, y, r, g, b);
-    write(screen, icx - ox, y, r, g, b);
+    Write(screen, icx + ox, y, c.r, c.g, c.b);
+    Write(screen, icx - ox, y, c.r, c.g, c.b);
   }
-}
-
-void writeFrame(Screen& s, int x, int y, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-  putPixel(s, x, y, r, g, b);
-}
-
-void writeScene(Screen& s, int x, int y, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-  putScenePixel(s, x, y, r, g, b);
 }
 
 }  // namespace
 
-void drawCircle(Screen& screen, const assets::TrigTables& trig, double cx, double cy, double radius,
-                std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-  walkCircle(writeFrame, screen, trig, cx, cy, radius, r, g, b);
+void drawCircle(Screen& screen, const assets::TrigTables& trig, double cx, double cy, double radius, Rgb colour) {
+  walkCircle<putPixel>(screen, trig, cx, cy, radius, colour);
 }
 
 void drawSceneCircle(Screen& screen, const assets::TrigTables& trig, double cx, double cy, double radius,
-                     std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-  walkCircle(writeScene, screen, trig, cx, cy, radius, r, g, b);
+                     Rgb colour) {
+  walkCircle<putScenePixel>(screen, trig, cx, cy, radius, colour);
 }
 
 }  // namespace gloam::draw

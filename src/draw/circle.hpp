@@ -1,8 +1,6 @@
 // Circle outlines from the sine and cosine tables, into the Framebuffer or the SceneCaptureBuffer.
 // The circle is drawn as two mirrored half-outlines, from the bottom point (a = 0) round to the top.
 #pragma once
-#include <cstdint>
-
 #include "assets/trig_tables.hpp"
 #include "core/screen.hpp"
 
@@ -14,9 +12,8 @@ inline constexpr double CircleLastAngle = 180.0;     // degrees
 inline constexpr double TrigEntriesPerDegree = 1000.0;
 
 // Nothing is drawn while the tables are not built.
-void drawCircle(Screen& screen, const assets::TrigTables& trig, double cx, double cy, double radius,
-                std::uint8_t r, std::uint8_t g, std::uint8_t b);
+void drawCircle(Screen& screen, const assets::TrigTables& trig, double cx, double cy, double radius, Rgb colour);
 void drawSceneCircle(Screen& screen, const assets::TrigTables& trig, double cx, double cy, double radius,
-                     std::uint8_t r, std::uint8_t g, std::uint8_t b);
+                     Rgb colour);
 
 }  // namespace gloam::draw

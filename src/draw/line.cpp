@@ -6,14 +6,14 @@
 
 namespace gloam::draw {
 
-void drawLine(Screen& screen, int x0, int y0, int x1, int y1, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+void drawLine(Screen& screen, int x0, int y0, int x1, int y1, Rgb colour) {
   const int dx = std::abs(x1 - x0);
   const int dy = std::abs(y1 - y0);
   const int sx = (x1 > x0) - (x1 < x0);
   const int sy = (y1 > y0) - (y1 < y0);
   int x = x0;
   int y = y0;
-  putPixel(screen, x, y, r, g, b);
+  putPixel(screen, x, y, colour.r, colour.g, colour.b);
   if (dx > dy) {
     int e = dy;
     for (int i = 0; i < dx; ++i) {
@@ -23,7 +23,7 @@ void drawLine(Screen& screen, int x0, int y0, int x1, int y1, std::uint8_t r, st
         y += sy;
       }
       x += sx;
-      putPixel(screen, x, y, r, g, b);
+      putPixel(screen, x, y, colour.r, colour.g, colour.b);
     }
   } else {
     int e = dx;
@@ -34,7 +34,7 @@ void drawLine(Screen& screen, int x0, int y0, int x1, int y1, std::uint8_t r, st
         x += sx;
       }
       y += sy;
-      putPixel(screen, x, y, r, g, b);
+      putPixel(screen, x, y, colour.r, colour.g, colour.b);
     }
   }
 }

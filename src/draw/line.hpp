@@ -1,13 +1,11 @@
 // Integer lines into the Framebuffer.
 #pragma once
-#include <cstdint>
-
 #include "core/screen.hpp"
 
 namespace gloam::draw {
 
 // A line that starts with the error term at the smaller delta; it covers max(dx, dy) + 1 pixels
 // and ends exactly at (x1, y1). Clipping is left to putPixel.
-void drawLine(Screen& screen, int x0, int y0, int x1, int y1, std::uint8_t r, std::uint8_t g, std::uint8_t b);
+void drawLine(Screen& screen, int x0, int y0, int x1, int y1, Rgb colour);
 
 }  // namespace gloam::draw

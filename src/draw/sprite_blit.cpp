@@ -53,7 +53,8 @@ RowPlan planBlit(Screen& screen, const assets::SpriteSlot& picture, int x, int y
 }
 
 constexpr std::uint32_t OpaqueAlpha = 0xFF000000u;
-constexpr std::uint32_t KeyMagentaWord = KeyMagentaRed | (KeyMagentaGreen << 8) | (KeyMagentaBlue << 16);
+constexpr std::uint32_t KeyMagentaWord = assets::SpriteKeyColour.r | (assets::SpriteKeyColour.g << 8) |
+                                         (assets::SpriteKeyColour.b << 16);
 
 inline std::uint32_t loadRgb(const std::uint8_t* src) {
   return static_cast<std::uint32_t>(src[0]) | (static_cast<std::uint32_t>(src[1]) << 8) |

@@ -1,4 +1,5 @@
-// Copying SpriteBank pictures into the Framebuffer, opaque or with the two key colours left out.
+// Copying SpriteBank pictures into the Framebuffer, opaque or with the two key colours (the sprite key
+// colour and black) left out.
 // A picture is drawn as a width x width square with its bottom-left pixel at (x, y); clipping is the
 // Framebuffer's edge, exactly as putPixel would clip.
 #pragma once
@@ -11,17 +12,6 @@
 namespace gloam::draw {
 
 inline constexpr int SpriteBytesPerPixel = 3;  // red, green, blue
-
-// Keyed drawing skips pixels of exactly one of these colours.
-inline constexpr std::uint8_t KeyMagentaRed = 255;
-inline constexpr std::uint8_t KeyMagentaGreen = 0;
-inline constexpr std::uint8_t KeyMagentaBlue = 246;
-
-inline bool isKeyColour(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-  const bool magenta = r == KeyMagentaRed && g == KeyMagentaGreen && b == KeyMagentaBlue;
-  const bool black = r == 0 && g == 0 && b == 0;
-  return magenta || black;
-}
 
 // Rows of the width x width square that the picture's buffer really holds. The height field is not
 // consulted (the square is width x width), but a picture whose buffer is shorter than the square draws

@@ -18,9 +18,9 @@ struct TextBuffer {
 int formatText(TextBuffer& buffer, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
 // SmallFont: proportional, 9 rows; row 1 of a glyph lands at y + 1, row 9 at y - 7.
-void drawText(Screen& screen, const TextBuffer& buffer, int x, int y, std::uint8_t r, std::uint8_t g, std::uint8_t b);
+void drawText(Screen& screen, const TextBuffer& buffer, int x, int y, Rgb colour);
 
 // LargeFont: fixed 8 x 12; row 1 lands at y - 1, row 12 at y - 12; the pen advances by 8.
-void drawTextLarge(Screen& screen, const TextBuffer& buffer, int x, int y, std::uint8_t r, std::uint8_t g, std::uint8_t b);
+void drawTextLarge(Screen& screen, const TextBuffer& buffer, int x, int y, Rgb colour);
 
 }  // namespace gloam::draw

@@ -9,28 +9,25 @@
 namespace gloam::draw {
 namespace {
 
-void inkSmallGlyph(Screen& screen, std::string_view glyph, int width, int pen, int y, std::uint8_t r,
-                   std::uint8_t g, std::uint8_t b) {
+void inkSmallGlyph(Screen& screen, std::string_view glyph, int width, int pen, int y, Rgb c) {
   for (int k = SmallGlyphFirstRow; k <= SmallGlyphLastRow; ++k) {
     for (int j = 0; j < width; ++j) {
-      if (glyph[k * SmallGlyphRowLength + j] != '0') putPixel(screen, pen + j, y + 2 - k, r, g, b);
+      if (glyph[k * SmallGlyphRowLength + j] != '0') putPixel(screen, pen + j, y + 2 - k, c.r, c.g, c.b);
     }
   }
 }
 
-void inkLargeGlyph(Screen& screen, std::string_view glyph, int pen, int y, std::uint8_t r, std::uint8_t g,
-                   std::uint8_t b) {
+void inkLargeGlyph(Screen& screen, std::string_view glyph, int pen, int y, Rgb c) {
   for (int k = LargeGlyphFirstRow; k <= LargeGlyphLastRow; ++k) {
     for (int j = 0; j < LargeGlyphColumns; ++j) {
-      if (glyph[k * LargeGlyphRowLength + j] != '0') putPixel(screen, pen + j, y - k, r, g, b);
+      if (glyph[k * LargeGlyphRowLength + j] != '0') putPixel(screen, pen + j, y - k, c.r, c.g, c.b);
     }
   }
 }
 
 }  // namespace
 
-void drawText(Screen& screen, const TextBuffer& buffer, int x, int y, std::uint8_t r, std::uint8_t g,
-              std::uint8_t b) {
+void drawText(Screen& screen, const TextBuffer& buffer, int x, int y, Rgb colour) {
   int pen = x;
   for (int i = 0; i < TextBufferSize && buffer.text[i] != '\0'; ++i) {
     const std::string_view glyph = smallGlyph(static_cast<unsigned char>(buffer.text[i]));
@@ -39,13 +36,12 @@ void drawText(Screen& screen, const TextBuffer& buffer, int x, int y, std::uint8
       pen += SmallMissingGlyphAdvance;
       continue;
     }
-    inkSmallGlyph(screen, glyph, width, pen, y, r, g, b);
+    inkSmallGlyph(screen, glyph, width, pen, y, colour);
     pen += width + 1;
   }
 }
 
-void drawTextLarge(Screen& screen, const TextBuffer& buffer, int x, int y, std::uint8_t r, std::uint8_t g,
-                   std::uint8_t b) {
+void drawTextLarge(Screen& screen, const TextBuffer& buffer, int x, int y, Rgb colour) {
   int pen = x;
   for (int i = 0; i < TextBufferSize && buffer.text[i] != '\0'; ++i) {
     const std::string_view glyph = largeGlyph(static_cast<unsigned char>(buffer.text[i]));
@@ -53,7 +49,7 @@ void drawTextLarge(Screen& screen, const TextBuffer& buffer, int x, int y, std::
       pen += LargeMissingGlyphAdvance;
       continue;
     }
-    inkLargeGlyph(screen, glyph, pen, y, r, g, b);
+    inkLargeGlyph(screen, glyph, pen, y, colour);
     pen += LargeGlyphAdvance;
   }
 }

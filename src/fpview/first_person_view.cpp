@@ -12,27 +12,25 @@
 namespace gloam::fpview {
 namespace {
 
-void drawScene(const FirstPersonState& state, const world::DungeonGrid& grid,
-               const units::UnitRecord& player, WallRenderPath path) {
+void drawScene(FirstPersonState& state, const world::DungeonGrid& grid, const units::UnitRecord& player,
+               WallRenderPath path) {
   glLoadIdentity();
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  if (path == WallRenderPath::PerCube) {
-    drawWallBlocksPerCube(state, grid, player);
-  } else {
-    drawWallBlocks(state, grid, player);
+  switch (path) {
+    case WallRenderPath::Visible: drawWallBlocks(state, grid, player); break;
+    case WallRenderPath::AllFaces: drawAllWallBlocks(state, grid, player); break;
+    case WallRenderPath::PerCube: drawWallBlocksPerCube(state, grid, player); break;
   }
 }
 
 }  // namespace
 
 void drawFirstPersonView(FirstPersonState& state, Screen& screen, platform::Platform& platform,
-                         const world::DungeonGrid& grid, units::UnitRecord& player,
-                         world::ViewOrigin& viewOrigin, int frameCounter, float tickDivisor,
-                         WallRenderPath path) {
-  drawScene(state, grid, player, path);
+                         const FirstPersonWorld& world, WallRenderPath path) {
+  drawScene(state, world.grid, world.player, path);
   const MotionInput input{isKeyDown(platform, vk::LeftButton), isKeyDown(platform, vk::KeyZ),
-                          frameCounter, tickDivisor};
-  moveEye(state, grid, player, viewOrigin, input);
+                          world.frameCounter, world.tickDivisor};
+  moveEye(state, world.grid, world.player, world.viewOrigin, input);
   compositeScene(screen);
   const bool anyButton = isKeyDown(platform, vk::LeftButton) || isKeyDown(platform, vk::MiddleButton) ||
                          isKeyDown(platform, vk::RightButton);

@@ -10,12 +10,20 @@
 
 namespace gloam::fpview {
 
+// What a first-person frame reads and moves: the grid, the PlayerUnit and the ViewOrigin, and the
+// frame's place in time, which paces the walk.
+struct FirstPersonWorld {
+  const world::DungeonGrid& grid;
+  units::UnitRecord& player;
+  world::ViewOrigin& viewOrigin;
+  int frameCounter;
+  float tickDivisor;
+};
+
 // Runs in the 320x240 mode between clearFrame and the text overlays, with the fixed GL state and
 // the projection set and the model-view matrix current. Reads the left mouse button, 'Z' and,
 // with any mouse button held, the mouse position.
 void drawFirstPersonView(FirstPersonState& state, Screen& screen, platform::Platform& platform,
-                         const world::DungeonGrid& grid, units::UnitRecord& player,
-                         world::ViewOrigin& viewOrigin, int frameCounter, float tickDivisor,
-                         WallRenderPath path = WallRenderPath::Batched);
+                         const FirstPersonWorld& world, WallRenderPath path = WallRenderPath::Visible);
 
 }  // namespace gloam::fpview

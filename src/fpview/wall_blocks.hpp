@@ -1,6 +1,7 @@
-// Drawing the Wall cubes around the PlayerUnit with OpenGL. Two renderers give the same picture:
-// the batched one (the game's path: one glBegin for the whole block, cube transforms applied on
-// the CPU) and the per-cube one (one matrix push and one glBegin per cube), kept for comparison.
+// Drawing the Wall cubes around the PlayerUnit with OpenGL. Three renderers give the same picture
+// up to pixels on the edges between faces: the game's (only the faces the eye can see, in one
+// glBegin, cube transforms applied on the CPU), the batched one with every face of the block, and
+// the per-cube one (one matrix push and one glBegin per cube), kept for comparison.
 #pragma once
 #include "fpview/first_person_state.hpp"
 #include "units/unit_table.hpp"
@@ -8,12 +9,16 @@
 
 namespace gloam::fpview {
 
-enum class WallRenderPath { Batched, PerCube };
+enum class WallRenderPath { Visible, AllFaces, PerCube };
 
-// Camera transform from the view angles and the PlayerUnit's offsets, then every Wall cube of the
-// block; leaves the model-view matrix as it found it.
-void drawWallBlocks(const FirstPersonState& state, const world::DungeonGrid& grid,
-                    const units::UnitRecord& player);
+// Camera transform from the view angles and the PlayerUnit's offsets, then the faces of the block's
+// Wall cubes that the eye can see; leaves the model-view matrix as it found it. Uses the state's
+// visibility workspace.
+void drawWallBlocks(FirstPersonState& state, const world::DungeonGrid& grid, const units::UnitRecord& player);
+
+// The same picture from every face of every Wall cube of the block, in one glBegin.
+void drawAllWallBlocks(const FirstPersonState& state, const world::DungeonGrid& grid,
+                       const units::UnitRecord& player);
 
 // The same picture, one cube at a time through the GL matrix stack.
 void drawWallBlocksPerCube(const FirstPersonState& state, const world::DungeonGrid& grid,

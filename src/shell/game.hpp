@@ -17,6 +17,8 @@
 #include "fpview/first_person_state.hpp"
 #include "shell/frame_clock.hpp"
 #include "platform/platform.hpp"
+#include "shell/framebuffer_texture.hpp"
+#include "shell/shown_frame.hpp"
 #include "units/path_context.hpp"
 #include "units/unit_table.hpp"
 #include "world/dungeon_grid.hpp"
@@ -69,12 +71,13 @@ struct Game {
   console::ConsoleState console;
   fpview::FirstPersonState firstPerson;
   comfort::ComfortState comfort;  // used only with RunSettings::comfort
+  FramebufferTexture presentTexture;  // what presentFrame shows the Framebuffer through
+  ShownFrame shown;                   // what the window shows now
 
   // The last picture handed to presentFrame, kept only when a screenshot is wanted.
   std::vector<std::uint8_t> lastPresented;
   ScreenMode lastPresentedMode;
-  std::vector<std::string> releaseLog;  // what shutdown released, in order
-  bool screenshotKeyWasDown = false;    // F12 writes one screenshot per press, not per frame
+  bool screenshotKeyWasDown = false;  // F12 writes one screenshot per press, not per frame
 };
 
 }  // namespace gloam::shell

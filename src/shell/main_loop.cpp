@@ -28,11 +28,11 @@ void drawView(Game& game) {
   if (game.loop.screenSaverMode == 1) {
     views::drawScreenSaverView(game.screen, game.rng, game.loop.frameCounter, game.trig);
   } else if (game.screen.mode.width == 640) {
-    views::drawTopDownView(game.screen, {game.grid, game.view, game.units, game.paths}, game.sprites, game.trig,
+    views::drawTopDownView(game.screen, {game.grid, game.view, game.units, game.paths.table}, game.sprites, game.trig,
                            game.text);
   } else if (game.screen.mode.width == 320) {
-    fpview::drawFirstPersonView(game.firstPerson, game.screen, game.platform, game.grid, player(game), game.view,
-                                game.loop.frameCounter, game.loop.tickDivisor);
+    fpview::drawFirstPersonView(game.firstPerson, game.screen, game.platform,
+                                {game.grid, player(game), game.view, game.loop.frameCounter, game.loop.tickDivisor});
   }
 }
 
@@ -42,15 +42,16 @@ void drawTexts(Game& game) {
 }
 
 void runConsoleStep(Game& game) {
-  console::runConsole(game.console, game.platform, game.screen, game.text, game.loop.frameCounter, game.grid,
-                      game.units, game.view, game.loop.screenSaverMode);
+  console::runConsole(game.console, game.screen, game.text, game.loop.frameCounter,
+                      {game.grid, game.units, game.view, game.loop.screenSaverMode, game.platform});
 }
 
 void moveUnits(Game& game) {
   const ScreenMode& m = game.screen.mode;
-  units::issueMoveOrder(game.units, game.paths, isKeyDown(game.platform, vk::RightButton), m.width,
-                        mouseX(game.platform, m), mouseY(game.platform, m), game.view);
-  units::unitMovementPass(game.units, game.paths, game.grid, game.loop.frameCounter, game.loop.tickDivisor);
+  const units::OrderClick click{isKeyDown(game.platform, vk::RightButton), mouseX(game.platform, m),
+                                mouseY(game.platform, m)};
+  units::issueMoveOrder(game.units, game.paths.table, click, m.width, game.view);
+  units::unitMovementPass({game.units, game.paths, game.grid}, game.loop.frameCounter, game.loop.tickDivisor);
 }
 
 // The comfort pass: the classic order, with the texts, the console and the key steps replaced by

@@ -1,9 +1,13 @@
-// Presentation relies on the context's initial raster position, the window's lower-left corner:
-// nothing in the program ever moves it. Texturing is off while the pixels are drawn, or
-// glDrawPixels would be textured.
+// The Framebuffer is shown through one texture updated in place each frame; the picture is the
+// one a glDrawPixels at the pixel zoom gives (the tests keep that path as the oracle), without
+// handing the driver a new image to allocate and convert every frame. A Framebuffer the window
+// already shows is not drawn again (see shown_frame.hpp). Texturing is left enabled after the
+// swap, as the first-person scene expects.
 #include "shell/presentation.hpp"
 
 #include <GL/gl.h>
+
+#include "shell/draw_pixels_presentation.hpp"
 
 namespace gloam::shell {
 
@@ -15,11 +19,16 @@ void clearFrame(Game& game) {
 
 void presentFrame(Game& game) {
   const ScreenMode& m = game.screen.mode;
-  glDisable(GL_TEXTURE_2D);
-  if (m.pixelZoom >= 1 && m.pixelZoom <= 5)
-    glPixelZoom(static_cast<float>(m.pixelZoom), static_cast<float>(m.pixelZoom));
-  glDrawPixels(m.width, m.height, GL_RGBA, GL_UNSIGNED_BYTE, game.screen.framebuffer.data());
-  game.platform.swapBuffers();
+  const platform::Rect window = game.platform.windowRect();
+  if (mustPresent(game.shown, game.screen, window)) {
+#ifdef __EMSCRIPTEN__
+    drawFramebufferPixels(m, game.screen.framebuffer.data());  // the page paints it onto its canvas
+#else
+    drawFramebufferTexture(game.presentTexture, m, game.screen.framebuffer.data());
+#endif
+    game.platform.swapBuffers();
+    notePresented(game.shown, game.screen, window);
+  }
   glEnable(GL_TEXTURE_2D);
   if (game.settings.keepLastPresented) {
     game.lastPresented = game.screen.framebuffer;

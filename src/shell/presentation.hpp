@@ -1,5 +1,4 @@
-// The GL half of the Framebuffer: clearing at the start of a frame and the one glDrawPixels
-// that shows it at the end.
+// The GL half of the Framebuffer: clearing at the start of a frame and showing it at the end.
 #pragma once
 #include "shell/game.hpp"
 

@@ -2,16 +2,13 @@
 // library is worth its weight here; the console line is escaped byte by byte.
 #include "shell/run_outputs.hpp"
 
-#ifndef __EMSCRIPTEN__
-#include <png.h>
-#endif
-
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
 #include "assets/bitmap_writer.hpp"
+#include "image/png_writer.hpp"
 
 namespace gloam::shell {
 namespace {
@@ -41,7 +38,7 @@ std::string jsonFloat(float v) {
 
 // The PlayerUnit's PathTable share: cursor, length and entries 0 .. pathLength - 1.
 void writePlayerPath(std::ostream& out, const Game& game) {
-  const units::PathContext& paths = game.paths;
+  const units::PathTable& paths = game.paths.table;
   const int unit = game.loop.playerUnitIndex;
   if (!paths.allocated()) return;
   const int length = static_cast<int>(std::min<std::uint32_t>(paths.pathLength[unit], PathStepsPerUnit));
@@ -69,34 +66,6 @@ void writePlayer(std::ostream& out, const Game& game) {
   writePlayerPath(out, game);
   out << "}";
 }
-
-#ifdef __EMSCRIPTEN__
-// The browser build has no libpng: its page encodes screenshots with the canvas.
-bool writePng(const std::vector<std::uint8_t>&, const ScreenMode&, const std::string&) { return false; }
-#else
-bool writePng(const std::vector<std::uint8_t>& rgba, const ScreenMode& m, const std::string& path) {
-  FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png ? png_create_info_struct(png) : nullptr;
-  bool ok = png && info && setjmp(png_jmpbuf(png)) == 0;
-  if (ok) {
-    png_init_io(png, file);
-    png_set_IHDR(png, info, m.width, m.height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    std::vector<png_byte> row(static_cast<std::size_t>(m.width) * 3);
-    for (int y = m.height - 1; y >= 0; --y) {  // PNG rows run top down, the Framebuffer's bottom up
-      for (int x = 0; x < m.width; ++x)
-        for (int c = 0; c < 3; ++c) row[x * 3 + c] = rgba[(static_cast<std::size_t>(y) * m.width + x) * 4 + c];
-      png_write_row(png, row.data());
-    }
-    png_write_end(png, nullptr);
-  }
-  png_destroy_write_struct(&png, &info);
-  return std::fclose(file) == 0 && ok;
-}
-#endif
 
 }  // namespace
 
@@ -131,10 +100,11 @@ bool writeScreenshot(const std::vector<std::uint8_t>& rgba, const ScreenMode& m,
   if (rgba.size() < static_cast<std::size_t>(m.width) * m.height * 4) return false;
   const bool bmp = path.size() >= 4 && (path.compare(path.size() - 4, 4, ".bmp") == 0 ||
                                         path.compare(path.size() - 4, 4, ".BMP") == 0);
-  if (!bmp) return writePng(rgba, m, path);
+  // Both formats take the Framebuffer's rows as they are, bottom row first, without alpha.
   std::vector<std::uint8_t> rgb(static_cast<std::size_t>(m.width) * m.height * 3);
   for (std::size_t i = 0, n = rgb.size() / 3; i < n; ++i)
     for (int c = 0; c < 3; ++c) rgb[i * 3 + c] = rgba[i * 4 + c];
+  if (!bmp) return image::writePng(path, rgb, m.width, m.height, image::RowOrder::BottomFirst);
   return assets::writeBitmap(path, rgb, m.width, m.height);
 }
 

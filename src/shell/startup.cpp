@@ -12,7 +12,7 @@
 #include "shell/data_folder.hpp"
 #include "shell/game_window.hpp"
 #include "shell/overworld_location.hpp"
-#include "units/path_cell_rules.hpp"
+#include "units/cell_cost_table.hpp"
 #include "units/player_placement.hpp"
 #include "world/cell_codes.hpp"
 #include "world/dungeon_generator.hpp"
@@ -63,7 +63,7 @@ void initGameData(Game& game) {
   assets::allocateObjectTemplateTable(game.objects);
   units::allocatePathContext(game.paths);
   loadArt(game);
-  units::initCellCostTable(game.paths.cellCostTable);
+  units::initCellCostTable(game.paths.search.cellCostTable);
   world::allocateGeneratorTables(game.generator);
   assets::buildTrigTables(game.trig);
   console::initConsole(game.console);

@@ -101,10 +101,11 @@ void handleScreenshotKey(Game& game) {
 void drawMouseCross(Game& game) {
   const int mx = mouseX(game.platform, game.screen.mode);
   const int my = mouseY(game.platform, game.screen.mode);
-  draw::drawLine(game.screen, mx, my, mx + 5, my, 255, 255, 255);
-  draw::drawLine(game.screen, mx, my, mx, my + 5, 255, 255, 255);
-  draw::drawLine(game.screen, mx, my, mx - 5, my, 255, 255, 255);
-  draw::drawLine(game.screen, mx, my, mx, my - 5, 255, 255, 255);
+  constexpr Rgb white{255, 255, 255};
+  draw::drawLine(game.screen, mx, my, mx + 5, my, white);
+  draw::drawLine(game.screen, mx, my, mx, my + 5, white);
+  draw::drawLine(game.screen, mx, my, mx - 5, my, white);
+  draw::drawLine(game.screen, mx, my, mx, my - 5, white);
 }
 
 }  // namespace gloam::shell

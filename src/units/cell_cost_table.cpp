@@ -1,6 +1,8 @@
 // The CellCostTable: what entering a cell of each CellCode adds to a route's cost.
 // Roads are nearly free, forests, hills and mountains expensive, Wall prohibitive.
-#include "units/path_cell_rules.hpp"
+#include "units/cell_cost_table.hpp"
+
+#include "world/cell_codes.hpp"
 
 namespace gloam::units {
 

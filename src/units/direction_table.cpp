@@ -1,5 +1,4 @@
 // Builds the eight-neighbour direction table of the path search.
-// Only order 0 exists; any other order fills the same rows and is merely recorded.
 #include "units/direction_table.hpp"
 
 namespace gloam::units {
@@ -12,7 +11,7 @@ struct Direction {
   float cost;
 };
 
-constexpr Direction DirectionsOrder0[DirectionCount] = {
+constexpr Direction Directions[DirectionCount] = {
     {0, +1, StraightStepCost},  {+1, +1, DiagonalStepCost}, {+1, 0, StraightStepCost},
     {+1, -1, DiagonalStepCost}, {0, -1, StraightStepCost},  {-1, -1, DiagonalStepCost},
     {-1, 0, StraightStepCost},  {-1, +1, DiagonalStepCost},
@@ -20,13 +19,12 @@ constexpr Direction DirectionsOrder0[DirectionCount] = {
 
 }  // namespace
 
-void buildDirectionTable(PathContext& ctx, int order) {
+void buildDirectionTable(SearchWorkspace& ws) {
   for (int d = 0; d < DirectionCount; ++d) {
-    ctx.dirDX[d] = DirectionsOrder0[d].dx;
-    ctx.dirDY[d] = DirectionsOrder0[d].dy;
-    ctx.dirCost[d] = DirectionsOrder0[d].cost;
+    ws.dirDX[d] = Directions[d].dx;
+    ws.dirDY[d] = Directions[d].dy;
+    ws.dirCost[d] = Directions[d].cost;
   }
-  ctx.dirOrder = order;
 }
 
 }  // namespace gloam::units

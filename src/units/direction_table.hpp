@@ -1,7 +1,7 @@
 // The direction table of the path search: the eight neighbour offsets and their step costs.
-// Order 0, the only order in use, starts at +y and turns clockwise; odd indices are diagonals.
+// It starts at +y and turns clockwise; odd indices are diagonals.
 #pragma once
-#include "units/path_context.hpp"
+#include "units/search_workspace.hpp"
 
 namespace gloam::units {
 
@@ -11,7 +11,7 @@ inline constexpr float StraightStepCost = 1.0f;
 
 inline constexpr bool isDiagonal(int direction) { return (direction & 1) != 0; }
 
-// Fills dirDX, dirDY and dirCost for the given order and records it in dirOrder.
-void buildDirectionTable(PathContext& ctx, int order);
+// Fills dirDX, dirDY and dirCost.
+void buildDirectionTable(SearchWorkspace& ws);
 
 }  // namespace gloam::units

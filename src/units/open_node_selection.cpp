@@ -24,9 +24,9 @@ void siftUp(std::uint64_t* heap, int at) {
 // Removes the top: the hole left there sinks along the lesser children all the way to a leaf,
 // and the last entry fills it from below. The sinking needs no comparison with the moved entry,
 // which usually belongs near the bottom anyway.
-void popTop(PathContext& ctx) {
-  std::uint64_t* heap = ctx.openHeap.get();
-  const int count = --ctx.openCount;
+void popTop(SearchWorkspace& ws) {
+  std::uint64_t* heap = ws.openHeap.get();
+  const int count = --ws.openCount;
   int at = 0;
   for (;;) {
     const int first = OpenHeapArity * at + 1;
@@ -43,29 +43,29 @@ void popTop(PathContext& ctx) {
 
 // Nodes only ever go from open to closed, and new nodes are appended open, so the lowest open
 // index never decreases and one forward cursor finds it in amortised constant time.
-void advanceFirstOpen(PathContext& ctx) {
-  while (ctx.openScan <= ctx.lastNode && ctx.nodeState[ctx.openScan] == NodeClosed) ++ctx.openScan;
-  if (ctx.openScan <= ctx.lastNode) ctx.firstOpen = ctx.openScan;
+void advanceFirstOpen(SearchWorkspace& ws) {
+  while (ws.openScan <= ws.lastNode && ws.nodeState[ws.openScan] == NodeClosed) ++ws.openScan;
+  if (ws.openScan <= ws.lastNode) ws.firstOpen = ws.openScan;
 }
 
 }  // namespace
 
-void resetOpenNodes(PathContext& ctx) {
-  ctx.openCount = 0;
-  ctx.openScan = 0;
+void resetOpenNodes(SearchWorkspace& ws) {
+  ws.openCount = 0;
+  ws.openScan = 0;
 }
 
-int selectNextNode(PathContext& ctx) {
-  while (ctx.openCount > 0 && ctx.nodeState[nodeOf(ctx.openHeap[0])] == NodeClosed) popTop(ctx);
-  ctx.bestCost = SelectionCostBound;
-  ctx.bestNode = ctx.lastNode;
-  if (ctx.openCount > 0 && costOf(ctx.openHeap[0]) <= SelectionCostBound) {
-    ctx.bestCost = costOf(ctx.openHeap[0]);
-    ctx.bestNode = nodeOf(ctx.openHeap[0]);
-    popTop(ctx);
+int selectNextNode(SearchWorkspace& ws) {
+  while (ws.openCount > 0 && ws.nodeState[nodeOf(ws.openHeap[0])] == NodeClosed) popTop(ws);
+  ws.bestCost = SelectionCostBound;
+  ws.bestNode = ws.lastNode;
+  if (ws.openCount > 0 && costOf(ws.openHeap[0]) <= SelectionCostBound) {
+    ws.bestCost = costOf(ws.openHeap[0]);
+    ws.bestNode = nodeOf(ws.openHeap[0]);
+    popTop(ws);
   }
-  advanceFirstOpen(ctx);
-  return ctx.bestNode;
+  advanceFirstOpen(ws);
+  return ws.bestNode;
 }
 
 }  // namespace gloam::units

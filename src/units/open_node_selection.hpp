@@ -5,7 +5,7 @@
 #include <bit>
 #include <cstdint>
 
-#include "units/path_context.hpp"
+#include "units/search_workspace.hpp"
 
 namespace gloam::units {
 
@@ -13,7 +13,7 @@ namespace gloam::units {
 inline constexpr float SelectionCostBound = 2.0f * GridSide * GridSide;
 
 // Empties the heap; called by every search set-up.
-void resetOpenNodes(PathContext& ctx);
+void resetOpenNodes(SearchWorkspace& ws);
 
 inline constexpr int OpenHeapArity = 4;  // shallower than a binary heap; siblings share a cache line
 
@@ -38,13 +38,13 @@ inline void pushOpenNode(std::uint64_t* heap, std::int32_t& count, float cost, i
   heap[at] = moving;
 }
 
-inline void pushOpenNode(PathContext& ctx, int node) {
-  pushOpenNode(ctx.openHeap.get(), ctx.openCount, ctx.nodeCost[node], node);
+inline void pushOpenNode(SearchWorkspace& ws, int node) {
+  pushOpenNode(ws.openHeap.get(), ws.openCount, ws.nodeCost[node], node);
 }
 
 // Returns the selected node and leaves bestCost, bestNode and firstOpen as a scan of nodes
 // firstOpen..lastNode would leave them. The selected node leaves the heap: it is about to be
 // expanded and closed.
-int selectNextNode(PathContext& ctx);
+int selectNextNode(SearchWorkspace& ws);
 
 }  // namespace gloam::units

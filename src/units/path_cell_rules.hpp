@@ -1,10 +1,9 @@
-// Which CellCodes a walking unit may enter, which count as open ground beside a diagonal step,
-// and the CellCostTable of entry costs. Both sets are fixed; the cost table is filled at start-up.
+// Which CellCodes a walking unit may enter, and which count as open ground beside a diagonal step.
+// Both sets are fixed; what entering a cell costs is the CellCostTable's business.
 #pragma once
 #include <array>
 #include <cstdint>
 
-#include "units/path_context.hpp"
 #include "world/cell_codes.hpp"
 
 namespace gloam::units {
@@ -34,10 +33,5 @@ inline constexpr CodeSet OpenGroundSet =
 
 inline bool isEnterable(cell::Code code) { return EnterableCodes[code]; }
 inline bool isOpenGround(cell::Code code) { return OpenGroundSet[code]; }
-
-inline constexpr float DefaultCellCost = 3.0f;  // Floor and every code not in the cost list
-
-// Every entry DefaultCellCost, then the listed overworld, Wall, Trap and village costs.
-void initCellCostTable(CellCostTable& table);
 
 }  // namespace gloam::units

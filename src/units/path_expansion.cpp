@@ -1,11 +1,13 @@
 // runPathSearch: the expansion loop. Each pass lists the current node's enterable free neighbours,
 // closes it and selects the next node; the goal counts as reached when its node is selected.
 // Uniform cost: no estimate of the remaining distance is used.
+#include "units/path_expansion.hpp"
+
 #include <array>
 
+#include "units/direction_table.hpp"
 #include "units/open_node_selection.hpp"
 #include "units/path_cell_rules.hpp"
-#include "units/path_search.hpp"
 
 namespace gloam::units {
 
@@ -37,18 +39,18 @@ struct Expansion {
   std::array<float, DirectionCount> dirCost;
   int currentNode, lastNode, openCount;
 
-  explicit Expansion(PathContext& ctx, const std::uint8_t* levelCells)
-      : nodeX(ctx.nodeX.get()), nodeY(ctx.nodeY.get()), nodeParent(ctx.nodeParent.get()),
-        nodeState(ctx.nodeState.get()), nodeCost(ctx.nodeCost.get()), window(ctx.windowGrid.get()),
-        heap(ctx.openHeap.get()), cells(levelCells), cellCost(ctx.cellCostTable.cost.data()),
-        windowX0(ctx.windowX0), windowY0(ctx.windowY0), windowSize(ctx.windowSize), dirDX(ctx.dirDX),
-        dirDY(ctx.dirDY), dirCost(ctx.dirCost), currentNode(ctx.currentNode), lastNode(ctx.lastNode),
-        openCount(ctx.openCount) {}
+  explicit Expansion(SearchWorkspace& ws, const std::uint8_t* levelCells)
+      : nodeX(ws.nodeX.get()), nodeY(ws.nodeY.get()), nodeParent(ws.nodeParent.get()),
+        nodeState(ws.nodeState.get()), nodeCost(ws.nodeCost.get()), window(ws.windowGrid.get()),
+        heap(ws.openHeap.get()), cells(levelCells), cellCost(ws.cellCostTable.cost.data()),
+        windowX0(ws.windowX0), windowY0(ws.windowY0), windowSize(ws.windowSize), dirDX(ws.dirDX),
+        dirDY(ws.dirDY), dirCost(ws.dirCost), currentNode(ws.currentNode), lastNode(ws.lastNode),
+        openCount(ws.openCount) {}
 
-  void storeCounters(PathContext& ctx) const {
-    ctx.currentNode = currentNode;
-    ctx.lastNode = lastNode;
-    ctx.openCount = openCount;
+  void storeCounters(SearchWorkspace& ws) const {
+    ws.currentNode = currentNode;
+    ws.lastNode = lastNode;
+    ws.openCount = openCount;
   }
 
   std::uint8_t code(int x, int y) const { return cells[y * GridSide + x]; }
@@ -76,7 +78,7 @@ struct Expansion {
     for (int d = 0; d < DirectionCount; ++d) {
       const int nx = cx + dirDX[d];
       const int ny = cy + dirDY[d];
-      if ((d & 1) && !(isOpenGround(code(nx, cy)) && isOpenGround(code(cx, ny)))) continue;
+      if (isDiagonal(d) && !(isOpenGround(code(nx, cy)) && isOpenGround(code(cx, ny)))) continue;
       if (mark(nx, ny) != WindowFree) continue;
       const std::uint8_t entered = code(nx, ny);
       if (isEnterable(entered)) addNode(d, nx, ny, entered);
@@ -88,40 +90,40 @@ struct Expansion {
     mark(nodeX[currentNode], nodeY[currentNode]) = WindowClosed;
   }
 
-  bool currentIsGoal(const PathContext& ctx) const {
-    return nodeX[currentNode] == ctx.goalX && nodeY[currentNode] == ctx.goalY;
+  bool currentIsGoal(const SearchWorkspace& ws) const {
+    return nodeX[currentNode] == ws.goalX && nodeY[currentNode] == ws.goalY;
   }
 };
 
 }  // namespace
 
-int runPathSearch(PathContext& ctx, const world::DungeonGrid& grid, int budget) {
-  if (ctx.searchReady == 0) return SearchNotReady;
-  const int limit = ctx.windowSize * ctx.windowSize - 9;
-  if (ctx.startX == ctx.goalX && ctx.startY == ctx.goalY) {
-    ctx.searchResult = SearchStartIsGoal;
-    return SearchStartEqualsGoal;
+SearchCode runPathSearch(SearchWorkspace& ws, const world::DungeonGrid& grid, int budget) {
+  if (ws.searchReady == 0) return SearchCode::NotReady;
+  const int limit = ws.windowSize * ws.windowSize - 9;
+  if (ws.startX == ws.goalX && ws.startY == ws.goalY) {
+    ws.searchResult = SearchCode::StartIsGoal;
+    return SearchCode::NoSearchNeeded;
   }
-  if (ctx.lastNode + budget >= limit) budget = limit - ctx.lastNode;
-  Expansion step(ctx, levelCells(grid, ctx.searchLevel));
+  if (ws.lastNode + budget >= limit) budget = limit - ws.lastNode;
+  Expansion step(ws, levelCells(grid, ws.searchLevel));
   for (int pass = 0; pass < budget; ++pass) {
     const bool reexpanding = step.nodeState[step.currentNode] == NodeClosed;
     const int listedBefore = step.lastNode;
     step.expandCurrent();
     step.closeCurrent();
-    step.storeCounters(ctx);
-    step.currentNode = ctx.currentNode = selectNextNode(ctx);
-    step.openCount = ctx.openCount;
-    if (step.currentIsGoal(ctx)) {
-      ctx.searchResult = SearchGoalReached;
-      ctx.goalNode = ctx.currentNode;
-      return SearchFoundGoal;
+    step.storeCounters(ws);
+    step.currentNode = ws.currentNode = selectNextNode(ws);
+    step.openCount = ws.openCount;
+    if (step.currentIsGoal(ws)) {
+      ws.searchResult = SearchCode::GoalReached;
+      ws.goalNode = ws.currentNode;
+      return SearchCode::GoalReached;
     }
     // With nothing selectable the same closed lastNode comes back, adds nothing and fails the
     // goal test again: every remaining pass would repeat this one, so stop spending them.
     if (reexpanding && step.lastNode == listedBefore) break;
   }
-  return SearchBudgetSpent;
+  return SearchCode::NotFound;
 }
 
 }  // namespace gloam::units

@@ -9,68 +9,68 @@ namespace gloam::units {
 
 namespace {
 
-void stopUnit(UnitRecord& r, PathContext& ctx, int unit) {
-  ctx.pathCursor[unit] = NoPath;
-  ctx.pathLength[unit] = 0;
+void stopUnit(UnitRecord& r, PathTable& table, int unit) {
+  table.pathCursor[unit] = NoPath;
+  table.pathLength[unit] = 0;
   r.moving = 0;
 }
 
-void takeEntry(UnitRecord& r, const PathContext& ctx, int unit, int entry) {
-  r.nextX = static_cast<std::uint16_t>(ctx.pathX[ctx.pathIndex(unit, entry)]);
-  r.nextY = static_cast<std::uint16_t>(ctx.pathY[ctx.pathIndex(unit, entry)]);
+void takeEntry(UnitRecord& r, const PathTable& table, int unit, int entry) {
+  r.nextX = static_cast<std::uint16_t>(table.pathX[table.pathIndex(unit, entry)]);
+  r.nextY = static_cast<std::uint16_t>(table.pathY[table.pathIndex(unit, entry)]);
 }
 
-int planAndStep(UnitTable& units, PathContext& ctx, const world::DungeonGrid& grid, int unit, int destColumn,
-                int destRow, int windowSize, int advanceOnPlan) {
-  UnitRecord& r = units[unit];
-  beginPathSearch(ctx, units, r.cellX, r.cellY, destColumn, destRow, r.level, windowSize);
-  runPathSearch(ctx, grid, windowSize * windowSize);
+int planAndStep(const MovementWorld& w, int unit, world::GridPoint dest, int windowSize, int advanceOnPlan) {
+  UnitRecord& r = w.units[unit];
+  SearchWorkspace& search = w.paths.search;
+  PathTable& table = w.paths.table;
+  beginPathSearch(search, w.units, {r.cellX, r.cellY}, dest, r.level, windowSize);
+  runPathSearch(search, w.grid, windowSize * windowSize);
   // A route too long for the unit's share of the PathTable is treated as not found.
-  if (ctx.searchResult != SearchGoalReached || routeLength(ctx) > PathStepsPerUnit) {
-    stopUnit(r, ctx, unit);
+  if (search.searchResult != SearchCode::GoalReached || routeLength(search) > PathStepsPerUnit) {
+    stopUnit(r, table, unit);
     return 0;
   }
   // The order's destination as given, before the search clamped it: the last step lands there.
-  ctx.orderDestX[unit] = static_cast<std::uint32_t>(destColumn);
-  ctx.orderDestY[unit] = static_cast<std::uint32_t>(destRow);
-  storePath(ctx, unit);
-  takeEntry(r, ctx, unit, ctx.pathCursor[unit]);
-  if (advanceOnPlan == 1) ctx.pathCursor[unit] -= 1;
+  table.orderDestX[unit] = static_cast<std::uint32_t>(dest.x);
+  table.orderDestY[unit] = static_cast<std::uint32_t>(dest.y);
+  storePath(search, table, unit);
+  takeEntry(r, table, unit, table.pathCursor[unit]);
+  if (advanceOnPlan == 1) table.pathCursor[unit] -= 1;
   return 1;
 }
 
 // Taking entry 0 puts the unit on the order's destination and ends the order there.
-int walkStep(UnitRecord& r, PathContext& ctx, int unit) {
-  takeEntry(r, ctx, unit, ctx.pathCursor[unit]);
-  ctx.pathCursor[unit] -= 1;
-  if (ctx.pathCursor[unit] != -1) return 1;
-  ctx.pathCursor[unit] = NoPath;
+int walkStep(UnitRecord& r, PathTable& table, int unit) {
+  takeEntry(r, table, unit, table.pathCursor[unit]);
+  table.pathCursor[unit] -= 1;
+  if (table.pathCursor[unit] != -1) return 1;
+  table.pathCursor[unit] = NoPath;
   r.moving = 0;
-  r.cellX = static_cast<std::uint16_t>(ctx.orderDestX[unit]);
-  r.cellY = static_cast<std::uint16_t>(ctx.orderDestY[unit]);
+  r.cellX = static_cast<std::uint16_t>(table.orderDestX[unit]);
+  r.cellY = static_cast<std::uint16_t>(table.orderDestY[unit]);
   return 0;
 }
 
 }  // namespace
 
-void issueMoveOrder(UnitTable& units, PathContext& ctx, bool rightButtonDown, int screenWidth, int mouseX,
-                    int mouseY, const world::ViewOrigin& origin) {
-  if (!rightButtonDown || screenWidth != MoveOrderScreenWidth) return;
+void issueMoveOrder(UnitTable& units, PathTable& table, const OrderClick& click, int screenWidth,
+                    const world::ViewOrigin& origin) {
+  if (!click.rightButtonDown || screenWidth != MoveOrderScreenWidth) return;
   UnitRecord& player = units[PlayerUnitIndex];
-  player.destX = static_cast<std::uint16_t>(mouseX / TileSize + origin.sx);
-  player.destY = static_cast<std::uint16_t>(mouseY / TileSize + origin.sy);
+  player.destX = static_cast<std::uint16_t>(click.mouseX / TileSize + origin.sx);
+  player.destY = static_cast<std::uint16_t>(click.mouseY / TileSize + origin.sy);
   player.moving = 1;
-  ctx.pathCursor[PlayerUnitIndex] = NoPath;
+  table.pathCursor[PlayerUnitIndex] = NoPath;
 }
 
-void unitMovementPass(UnitTable& units, PathContext& ctx, const world::DungeonGrid& grid, int frameCounter,
-                      float tickDivisor) {
+void unitMovementPass(const MovementWorld& w, int frameCounter, float tickDivisor) {
   const int n = static_cast<int>(tickDivisor);
   if (n <= 0 || frameCounter % n != 0) return;  // the speed keys only ever set 10, 30 or 60
   for (int i = 0; i < UnitSlotCount; ++i) {
-    UnitRecord& r = units[i];
+    UnitRecord& r = w.units[i];
     if (r.inUse != 1 || r.disabled != 0 || r.moving != 1) continue;
-    if (stepUnit(units, ctx, grid, i, r.destX, r.destY, MovementWindowSize, 0, 1) == 1) {
+    if (stepUnit(w, i, {r.destX, r.destY}, MovementWindowSize, 1) == 1) {
       r.cellX = r.nextX;
       r.cellY = r.nextY;
     } else {
@@ -79,12 +79,11 @@ void unitMovementPass(UnitTable& units, PathContext& ctx, const world::DungeonGr
   }
 }
 
-int stepUnit(UnitTable& units, PathContext& ctx, const world::DungeonGrid& grid, int unit, int destColumn,
-             int destRow, int windowSize, int /*listVariant*/, int advanceOnPlan) {
-  const std::int32_t cursor = ctx.pathCursor[unit];
-  if (cursor == NoPath) return planAndStep(units, ctx, grid, unit, destColumn, destRow, windowSize, advanceOnPlan);
+int stepUnit(const MovementWorld& w, int unit, world::GridPoint dest, int windowSize, int advanceOnPlan) {
+  const std::int32_t cursor = w.paths.table.pathCursor[unit];
+  if (cursor == NoPath) return planAndStep(w, unit, dest, windowSize, advanceOnPlan);
   if (cursor < 0) return 0;  // used up: the pass ends the order, the cursor keeps its value
-  return walkStep(units[unit], ctx, unit);
+  return walkStep(w.units[unit], w.paths.table, unit);
 }
 
 }  // namespace gloam::units

@@ -11,19 +11,33 @@ namespace gloam::units {
 inline constexpr int MovementWindowSize = GridSide;  // every movement search covers the whole level
 inline constexpr int MoveOrderScreenWidth = 640;     // orders are given on the top-down map only
 
+// The mouse as a move order reads it: the right button and the pointer in Framebuffer pixels
+// (y upward).
+struct OrderClick {
+  bool rightButtonDown;
+  int mouseX;
+  int mouseY;
+};
+
+// What moving units read and write: the units, their routes with the search that plans them,
+// and the grid they walk on.
+struct MovementWorld {
+  UnitTable& units;
+  PathContext& paths;
+  const world::DungeonGrid& grid;
+};
+
 // Gives the PlayerUnit the cell under the mouse as destination and forces a new plan, when the
-// right button is down in the 640-wide mode. mouseX and mouseY are Framebuffer pixels (y upward).
-void issueMoveOrder(UnitTable& units, PathContext& ctx, bool rightButtonDown, int screenWidth, int mouseX,
-                    int mouseY, const world::ViewOrigin& origin);
+// right button is down in the 640-wide mode.
+void issueMoveOrder(UnitTable& units, PathTable& table, const OrderClick& click, int screenWidth,
+                    const world::ViewOrigin& origin);
 
 // On frames whose number is a multiple of the truncated tickDivisor, steps every live, enabled,
 // moving unit in index order.
-void unitMovementPass(UnitTable& units, PathContext& ctx, const world::DungeonGrid& grid, int frameCounter,
-                      float tickDivisor);
+void unitMovementPass(const MovementWorld& w, int frameCounter, float tickDivisor);
 
-// 1 when the unit moves to (nextX, nextY) now, 0 when it does not. listVariant 0 is the only
-// node selection there is; advanceOnPlan 1 moves the cursor past the first step when planning.
-int stepUnit(UnitTable& units, PathContext& ctx, const world::DungeonGrid& grid, int unit, int destColumn,
-             int destRow, int windowSize, int listVariant, int advanceOnPlan);
+// 1 when the unit moves to (nextX, nextY) now, 0 when it does not. The search selects open nodes
+// in the one way there is; advanceOnPlan 1 moves the cursor past the first step when planning.
+int stepUnit(const MovementWorld& w, int unit, world::GridPoint dest, int windowSize, int advanceOnPlan);
 
 }  // namespace gloam::units

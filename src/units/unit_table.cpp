@@ -1,4 +1,4 @@
-// Allocation of the UnitTable.
+// Allocation and release of the UnitTable.
 #include "units/unit_table.hpp"
 
 namespace gloam::units {
@@ -7,8 +7,6 @@ void allocateUnitTable(UnitTable& table) {
   table.records = std::make_unique<UnitRecord[]>(UnitSlotCount);  // value-initialised: all zero
 }
 
-void releaseUnitTable(UnitTable& table) {
-  if (table.records) table.records.reset();
-}
+void releaseUnitTable(UnitTable& table) { table.records.reset(); }
 
 }  // namespace gloam::units

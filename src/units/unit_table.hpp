@@ -34,6 +34,7 @@ struct UnitRecord {
   std::uint8_t disabled;
   std::uint8_t barStyle;
   float walkPhase;
+  friend bool operator==(const UnitRecord&, const UnitRecord&) = default;
 };
 
 struct UnitTable {

@@ -6,20 +6,20 @@ namespace gloam::views {
 
 void drawBanner(Screen& screen, draw::TextBuffer& text) {
   draw::formatText(text, "%s", BannerText);
-  draw::drawText(screen, text, BannerX, screen.mode.height - BannerDrop, 255, 255, 0);
+  draw::drawText(screen, text, BannerX, screen.mode.height - BannerDrop, OverlayYellow);
 }
 
 void drawNoticeLines(Screen& screen, draw::TextBuffer& text) {
   for (const int y : NoticeRows) {
     draw::formatText(text, "%s", NoticeText);
-    draw::drawText(screen, text, NoticeX, y, 255, 255, 0);
+    draw::drawText(screen, text, NoticeX, y, OverlayYellow);
   }
 }
 
 void drawStatusLine(Screen& screen, draw::TextBuffer& text, const world::ViewOrigin& origin, int mouseX,
                     int mouseY) {
   draw::formatText(text, "SX=%d,SY=%d,SZ=%d mx=%d my=%d", origin.sx, origin.sy, origin.sz, mouseX, mouseY);
-  draw::drawTextLarge(screen, text, StatusX, StatusY, 255, 255, 0);
+  draw::drawTextLarge(screen, text, StatusX, StatusY, OverlayYellow);
 }
 
 void drawOverlayTexts(Screen& screen, draw::TextBuffer& text, const world::ViewOrigin& origin, int mouseX,

@@ -16,6 +16,8 @@ inline constexpr char NoticeText[] = "F5 3D VIEW  F6 MAP  RIGHT CLICK WALK  ARRO
 inline constexpr int NoticeX = 12;
 inline constexpr int NoticeRows[] = {14, 26, 38};
 
+inline constexpr Rgb OverlayYellow{255, 255, 0};
+
 inline constexpr int StatusX = 12;
 inline constexpr int StatusY = 55;
 

@@ -38,7 +38,7 @@ void drawCanvasRings(Screen& screen, Rng& rng, const assets::TrigTables& trig) {
     const std::uint8_t r = randomChannel(rng);
     const int cy = rng.below(screen.mode.height);
     const int cx = rng.below(screen.mode.width);
-    draw::drawSceneCircle(screen, trig, cx, cy, radius, r, g, b);
+    draw::drawSceneCircle(screen, trig, cx, cy, radius, {r, g, b});
   }
 }
 

@@ -22,9 +22,9 @@ int tilePixel(long long cell, int originCell) {
   return static_cast<int>(std::clamp((cell - originCell) * TileSize, -FarOffPixel, FarOffPixel));
 }
 
-void drawRemainingPath(Screen& screen, const units::PathContext& paths, const world::ViewOrigin& origin,
+void drawRemainingPath(Screen& screen, const units::PathTable& paths, const world::ViewOrigin& origin,
                        const assets::SpriteBank& bank) {
-  if (!paths.pathCursor || !paths.pathX || !paths.pathY) return;
+  if (!paths.allocated()) return;
   const std::int32_t cursor = paths.pathCursor[units::PlayerUnitIndex];
   // Entries from the cursor down to 0 are still to be walked; entry 0 is the goal.
   for (int k = std::min(cursor, PathStepsPerUnit - 1); k >= 0; --k) {
@@ -42,25 +42,32 @@ bool isDrawnOnMap(const units::UnitRecord& u, int dx, int dy, const world::ViewO
 
 void drawHitBar(Screen& screen, const units::UnitRecord& u, int px, int py) {
   const int barY = py + HitBarRise;
-  draw::drawLine(screen, px, barY, px + HitBarSpan, barY, 255, 0, 0);
+  draw::drawLine(screen, px, barY, px + HitBarSpan, barY, BarRed);
   if (!(u.maxHitPoints > 0.0f)) return;
   const float end = static_cast<float>(px) + static_cast<float>(HitBarSpan) * u.hitPoints / u.maxHitPoints;
   // Hit points are kept within 0..max; these guards only keep a corrupt value from breaking the int.
   if (std::isnan(end)) return;
   const int e = static_cast<int>(std::clamp(end, -1.0e8f, 1.0e8f));
   if (u.barStyle == 0) {
-    draw::drawLine(screen, px, barY, e, barY, 0, 255, 0);
+    draw::drawLine(screen, px, barY, e, barY, BarGreen);
   } else if (u.barStyle == 1 || u.barStyle == 3) {
-    draw::drawLine(screen, px, barY, e, barY, 96, 44, 136);
+    draw::drawLine(screen, px, barY, e, barY, BarPurple);
   }
 }
 
-void drawUnit(Screen& screen, const units::UnitRecord& u, int index, int px, int py, const assets::SpriteBank& bank,
+// Unit `index`, when the map shows it: its picture, hit-point bar and label.
+void drawUnit(Screen& screen, const TopDownWorld& world, int index, const assets::SpriteBank& bank,
               draw::TextBuffer& text) {
+  const units::UnitRecord& u = world.units[index];
+  const int dx = static_cast<int>(u.cellX) - world.origin.sx;
+  const int dy = static_cast<int>(u.cellY) - world.origin.sy;
+  if (!isDrawnOnMap(u, dx, dy, world.origin, screen)) return;
+  const int px = TileSize * dx;
+  const int py = TileSize * dy;
   draw::blitSpriteKeyed(screen, bank, px, py, u.spriteSlot);
   drawHitBar(screen, u, px, py);
   draw::formatText(text, "%d ms%d ", index, static_cast<int>(u.moving));
-  draw::drawText(screen, text, px, py + UnitLabelRise, 255, 255, 255);
+  draw::drawText(screen, text, px, py + UnitLabelRise, MapWhite);
 }
 
 }  // namespace
@@ -88,19 +95,13 @@ void drawPlayerPathAndRing(Screen& screen, const TopDownWorld& world, const asse
   const int px = tilePixel(player.cellX, world.origin.sx);
   const int py = tilePixel(player.cellY, world.origin.sy);
   const double middle = TileSize / 2.0;
-  draw::drawCircle(screen, trig, px + middle, py + middle, PlayerRingRadius, 255, 255, 255);
+  draw::drawCircle(screen, trig, px + middle, py + middle, PlayerRingRadius, MapWhite);
   draw::blitSpriteKeyed(screen, bank, px, py, RoadSlot);
 }
 
 void drawUnits(Screen& screen, const TopDownWorld& world, const assets::SpriteBank& bank, draw::TextBuffer& text) {
   if (!world.units.allocated()) return;
-  for (int index = 0; index < UnitSlotCount; ++index) {
-    const units::UnitRecord& u = world.units[index];
-    const int dx = static_cast<int>(u.cellX) - world.origin.sx;
-    const int dy = static_cast<int>(u.cellY) - world.origin.sy;
-    if (!isDrawnOnMap(u, dx, dy, world.origin, screen)) continue;
-    drawUnit(screen, u, index, TileSize * dx, TileSize * dy, bank, text);
-  }
+  for (int index = 0; index < UnitSlotCount; ++index) drawUnit(screen, world, index, bank, text);
 }
 
 void drawTopDownView(Screen& screen, const TopDownWorld& world, const assets::SpriteBank& bank,

@@ -8,7 +8,7 @@
 #include "assets/trig_tables.hpp"
 #include "core/screen.hpp"
 #include "draw/text.hpp"
-#include "units/path_context.hpp"
+#include "units/path_table.hpp"
 #include "units/unit_table.hpp"
 #include "world/dungeon_grid.hpp"
 
@@ -20,6 +20,11 @@ inline constexpr int HitBarSpan = 14;               // the bar covers px .. px +
 inline constexpr int HitBarRise = 16;               // the bar sits on the row just above the tile
 inline constexpr int UnitLabelRise = 17;
 
+inline constexpr Rgb BarRed{255, 0, 0};        // the bar's whole span
+inline constexpr Rgb BarGreen{0, 255, 0};      // hit points left, bar style 0
+inline constexpr Rgb BarPurple{96, 44, 136};   // hit points left, bar styles 1 and 3
+inline constexpr Rgb MapWhite{255, 255, 255};  // the ring and the unit labels
+
 // Unit kinds the map shows.
 inline bool isMapVisibleKind(std::uint16_t kind) { return kind == 1 || kind == 3 || kind == 9; }
 
@@ -27,7 +32,7 @@ struct TopDownWorld {
   const world::DungeonGrid& grid;
   const world::ViewOrigin& origin;
   const units::UnitTable& units;
-  const units::PathContext& paths;
+  const units::PathTable& paths;
 };
 
 void drawTopDownView(Screen& screen, const TopDownWorld& world, const assets::SpriteBank& bank,

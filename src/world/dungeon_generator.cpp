@@ -20,10 +20,7 @@ struct Generation {
   int level;
 };
 
-struct Cell {
-  int x;
-  int y;
-};
+using Cell = GridPoint;
 
 // A successful attempt: where the room goes and which cell joins it to its neighbour.
 struct Placement {
@@ -78,7 +75,7 @@ bool attemptRoom(Generation& g, Placement& out) {
   const int offX = g.rng.below(t.scratch.roomWidth);
   const int offY = g.rng.below(t.scratch.roomHeight);
   const Cell room{entry.x - offX, entry.y - offY};
-  if (rectDiffers(g.grid, room.x - 1, room.y - 1, room.x + t.scratch.roomWidth, room.y + t.scratch.roomHeight,
+  if (rectDiffers(g.grid, {room.x - 1, room.y - 1, room.x + t.scratch.roomWidth, room.y + t.scratch.roomHeight},
                   g.level, cell::Wall) == 1) {
     return false;
   }
@@ -103,16 +100,17 @@ void fillRoomSlot(Generation& g) {
 }
 
 // Fills the area with Wall and puts the level's first room at the centre. False ends generation.
-bool startLevel(Generation& g, int centerX, int centerY, int areaSize, bool firstOfRun) {
-  const int half = areaSize / 2;
-  if (fillArea(g.grid, centerX - half, centerY - half, centerX + half, centerY + half, g.level, cell::Wall) == 1) {
+bool startLevel(Generation& g, const DungeonRun& run, bool firstOfRun) {
+  const int half = run.areaSize / 2;
+  const GridRect area{run.centerX - half, run.centerY - half, run.centerX + half, run.centerY + half};
+  if (fillArea(g.grid, area, g.level, cell::Wall) == 1) {
     return false;
   }
   const int templateIndex = firstOfRun ? FirstRoomTemplate : g.rng.below(FirstRoomTemplateChoices);
   TemplateScratch& scratch = g.tables.scratch;
   loadRoomTemplate(scratch, templateIndex, 0);
-  const Cell room{centerX - scratch.roomWidth / 2, centerY - scratch.roomHeight / 2};
-  if (rectDiffers(g.grid, room.x - 1, room.y - 1, room.x + scratch.roomWidth, room.y + scratch.roomHeight, g.level,
+  const Cell room{run.centerX - scratch.roomWidth / 2, run.centerY - scratch.roomHeight / 2};
+  if (rectDiffers(g.grid, {room.x - 1, room.y - 1, room.x + scratch.roomWidth, room.y + scratch.roomHeight}, g.level,
                   cell::Wall) == 1) {
     return false;
   }
@@ -124,21 +122,19 @@ bool startLevel(Generation& g, int centerX, int centerY, int areaSize, bool firs
 
 }  // namespace
 
-void generateDungeon(DungeonGrid& grid, GeneratorTables& tables, Rng& rng, int centerX, int centerY,
-                     int firstLevel, int levelCount, int areaSize, int roomsPerLevel) {
+void generateDungeon(DungeonGrid& grid, GeneratorTables& tables, Rng& rng, const DungeonRun& run) {
   tables.roomCount = 0;
-  for (int k = 0; k < levelCount; ++k) {
-    Generation g{grid, tables, rng, firstLevel + k};
-    if (!startLevel(g, centerX, centerY, areaSize, k == 0)) return;
-    for (int slot = 0; slot < roomsPerLevel; ++slot) fillRoomSlot(g);
+  for (int k = 0; k < run.levelCount; ++k) {
+    Generation g{grid, tables, rng, run.firstLevel + k};
+    if (!startLevel(g, run, k == 0)) return;
+    for (int slot = 0; slot < run.roomsPerLevel; ++slot) fillRoomSlot(g);
     tables.levelEndRoom[g.level] = static_cast<std::uint32_t>(tables.roomCount);
   }
-  placeDungeonFeatures(grid, tables, rng, firstLevel, levelCount, areaSize);
+  placeDungeonFeatures(grid, tables, rng, run.firstLevel, run.levelCount, run.areaSize);
 }
 
 void generateStartupDungeon(DungeonGrid& grid, GeneratorTables& tables, Rng& rng) {
-  generateDungeon(grid, tables, rng, StartupCenterX, StartupCenterY, StartupFirstLevel, StartupLevelCount,
-                  StartupAreaSize, StartupRoomsPerLevel);
+  generateDungeon(grid, tables, rng, StartupRun);
 }
 
 }  // namespace gloam::world

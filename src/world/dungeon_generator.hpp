@@ -16,6 +16,20 @@ inline constexpr int StartupLevelCount = 9;
 inline constexpr int StartupAreaSize = 255;
 inline constexpr int StartupRoomsPerLevel = 2400;
 
+// One call of the generator: the area's centre and side, the levels it carves and the room slots
+// of each level.
+struct DungeonRun {
+  int centerX;
+  int centerY;
+  int firstLevel;
+  int levelCount;
+  int areaSize;
+  int roomsPerLevel;
+};
+
+inline constexpr DungeonRun StartupRun{StartupCenterX,    StartupCenterY,  StartupFirstLevel,
+                                       StartupLevelCount, StartupAreaSize, StartupRoomsPerLevel};
+
 // Room attempts: a candidate cell must lie in CandidateMin..CandidateMax on both axes.
 inline constexpr int CandidateMin = 3;
 inline constexpr int CandidateMax = GridSide - 3;
@@ -29,10 +43,9 @@ inline constexpr int FeatureTriesPerPass = 1000000;
 // (phase 2). A level whose area is not all Empty, or whose first room with its margin is not all
 // Wall inside the grid, ends the whole run at once: later levels and all features are skipped.
 // The tables must be allocated.
-void generateDungeon(DungeonGrid& grid, GeneratorTables& tables, Rng& rng, int centerX, int centerY,
-                     int firstLevel, int levelCount, int areaSize, int roomsPerLevel);
+void generateDungeon(DungeonGrid& grid, GeneratorTables& tables, Rng& rng, const DungeonRun& run);
 
-// generateDungeon (128, 128, 33, 9, 255, 2400).
+// generateDungeon with the StartupRun (128, 128, 33, 9, 255, 2400).
 void generateStartupDungeon(DungeonGrid& grid, GeneratorTables& tables, Rng& rng);
 
 // Phase 2 alone, over the level runs already in the tables: stairs (on every level but the

@@ -1,4 +1,4 @@
-// Allocation of the DungeonGrid.
+// Allocation and release of the DungeonGrid.
 #include "world/dungeon_grid.hpp"
 
 namespace gloam::world {
@@ -6,5 +6,7 @@ namespace gloam::world {
 void allocateGrid(DungeonGrid& grid) {
   grid.cells = std::make_unique<std::uint8_t[]>(GridBytes);  // value-initialised: all Empty
 }
+
+void releaseGrid(DungeonGrid& grid) { grid.cells.reset(); }
 
 }  // namespace gloam::world

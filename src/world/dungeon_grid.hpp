@@ -24,11 +24,29 @@ struct DungeonGrid {
 // Allocates the whole grid and sets every cell to Empty.
 void allocateGrid(DungeonGrid& grid);
 
+// Frees the cells if they exist and leaves the grid empty.
+void releaseGrid(DungeonGrid& grid);
+
 // The checked probe: 0 for any cell outside the grid.
 inline std::uint8_t cellCodeAtOrZero(const DungeonGrid& grid, int x, int y, int z) {
   if (x < 0 || y < 0 || z < 0 || x >= GridSide || y >= GridSide || z >= LevelCount) return 0;
   return grid.cellAt(x, y, z);
 }
+
+// A column and row of one level.
+struct GridPoint {
+  int x = 0;
+  int y = 0;
+};
+
+// The cells from (x0, y0) to (x1, y1) of one level, both corners included; a rectangle with
+// x0 > x1 or y0 > y1 holds no cell.
+struct GridRect {
+  int x0 = 0;
+  int y0 = 0;
+  int x1 = 0;
+  int y1 = 0;
+};
 
 // The first column, first row and level the views show.
 struct ViewOrigin {

@@ -20,6 +20,7 @@ struct RoomRecord {
   std::uint16_t level;
   std::uint32_t index;   // the record's own index in the RoomTable
   std::uint8_t templateIndex;
+  friend bool operator==(const RoomRecord&, const RoomRecord&) = default;
 };
 
 struct GeneratorTables {

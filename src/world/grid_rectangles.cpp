@@ -16,22 +16,22 @@ bool insideGrid(int x, int y, int z) {
 
 }  // namespace
 
-int rectDiffers(const DungeonGrid& grid, int x0, int y0, int x1, int y1, int level, std::uint8_t code) {
-  for (int y = y0; y <= y1; ++y) {
-    for (int x = x0; x <= x1; ++x) {
+int rectDiffers(const DungeonGrid& grid, GridRect rect, int level, std::uint8_t code) {
+  for (int y = rect.y0; y <= rect.y1; ++y) {
+    for (int x = rect.x0; x <= rect.x1; ++x) {
       if (!insideGrid(x, y, level) || grid.cellAt(x, y, level) != code) return 1;
     }
   }
   return 0;
 }
 
-int fillArea(DungeonGrid& grid, int x0, int y0, int x1, int y1, int level, std::uint8_t code) {
-  if (rectDiffers(grid, x0, y0, x1, y1, level, cell::Empty) == 1) return 1;
+int fillArea(DungeonGrid& grid, GridRect rect, int level, std::uint8_t code) {
+  if (rectDiffers(grid, rect, level, cell::Empty) == 1) return 1;
   // A rectangle that passed the test lies inside the grid or holds no cell; the clip only
   // keeps the row writes honest for the latter.
-  const int left = std::max(x0, 0);
-  const int right = std::min(x1, GridSide - 1);
-  for (int y = std::max(y0, 0); y <= std::min(y1, GridSide - 1) && left <= right; ++y) {
+  const int left = std::max(rect.x0, 0);
+  const int right = std::min(rect.x1, GridSide - 1);
+  for (int y = std::max(rect.y0, 0); y <= std::min(rect.y1, GridSide - 1) && left <= right; ++y) {
     std::memset(&grid.cells[DungeonGrid::indexOf(left, y, level)], code, static_cast<std::size_t>(right - left + 1));
   }
   return 0;

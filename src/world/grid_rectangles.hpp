@@ -1,5 +1,4 @@
 // Rectangle tests and fills on one level of the DungeonGrid, as the generator uses them.
-// Rectangles are inclusive of both corners; one with x0 > x1 or y0 > y1 holds no cell.
 #pragma once
 #include <cstdint>
 
@@ -9,10 +8,10 @@ namespace gloam::world {
 
 // 1 at the first cell (row by row, left to right) that lies outside the grid or does not hold
 // `code`; 0 when every cell matches, and for a rectangle without cells.
-int rectDiffers(const DungeonGrid& grid, int x0, int y0, int x1, int y1, int level, std::uint8_t code);
+int rectDiffers(const DungeonGrid& grid, GridRect rect, int level, std::uint8_t code);
 
 // 1 and no change when the rectangle is not all Empty inside the grid; otherwise sets each of its
 // cells to `code` and returns 0.
-int fillArea(DungeonGrid& grid, int x0, int y0, int x1, int y1, int level, std::uint8_t code);
+int fillArea(DungeonGrid& grid, GridRect rect, int level, std::uint8_t code);
 
 }  // namespace gloam::world

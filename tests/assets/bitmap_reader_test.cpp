@@ -37,19 +37,47 @@ SpriteSlot slotHoldingPicture() {
   return slot;
 }
 
-TEST(BitmapReader, ReadsSixteenBySixteenAndSwapsBlueAndRed) {
+// Blue, green, red as stored become red, green, blue.
+Bytes swappedToRgb(Bytes bgr) {
+  for (std::size_t i = 0; i + 2 < bgr.size(); i += 3) std::swap(bgr[i], bgr[i + 2]);
+  return bgr;
+}
+
+// Good files, each read from disk and from memory: pixels from byte 54 on whatever the offset fields
+// say, in stored row order; a width not a multiple of four takes the row padding as pixels; bytes
+// after the pixel data are ignored.
+TEST(BitmapReader, GoodFilesGiveTheirPixelsAsRedGreenBlue) {
+  const Bytes tile = patternBytes(768, 1), small = patternBytes(12, 6), shortRow = patternBytes(12, 10);
+  Bytes lyingOffsets = makeBmp(2, 2, small);
+  testing::putLittleEndian32(lyingOffsets, 10, 54 + 1024);  // claims a 256-colour palette
+  testing::putLittleEndian32(lyingOffsets, 14, 124);        // and a larger info header
+  Bytes trailing = makeBmp(4, 1, shortRow);
+  trailing.resize(trailing.size() + 100, 0xEE);
+  // A 3 x 2 picture as editors store it: 9 pixel bytes and 3 padding bytes per row.
+  const Bytes padded = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0xA, 0xB, 0xC, 21, 22, 23, 24, 25, 26, 27, 28, 29, 0xD, 0xE, 0xF};
+  struct Good {
+    const char* name;
+    Bytes file;
+    std::uint32_t width, height;
+    Bytes pixels;
+  };
+  const Good goods[] = {
+      {"16 x 16 tile", makeBmp(16, 16, tile), 16, 16, swappedToRgb(tile)},
+      {"offset fields that lie", lyingOffsets, 2, 2, swappedToRgb(small)},
+      {"bytes after the pixel data", trailing, 4, 1, swappedToRgb(shortRow)},
+      {"width 3", makeBmp(3, 2, padded), 3, 2, {3, 2, 1, 6, 5, 4, 9, 8, 7, 0xC, 0xB, 0xA, 23, 22, 21, 26, 25, 24}},
+  };
   ScratchDir dir("bmp-reader");
-  const Bytes data = patternBytes(768, 1);  // stored blue, green, red
-  SpriteSlot slot;
-  ASSERT_TRUE(loadBitmap(slot, dir.write("tile.bmp", makeBmp(16, 16, data))));
-  EXPECT_EQ(slot.width, 16u);
-  EXPECT_EQ(slot.height, 16u);
-  EXPECT_EQ(slot.bytesPerPixel, 3u);
-  ASSERT_EQ(slot.pixels.size(), 768u);
-  for (std::size_t i = 0; i < 768; i += 3) {
-    ASSERT_EQ(slot.pixels[i], data[i + 2]) << "pixel byte " << i;
-    ASSERT_EQ(slot.pixels[i + 1], data[i + 1]);
-    ASSERT_EQ(slot.pixels[i + 2], data[i]);
+  for (const Good& g : goods) {
+    SCOPED_TRACE(g.name);
+    SpriteSlot fromFile, fromMemory;
+    ASSERT_TRUE(loadBitmap(fromFile, dir.write("good.bmp", g.file)));
+    ASSERT_TRUE(decodeBitmap(g.file.data(), g.file.size(), fromMemory));
+    EXPECT_EQ(fromFile.width, g.width);
+    EXPECT_EQ(fromFile.height, g.height);
+    EXPECT_EQ(fromFile.bytesPerPixel, 3u);
+    EXPECT_EQ(fromFile.pixels, g.pixels);
+    expectSameSlot(fromMemory, fromFile);
   }
 }
 
@@ -124,54 +152,14 @@ TEST(BitmapReader, ShortPixelDataEmptiesAPreviouslyLoadedSlot) {
   }
 }
 
-TEST(BitmapReader, WidthNotMultipleOfFourTakesRowPaddingAsPixels) {
+TEST(BitmapReader, ReloadReplacesSizeAndBuffer) {
   ScratchDir dir("bmp-reader");
-  // A 3 x 2 picture as editors store it: 9 pixel bytes and 3 padding bytes per row.
-  const Bytes stored = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0xA, 0xB, 0xC,
-                        21, 22, 23, 24, 25, 26, 27, 28, 29, 0xD, 0xE, 0xF};
-  SpriteSlot slot;
-  ASSERT_TRUE(loadBitmap(slot, dir.write("odd.bmp", makeBmp(3, 2, stored))));
-  const Bytes sheared = {3, 2, 1, 6, 5, 4, 9, 8, 7, 0xC, 0xB, 0xA, 23, 22, 21, 26, 25, 24};
-  EXPECT_EQ(slot.pixels, sheared);
-}
-
-TEST(BitmapReader, PixelsStartAtByte54WhateverTheOffsetFieldSays) {
-  const Bytes data = patternBytes(12, 6);
-  Bytes file = makeBmp(2, 2, data);
-  testing::putLittleEndian32(file, 10, 54 + 1024);  // claims a 256-colour palette
-  testing::putLittleEndian32(file, 14, 124);        // and a larger info header
-  SpriteSlot slot;
-  ASSERT_TRUE(decodeBitmap(file.data(), file.size(), slot));
-  EXPECT_EQ(slot.pixels, (Bytes{data[2], data[1], data[0], data[5], data[4], data[3],
-                                data[8], data[7], data[6], data[11], data[10], data[9]}));
-}
-
-TEST(BitmapReader, ReloadReplacesSizeAndBufferAndSameFileGivesIndependentCopies) {
-  ScratchDir dir("bmp-reader");
-  const std::string small = dir.write("small.bmp", makeBmp(4, 1, patternBytes(12, 8)));
-  const std::string large = dir.write("large.bmp", makeBmp(8, 4, patternBytes(96, 9)));
   SpriteSlot first;
-  SpriteSlot second;
-  ASSERT_TRUE(loadBitmap(first, small));
-  ASSERT_TRUE(loadBitmap(second, small));
-  first.pixels[0] ^= 0xFF;
-  EXPECT_NE(first.pixels[0], second.pixels[0]);
-  ASSERT_TRUE(loadBitmap(first, large));
+  ASSERT_TRUE(loadBitmap(first, dir.write("small.bmp", makeBmp(4, 1, patternBytes(12, 8)))));
+  ASSERT_TRUE(loadBitmap(first, dir.write("large.bmp", makeBmp(8, 4, patternBytes(96, 9)))));
   EXPECT_EQ(first.width, 8u);
   EXPECT_EQ(first.height, 4u);
   EXPECT_EQ(first.pixels.size(), 96u);
-}
-
-TEST(BitmapReader, ExtraBytesAfterThePixelDataAreIgnored) {
-  ScratchDir dir("bmp-reader");
-  Bytes file = makeBmp(4, 1, patternBytes(12, 10));
-  file.resize(file.size() + 100, 0xEE);
-  SpriteSlot fromFile;
-  SpriteSlot fromMemory;
-  ASSERT_TRUE(loadBitmap(fromFile, dir.write("long.bmp", file)));
-  ASSERT_TRUE(decodeBitmap(file.data(), file.size(), fromMemory));
-  EXPECT_EQ(fromFile.pixels.size(), 12u);
-  expectSameSlot(fromMemory, fromFile);
 }
 
 }  // namespace

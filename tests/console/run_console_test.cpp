@@ -25,7 +25,7 @@ class RunConsole : public ::testing::Test {
   void TearDown() override { freeConsole(console); }
   void step(std::set<int> keys) {
     w.platform.held = std::move(keys);
-    runConsole(console, w.platform, screen, text, frame++, w.grid, w.units, w.viewOrigin, w.screenSaverMode);
+    runConsole(console, screen, text, frame++, {w.grid, w.units, w.viewOrigin, w.screenSaverMode, w.platform});
   }
   void typeLine(const char* upperCase) {
     for (const char* c = upperCase; *c; ++c)

@@ -16,7 +16,7 @@ using testing::sharedTrig;
 
 PixelSet circle(double cx, double cy, double radius, int width = 64, int height = 64) {
   Screen s = blankScreen(width, height);
-  drawCircle(s, sharedTrig(), cx, cy, radius, 255, 255, 255);
+  drawCircle(s, sharedTrig(), cx, cy, radius, {255, 255, 255});
   return inkedPixels(s);
 }
 
@@ -46,9 +46,9 @@ TEST(DrawCircle, OutlineStartsBelowTheCentreAndIsMirrored) {
 TEST(DrawCircle, NothingWithoutTablesAndTheSceneVariantWritesOnlyTheScene) {
   Screen s = blankScreen(64, 64);
   const assets::TrigTables none;
-  drawCircle(s, none, 32.0, 32.0, 10.0, 255, 255, 255);
+  drawCircle(s, none, 32.0, 32.0, 10.0, {255, 255, 255});
   EXPECT_TRUE(inkedPixels(s).empty());
-  drawSceneCircle(s, sharedTrig(), 32.0, 32.0, 10.0, 255, 255, 255);
+  drawSceneCircle(s, sharedTrig(), 32.0, 32.0, 10.0, {255, 255, 255});
   EXPECT_TRUE(inkedPixels(s).empty());
   EXPECT_EQ(inkedPixels(s, true), circle(32.0, 32.0, 10.0));
 }

@@ -25,7 +25,8 @@ inline void literalBlit(Screen& s, const assets::SpriteBank& bank, int x, int y,
   for (int k = 0; k < rows; ++k) {
     for (int j = 0; j < n; ++j) {
       const std::uint8_t* px = &p.pixels[(static_cast<std::size_t>(k) * n + j) * 3];
-      if (keyed && draw::isKeyColour(px[0], px[1], px[2])) continue;
+      const bool magenta = px[0] == 255 && px[1] == 0 && px[2] == 246, black = !px[0] && !px[1] && !px[2];
+      if (keyed && (magenta || black)) continue;
       checkedPutPixel(s, x + j, y + k, px[0], px[1], px[2]);
     }
   }

@@ -1,5 +1,5 @@
 // The fast blits against the literal one-putPixel-per-picture-pixel oracle, at every kind of
-// clipping; plus the key colours, short buffers and empty slots.
+// clipping and with both key colours in the pictures; plus short buffers and empty slots.
 #include <gtest/gtest.h>
 
 #include "draw/draw_test_support.hpp"
@@ -37,26 +37,6 @@ TEST(SpriteBlit, MatchesTheLiteralOracleWhereverThePictureLands) {
       }
     }
   }
-}
-
-TEST(SpriteBlit, PictureRowZeroLandsAtTheBottomRow) {
-  const assets::SpriteBank bank = bankWith(makePicture(2, 2, 9));
-  Screen s = blankScreen(8, 8);
-  blitSprite(s, bank, 3, 4, 5);
-  const auto& p = bank[5].pixels;
-  EXPECT_EQ(testing::pixelAt(s, 3, 4), (std::array<std::uint8_t, 4>{p[0], p[1], p[2], 255}));
-  EXPECT_EQ(testing::pixelAt(s, 4, 5), (std::array<std::uint8_t, 4>{p[9], p[10], p[11], 255}));
-}
-
-TEST(SpriteBlitKeyed, AllKeyPictureLeavesTheFramebufferUnchanged) {
-  assets::SpriteSlot magenta = makePicture(16, 16, 1);
-  for (std::size_t i = 0; i < magenta.pixels.size(); i += 3) magenta.pixels[i] = 255, magenta.pixels[i + 1] = 0, magenta.pixels[i + 2] = 246;
-  const assets::SpriteBank bank = bankWith(magenta);
-  Screen s = blankScreen(32, 32);
-  blitSpriteKeyed(s, bank, 4, 4, 5);
-  EXPECT_TRUE(inkedPixels(s).empty());
-  blitSprite(s, bank, 4, 4, 5);  // the opaque blit draws the key colour like any other
-  EXPECT_EQ(inkedPixels(s).size(), 256u);
 }
 
 TEST(SpriteBlit, WidthDecidesTheSquareButNoReadPassesTheBuffer) {

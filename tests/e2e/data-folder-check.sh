@@ -10,16 +10,7 @@ DATA=$(readlink -f "${2:?usage: data-folder-check.sh GAME DATA_DIR}")
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 LEVEL_BYTES=65536
-failures=0
-
-check() {  # check DESCRIPTION ACTUAL EXPECTED
-  if [ "$2" = "$3" ]; then
-    echo "ok: $1"
-  else
-    echo "FAILED: $1: got '$2', expected '$3'"
-    failures=$((failures + 1))
-  fi
-}
+. "$(dirname "$0")/checks.sh"
 
 # play DATA_DIR NAME: one headless pass; leaves NAME.json, NAME.world, NAME.log and NAME.status.
 play() {

@@ -7,16 +7,7 @@ BUILD=$(readlink -f "${1:?usage: install-check.sh BUILD_DIR}")
 WORK=$(mktemp -d)
 trap 'chmod -R u+w "$WORK"; rm -rf "$WORK"' EXIT
 PREFIX="$WORK/prefix"
-failures=0
-
-check() {  # check DESCRIPTION ACTUAL EXPECTED
-  if [ "$2" = "$3" ]; then
-    echo "ok: $1"
-  else
-    echo "FAILED: $1: got '$2', expected '$3'"
-    failures=$((failures + 1))
-  fi
-}
+. "$(dirname "$0")/checks.sh"
 . "$(dirname "$0")/installed-game.sh"
 
 cmake --install "$BUILD" --prefix "$PREFIX" >"$WORK/install.log" 2>&1 || {

@@ -7,16 +7,7 @@ set -u
 BUILD=$(readlink -f "${1:?usage: package-check.sh BUILD_DIR}")
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
-failures=0
-
-check() {  # check DESCRIPTION ACTUAL EXPECTED
-  if [ "$2" = "$3" ]; then
-    echo "ok: $1"
-  else
-    echo "FAILED: $1: got '$2', expected '$3'"
-    failures=$((failures + 1))
-  fi
-}
+. "$(dirname "$0")/checks.sh"
 . "$(dirname "$0")/installed-game.sh"
 if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
 

@@ -24,7 +24,7 @@ class FirstPersonFrame : public testing::SceneGl {
  protected:
   int frame(int frameCounter) {
     clearFramebuffer(screen);
-    drawFirstPersonView(state, screen, controls, grid, player, view, frameCounter, 30.0f);
+    drawFirstPersonView(state, screen, controls, {grid, player, view, frameCounter, 30.0f});
     int covered = 0;
     for (int i = 0; i < 320 * 240; ++i) covered += screen.framebuffer[i * 4 + 3] == 255;
     return covered;

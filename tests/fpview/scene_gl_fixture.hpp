@@ -35,13 +35,13 @@ class SceneGl : public ::testing::Test {
 
   // One scene as drawFirstPersonView draws it, without the movement; the readback lands in
   // screen.sceneCapture and the non-key pixels in screen.framebuffer.
-  void render(WallRenderPath path = WallRenderPath::Batched) {
+  void render(WallRenderPath path = WallRenderPath::Visible) {
     glLoadIdentity();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    if (path == WallRenderPath::Batched) {
-      drawWallBlocks(state, grid, player);
-    } else {
-      drawWallBlocksPerCube(state, grid, player);
+    switch (path) {
+      case WallRenderPath::Visible: drawWallBlocks(state, grid, player); break;
+      case WallRenderPath::AllFaces: drawAllWallBlocks(state, grid, player); break;
+      case WallRenderPath::PerCube: drawWallBlocksPerCube(state, grid, player); break;
     }
     clearFramebuffer(screen);
     compositeScene(screen);

@@ -15,18 +15,15 @@ class MouseMapping : public ::testing::Test {
   int my(int x, int y) { return pixelYFrom({float(x), float(y)}, window, 480); }
 };
 
-TEST_F(MouseMapping, OutsideTheWindowClampsToTheNearestEdge) {
-  EXPECT_EQ(mx(0, 0), 0);
-  EXPECT_EQ(my(0, 2000), 0);       // below the window
-  EXPECT_EQ(mx(5000, 0), 639);
-  EXPECT_EQ(my(0, -5000), 479);    // above the window
-}
-
-TEST_F(MouseMapping, TopLeftCornerIsLeftColumnTopRow) {
-  EXPECT_EQ(mx(100, 50), 0);
-  EXPECT_EQ(my(100, 50), 479);     // 480 before the clamp
-  EXPECT_EQ(my(100, 529), 1);
-  EXPECT_EQ(my(100, 530), 0);
+// The window's top-left screen pixel is column 0, row 479 (480 before the clamp); outside the
+// window the mapping clamps to the nearest edge.
+TEST_F(MouseMapping, CornersAndPointsOutsideTheWindow) {
+  struct Case { int x, y, wantX, wantY; };
+  for (const Case c : {Case{100, 50, 0, 479}, Case{100, 529, 0, 1}, Case{100, 530, 0, 0}, Case{0, 2000, 0, 0},
+                       Case{5000, -5000, 639, 479}}) {
+    EXPECT_EQ(mx(c.x, c.y), c.wantX) << c.x << "," << c.y;
+    EXPECT_EQ(my(c.x, c.y), c.wantY) << c.x << "," << c.y;
+  }
 }
 
 TEST_F(MouseMapping, ZoomDoesNotChangeTheMappingOnlyTheWindowSize) {

@@ -34,6 +34,18 @@ TEST(MainLoop, AnEscapeTapShorterThanAPassStillEndsThatPass) {
   EXPECT_EQ(g.game->loop.frameCounter, 6);
 }
 
+TEST(MainLoop, AnUnchangedMapIsDrawnOnlyToRefreshItAMovingMouseEveryPass) {
+  HeadlessGame still(press(0, vk::F6, 1), 61);
+  still.run();
+  // The first-person pass, the new map window's first pass, then a refresh every 15 passes.
+  EXPECT_EQ(still.game->shown.drawn, 2 + (61 - 2) / RedrawUnchangedEvery);
+  std::string moves;
+  for (int f = 1; f < 61; ++f) moves += std::to_string(f) + " mouse " + std::to_string(100 + f) + " 200\n";
+  HeadlessGame moving(press(0, vk::F6, 1) + moves, 61);
+  moving.run();
+  EXPECT_EQ(moving.game->shown.drawn, 61);
+}
+
 TEST(MainLoop, CloseRequestEndsTheLoopAfterTheDrain) {
   HeadlessGame g("2 close\n", 100);
   g.run();

@@ -2,22 +2,17 @@
 // every listed node from firstOpen to lastNode. Slow, and kept only as the reference that the
 // heap-based runPathSearch must match field for field (tests and benchmarks).
 #pragma once
-#include "units/path_context.hpp"
+#include "units/search_workspace.hpp"
 #include "world/cell_codes.hpp"
 #include "world/dungeon_grid.hpp"
 
 namespace gloam::units::literal {
 
-inline bool enterable(int code) {
-  switch (code) {
-    case 0: case 1: case 2: case 3: case 4: case 5: case 19: case 20: case 61: return false;
-    default: return true;
-  }
-}
+inline bool enterable(int code) { return code > 5 && code != 19 && code != 20 && code != 61; }
 
 inline bool openGround(int code) { return code == 10 || code == 11 || code == 18 || code == 60; }
 
-inline int selectByScan(PathContext& c) {
+inline int selectByScan(SearchWorkspace& c) {
   c.bestCost = 2.0f * 256 * 256;
   c.bestNode = c.lastNode;
   for (int i = c.firstOpen; i <= c.lastNode; ++i) {
@@ -35,11 +30,11 @@ inline int selectByScan(PathContext& c) {
   return c.bestNode;
 }
 
-inline int runPathSearch(PathContext& c, const world::DungeonGrid& g, int budget) {
+inline int runPathSearch(SearchWorkspace& c, const world::DungeonGrid& g, int budget) {
   if (c.searchReady == 0) return 5;
   const int limit = c.windowSize * c.windowSize - 9;
   if (c.startX == c.goalX && c.startY == c.goalY) {
-    c.searchResult = 3;
+    c.searchResult = static_cast<SearchCode>(3);
     return 4;
   }
   if (c.lastNode + budget >= limit) budget = limit - c.lastNode;
@@ -67,7 +62,7 @@ inline int runPathSearch(PathContext& c, const world::DungeonGrid& g, int budget
     mark(cx, cy) = 9;
     c.currentNode = selectByScan(c);
     if (c.nodeX[c.currentNode] == c.goalX && c.nodeY[c.currentNode] == c.goalY) {
-      c.searchResult = 1;
+      c.searchResult = static_cast<SearchCode>(1);
       c.goalNode = c.currentNode;
       return 1;
     }

@@ -1,26 +1,27 @@
 // The heap-based node selection against the literal scan: both searches run on the same random
-// levels, units, windows and budgets, and must leave identical workspaces and stored routes.
+// levels, units, windows and budgets, and must leave identical workspaces.
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "literal_path_search.hpp"
 #include "path_test_support.hpp"
 #include "random_levels.hpp"
+#include "world/dungeon_generator.hpp"
 
 namespace gloam::units {
 namespace {
 
-using testing::PathWorld;
 constexpr int L = 4;
 
 class PathOracleTest : public ::testing::Test {
  protected:
-  PathWorld w;
-  PathContext reference;
+  testing::PathWorld w;
+  SearchWorkspace reference;
   Rng rng;
 
   void SetUp() override {
-    allocatePathContext(reference);
+    allocateSearchWorkspace(reference);
     initCellCostTable(reference.cellCostTable);
   }
 
@@ -47,26 +48,19 @@ class PathOracleTest : public ::testing::Test {
     }
   }
 
-  // Runs one search both ways, in one call or split over continuing calls, and compares.
+  // Runs one search both ways, in one call or split over continuing calls, and compares. The
+  // literal search answers with the plain numbers 0, 1, 4 and 5.
   void compareSearch(int sx, int sy, int gx, int gy, int windowSize, const std::string& label) {
-    beginPathSearch(w.ctx, w.units, sx, sy, gx, gy, L, windowSize);
-    beginPathSearch(reference, w.units, sx, sy, gx, gy, L, windowSize);
+    beginPathSearch(w.ws, w.units, {sx, sy}, {gx, gy}, L, windowSize);
+    beginPathSearch(reference, w.units, {sx, sy}, {gx, gy}, L, windowSize);
     const int total = windowSize * windowSize;
     int calls = 1 + rng.below(3);
     while (calls-- > 0) {
       const int budget = calls == 0 ? total : rng.below(total / 2 + 1);
-      const int fast = runPathSearch(w.ctx, w.grid, budget);
-      ASSERT_EQ(literal::runPathSearch(reference, w.grid, budget), fast) << label;
-      testing::expectSameWorkspace(w.ctx, reference, label);
-      if (fast != SearchBudgetSpent) break;
-    }
-    if (w.ctx.searchResult != SearchGoalReached) return;
-    ASSERT_EQ(storePath(reference, 5), storePath(w.ctx, 5)) << label;
-    ASSERT_EQ(reference.pathLength[5], w.ctx.pathLength[5]) << label;
-    ASSERT_EQ(reference.pathCursor[5], w.ctx.pathCursor[5]) << label;
-    for (std::uint32_t k = 0; k < w.ctx.pathLength[5]; ++k) {
-      ASSERT_EQ(reference.pathX[reference.pathIndex(5, k)], w.ctx.pathX[w.ctx.pathIndex(5, k)]) << label;
-      ASSERT_EQ(reference.pathY[reference.pathIndex(5, k)], w.ctx.pathY[w.ctx.pathIndex(5, k)]) << label;
+      const SearchCode fast = runPathSearch(w.ws, w.grid, budget);
+      ASSERT_EQ(literal::runPathSearch(reference, w.grid, budget), static_cast<int>(fast)) << label;
+      testing::expectSameWorkspace(w.ws, reference, label);
+      if (fast != SearchCode::NotFound) break;
     }
   }
 
@@ -95,17 +89,21 @@ TEST_F(PathOracleTest, SmallWindowsOnMixedOverworldAndDungeonCodes) {
   }
 }
 
-TEST_F(PathOracleTest, WholeLevelsOfRoomsAndCorridors) {
+// Six levels of a generated dungeon: rooms, doors, stairs and items, copied in turn onto level L.
+TEST_F(PathOracleTest, WholeGeneratedDungeonLevels) {
+  world::GeneratorTables tables;
+  world::allocateGeneratorTables(tables);
+  rng.seed(21);
+  world::generateStartupDungeon(w.grid, tables, rng);
   int found = 0;
-  for (std::uint32_t seed = 21; seed <= 26; ++seed) {
-    rng.seed(seed);
-    testing::paintRoomsAndCorridors(w.grid, L, 40 + rng.below(80), rng);
+  for (int level = world::StartupFirstLevel; level < world::StartupFirstLevel + 6; ++level) {
+    std::memcpy(w.grid.level(L), w.grid.level(level), LevelSize);
     for (int i = 0; i < 3; ++i) {
       const auto [sx, sy] = floorCell();
       const auto [gx, gy] = floorCell();
       scatterUnits(sx, sy);
-      compareSearch(sx, sy, gx, gy, GridSide, "rooms seed " + std::to_string(seed));
-      found += w.ctx.searchResult == SearchGoalReached;
+      compareSearch(sx, sy, gx, gy, GridSide, "generated level " + std::to_string(level));
+      found += w.ws.searchResult == SearchCode::GoalReached;
     }
   }
   EXPECT_GT(found, 0);  // the comparison covered successful searches too
@@ -116,6 +114,9 @@ TEST_F(PathOracleTest, WholeLevelOfMixedTerrainWithAnUnreachableGoal) {
   testing::paintMix(w.grid, L, testing::OverworldMix, rng);
   w.rect(L, 199, 199, 201, 201, cell::Wall);
   compareSearch(60, 60, 200, 200, GridSide, "overworld, walled goal");
+  EXPECT_EQ(SearchCode::NotFound, w.ws.searchResult);
+  EXPECT_EQ(WindowFree, w.ws.windowGrid[200 * GridSide + 200]) << "the walled goal cell never received a node";
+  EXPECT_GT(w.ws.lastNode, 1000) << "the search did spread before giving up";
 }
 
 TEST_F(PathOracleTest, CostsPastTheSelectionBound) {
@@ -124,7 +125,7 @@ TEST_F(PathOracleTest, CostsPastTheSelectionBound) {
   rng.seed(41);
   compareSearch(1, 1, 120, 252, GridSide, "hill serpentine");
   float dearest = 0.0f;
-  for (int n = 0; n <= w.ctx.lastNode; ++n) dearest = std::max(dearest, w.ctx.nodeCost[n]);
+  for (int n = 0; n <= w.ws.lastNode; ++n) dearest = std::max(dearest, w.ws.nodeCost[n]);
   EXPECT_GT(dearest, 2.0f * GridSide * GridSide);
 }
 

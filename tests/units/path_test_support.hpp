@@ -5,9 +5,9 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "units/path_cell_rules.hpp"
 #include "units/path_context.hpp"
 #include "units/path_search.hpp"
 #include "units/unit_table.hpp"
@@ -16,16 +16,20 @@
 
 namespace gloam::units::testing {
 
+using Route = std::vector<std::pair<int, int>>;  // stored entries, entry 0 (the goal) first
+
 struct PathWorld {
   world::DungeonGrid grid;
   UnitTable units;
   PathContext ctx;
+  SearchWorkspace& ws = ctx.search;
+  PathTable& table = ctx.table;
 
   PathWorld() {
     world::allocateGrid(grid);
     allocateUnitTable(units);
     allocatePathContext(ctx);
-    initCellCostTable(ctx.cellCostTable);
+    initCellCostTable(ws.cellCostTable);
   }
 
   void fill(int level, cell::Code code) { std::memset(grid.level(level), code, LevelSize); }
@@ -33,9 +37,6 @@ struct PathWorld {
     for (int y = y0; y <= y1; ++y)
       for (int x = x0; x <= x1; ++x) grid.setCell(x, y, level, code);
   }
-  // Rows of text, the first row at y0 and each next row one higher: '#' Wall, '.' Floor, 'D' Door,
-  // 'r' LandRoad, 'p' LandPlain, 'h' LandHills.
-  void paint(int level, int x0, int y0, const std::vector<std::string>& rows);
 
   UnitRecord& placeUnit(int index, int x, int y, int level) {
     UnitRecord& r = units[index];
@@ -48,40 +49,24 @@ struct PathWorld {
     return r;
   }
 
-  // A whole-level search as the movement step runs it; returns runPathSearch's result.
-  int search(int sx, int sy, int gx, int gy, int level) {
-    beginPathSearch(ctx, units, sx, sy, gx, gy, level, GridSide);
-    return runPathSearch(ctx, grid, GridSide * GridSide);
+  // A whole-level search as the movement step runs it.
+  SearchCode search(int sx, int sy, int gx, int gy, int level) {
+    beginPathSearch(ws, units, {sx, sy}, {gx, gy}, level, GridSide);
+    return runPathSearch(ws, grid, GridSide * GridSide);
   }
 
-  // The stored route of a unit, entry 0 first.
-  std::vector<std::pair<int, int>> path(int unit) const {
-    std::vector<std::pair<int, int>> out;
-    for (std::uint32_t k = 0; k < ctx.pathLength[unit]; ++k)
-      out.emplace_back(ctx.pathX[ctx.pathIndex(unit, static_cast<int>(k))], ctx.pathY[ctx.pathIndex(unit, static_cast<int>(k))]);
+  // storePath into the unit's entries, then those entries; empty when the route was refused.
+  Route storedRoute(int unit) {
+    storePath(ws, table, unit);
+    Route out;
+    for (std::uint32_t k = 0; k < table.pathLength[unit]; ++k)
+      out.emplace_back(table.pathX[table.pathIndex(unit, k)], table.pathY[table.pathIndex(unit, k)]);
     return out;
   }
 };
 
-inline void PathWorld::paint(int level, int x0, int y0, const std::vector<std::string>& rows) {
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    for (std::size_t c = 0; c < rows[r].size(); ++c) {
-      cell::Code code = cell::Wall;
-      switch (rows[r][c]) {
-        case '.': code = cell::Floor; break;
-        case 'D': code = cell::Door; break;
-        case 'r': code = cell::LandRoad; break;
-        case 'p': code = cell::LandPlain; break;
-        case 'h': code = cell::LandHills; break;
-        default: break;
-      }
-      grid.setCell(x0 + static_cast<int>(c), y0 + static_cast<int>(r), level, code);
-    }
-  }
-}
-
 // Every field a search writes, compared exactly (costs bit for bit).
-inline void expectSameWorkspace(const PathContext& a, const PathContext& b, const std::string& label) {
+inline void expectSameWorkspace(const SearchWorkspace& a, const SearchWorkspace& b, const std::string& label) {
   SCOPED_TRACE(label);
   ASSERT_EQ(a.lastNode, b.lastNode);
   const std::size_t nodes = static_cast<std::size_t>(a.lastNode) + 1;

@@ -14,6 +14,7 @@ class PlayerPlacementTest : public ::testing::Test {
  protected:
   world::DungeonGrid grid;
   UnitTable units;
+  Rng rng;
   void SetUp() override {
     world::allocateGrid(grid);
     allocateUnitTable(units);
@@ -23,41 +24,28 @@ class PlayerPlacementTest : public ::testing::Test {
 
 TEST_F(PlayerPlacementTest, FirstNonWallDrawWinsColumnDrawnFirst) {
   std::memset(grid.level(PlayerStartLevel), cell::Floor, LevelSize);
-  Rng rng;
   rng.seed(1234);
   Rng expected = rng;
-  const int x = expected.below(254) + 1;
-  const int y = expected.below(254) + 1;
+  const auto x = static_cast<std::uint16_t>(expected.below(254) + 1);
+  const auto y = static_cast<std::uint16_t>(expected.below(254) + 1);
   ASSERT_EQ(1, placePlayerUnit(units, grid, rng));
-  const UnitRecord& p = units[PlayerUnitIndex];
-  EXPECT_EQ(x, p.cellX);
-  EXPECT_EQ(y, p.cellY);
   EXPECT_EQ(expected.state, rng.state);  // exactly two draws
-  EXPECT_EQ(PlayerStartLevel, p.level);
-  EXPECT_EQ(1, p.inUse);
-  EXPECT_EQ(1, p.unitKind);
-  EXPECT_EQ(849, p.spriteSlot);
-  EXPECT_EQ(24.0f, p.hitPoints);
-  EXPECT_EQ(24.0f, p.maxHitPoints);
-  EXPECT_EQ(0.5f, p.offsetX);
-  EXPECT_EQ(0.5f, p.offsetY);
-  EXPECT_EQ(0.5f, p.offsetZ);
-  EXPECT_EQ(0, p.moving);
-  EXPECT_EQ(0, p.disabled);
-  EXPECT_EQ(0, p.barStyle);
-  EXPECT_EQ(0, units[0].inUse);
-  EXPECT_EQ(0, units[2].inUse);
+  UnitRecord want{};  // every field not named here stays zero
+  want.inUse = 1, want.unitKind = 1, want.spriteSlot = 849, want.cellX = x, want.cellY = y, want.level = 2;
+  want.offsetX = want.offsetY = want.offsetZ = 0.5f;
+  want.maxHitPoints = want.hitPoints = 24.0f;
+  EXPECT_EQ(want, units[PlayerUnitIndex]);
+  EXPECT_EQ(UnitRecord{}, units[0]);
+  EXPECT_EQ(UnitRecord{}, units[2]);
 }
 
 TEST_F(PlayerPlacementTest, NeverLandsOnWallOrTheOuterRing) {
-  // Floor only in a few columns, and all of row 0, column 255 and the other level.
+  // Floor only in one column, and all of row 0 and column 255.
   for (int y = 0; y < GridSide; ++y) grid.setCell(255, y, PlayerStartLevel, cell::Floor);
   for (int x = 0; x < GridSide; ++x) grid.setCell(x, 0, PlayerStartLevel, cell::Floor);
   for (int y = 1; y < 255; ++y) grid.setCell(100, y, PlayerStartLevel, cell::Door);
   for (std::uint32_t seed = 1; seed <= 40; ++seed) {
-    Rng rng;
     rng.seed(seed);
-    units[PlayerUnitIndex] = {};
     ASSERT_EQ(1, placePlayerUnit(units, grid, rng)) << seed;
     EXPECT_EQ(100, units[PlayerUnitIndex].cellX) << seed;
     EXPECT_GE(units[PlayerUnitIndex].cellY, 1);
@@ -66,15 +54,12 @@ TEST_F(PlayerPlacementTest, NeverLandsOnWallOrTheOuterRing) {
 }
 
 TEST_F(PlayerPlacementTest, AllWallLeavesTheSlotEmptyAfterAThousandTries) {
-  Rng rng;
   rng.seed(99);
   Rng expected = rng;
   for (int i = 0; i < 2 * PlacementTries; ++i) expected.next();
   EXPECT_EQ(0, placePlayerUnit(units, grid, rng));
   EXPECT_EQ(expected.state, rng.state);
-  EXPECT_EQ(0, units[PlayerUnitIndex].inUse);
-  EXPECT_EQ(0, units[PlayerUnitIndex].cellX);
-  EXPECT_EQ(0, units[PlayerUnitIndex].level);
+  EXPECT_EQ(UnitRecord{}, units[PlayerUnitIndex]);
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
 // Random levels for comparing the path search against its literal reference: cell mixes drawn
-// from weighted palettes, rooms joined by corridors, and a serpentine of hills whose route cost
-// climbs past the selection bound. Shared by the tests and the path benchmark.
+// from weighted palettes, and a serpentine of hills whose route cost climbs past the selection
+// bound. Shared by the tests and the path benchmark.
 #pragma once
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -44,29 +43,6 @@ inline const std::vector<WeightedCode> DungeonMix = {
     {cell::Empty, 2},  {5, 1},           {cell::Chest, 1},  {cell::LandRoad, 2},   {cell::LandPlain, 3},
     {cell::LandHills, 2}, {200, 1},      {cell::EnvGrass, 1},
 };
-
-// Rooms of Floor in solid Wall, each joined to the previous by an L-shaped corridor with a Door
-// where it leaves the room; the look of a generated dungeon level.
-inline void paintRoomsAndCorridors(world::DungeonGrid& grid, int level, int rooms, Rng& rng) {
-  std::memset(grid.level(level), cell::Wall, LevelSize);
-  int px = -1, py = -1;
-  for (int r = 0; r < rooms; ++r) {
-    const int w = 3 + rng.below(9), h = 3 + rng.below(9);
-    const int x0 = 2 + rng.below(GridSide - 4 - w), y0 = 2 + rng.below(GridSide - 4 - h);
-    for (int y = y0; y < y0 + h; ++y)
-      for (int x = x0; x < x0 + w; ++x) grid.setCell(x, y, level, cell::Floor);
-    const int cx = x0 + w / 2, cy = y0 + h / 2;
-    if (px >= 0) {
-      for (int x = std::min(px, cx); x <= std::max(px, cx); ++x)
-        if (grid.cellAt(x, py, level) == cell::Wall) grid.setCell(x, py, level, cell::Floor);
-      for (int y = std::min(py, cy); y <= std::max(py, cy); ++y)
-        if (grid.cellAt(cx, y, level) == cell::Wall) grid.setCell(cx, y, level, cell::Floor);
-      if (x0 > 1 && grid.cellAt(x0 - 1, cy, level) == cell::Floor) grid.setCell(x0 - 1, cy, level, cell::Door);
-    }
-    px = cx;
-    py = cy;
-  }
-}
 
 // One corridor of hills winding over the whole level; past about 350 cells its nodes cost more
 // than the selection bound, so the search goes on only through the newest node.

@@ -7,24 +7,23 @@ namespace gloam::units {
 namespace {
 
 constexpr int L = 2;
-constexpr world::ViewOrigin Origin{40, 40, L};
 
 class UnitMovementTest : public ::testing::Test {
  protected:
   testing::PathWorld w;
   UnitRecord& player() { return w.units[PlayerUnitIndex]; }
-  std::int32_t cursor() const { return w.ctx.pathCursor[PlayerUnitIndex]; }
+  std::int32_t cursor() const { return w.table.pathCursor[PlayerUnitIndex]; }
 
   void SetUp() override {
     w.fill(L, cell::Floor);
     w.placeUnit(PlayerUnitIndex, 50, 50, L);
   }
-  // A right click on the middle of the tile of cell (x, y) of the 640x480 map.
-  void order(int x, int y, int screenWidth = 640, bool button = true) {
-    issueMoveOrder(w.units, w.ctx, button, screenWidth, (x - Origin.sx) * TileSize + 8,
-                   (y - Origin.sy) * TileSize + 8, Origin);
+  // A right click on the middle of the tile of cell (x, y) of the 640x480 map, seen from `origin`.
+  void order(int x, int y, int screenWidth = 640, bool button = true, world::ViewOrigin origin = {40, 40, L}) {
+    const OrderClick click{button, (x - origin.sx) * TileSize + 8, (y - origin.sy) * TileSize + 8};
+    issueMoveOrder(w.units, w.table, click, screenWidth, origin);
   }
-  void tick(int frame = 0, float divisor = 30.0f) { unitMovementPass(w.units, w.ctx, w.grid, frame, divisor); }
+  void tick(int frame = 0, float divisor = 30.0f) { unitMovementPass({w.units, w.ctx, w.grid}, frame, divisor); }
 };
 
 TEST_F(UnitMovementTest, RightClickOrdersOnlyOnTheMapMode) {
@@ -36,10 +35,9 @@ TEST_F(UnitMovementTest, RightClickOrdersOnlyOnTheMapMode) {
   EXPECT_EQ(61, player().destY);
   EXPECT_EQ(1, player().moving);
   EXPECT_EQ(NoPath, cursor());
-  EXPECT_EQ(L, player().level);
 }
 
-TEST_F(UnitMovementTest, UnitStepsOncePerTickAndStopsOnTheDestination) {
+TEST_F(UnitMovementTest, UnitStepsOncePerTruncatedTickAndStopsOnTheDestination) {
   for (const float divisor : {10.0f, 30.0f, 60.0f}) {
     SCOPED_TRACE(divisor);
     player().cellX = 50;
@@ -52,11 +50,9 @@ TEST_F(UnitMovementTest, UnitStepsOncePerTickAndStopsOnTheDestination) {
     EXPECT_EQ(0, player().moving);
     EXPECT_EQ(NoPath, cursor());
   }
-}
-
-TEST_F(UnitMovementTest, TickDivisorIsTruncated) {
+  player().cellX = 50;
   order(55, 50);
-  tick(10, 10.9f);
+  tick(10, 10.9f);  // 10.9 counts as 10
   EXPECT_EQ(51, player().cellX);
   tick(11, 10.9f);
   EXPECT_EQ(51, player().cellX);
@@ -67,7 +63,7 @@ TEST_F(UnitMovementTest, HoldingTheButtonReplansEveryTick) {
     order(55, 50);
     tick();
     EXPECT_EQ(51 + t, player().cellX);
-    EXPECT_EQ(5u - t, w.ctx.pathLength[PlayerUnitIndex]) << "a fresh route from the current cell";
+    EXPECT_EQ(5u - t, w.table.pathLength[PlayerUnitIndex]) << "a fresh route from the current cell";
   }
   // The last plan had one entry: the cursor is used up at -1 and the unit stands on the goal.
   EXPECT_EQ(-1, cursor());
@@ -89,20 +85,25 @@ TEST_F(UnitMovementTest, OneEntryPathIsUsedUpOnTheNextTick) {
   EXPECT_EQ(-1, cursor());  // the used-up cursor keeps its value
 }
 
-TEST_F(UnitMovementTest, UnreachableDestinationLeavesTheUnitIdleWhereItStands) {
+TEST_F(UnitMovementTest, UnreachableDestinationOrDisabledUnitStaysWhereItStands) {
   w.rect(L, 69, 69, 71, 71, cell::Wall);
   order(70, 70);
-  w.ctx.pathLength[PlayerUnitIndex] = 12;
+  w.table.pathLength[PlayerUnitIndex] = 12;
   tick();
   EXPECT_EQ(50, player().cellX);
   EXPECT_EQ(0, player().moving);
   EXPECT_EQ(NoPath, cursor());
-  EXPECT_EQ(0u, w.ctx.pathLength[PlayerUnitIndex]);
+  EXPECT_EQ(0u, w.table.pathLength[PlayerUnitIndex]);
+  order(55, 50);
+  player().disabled = 1;
+  tick();
+  EXPECT_EQ(50, player().cellX);
+  EXPECT_EQ(1, player().moving);
 }
 
 TEST_F(UnitMovementTest, OrderToColumnZeroWalksToColumnOneThenLandsOnZero) {
   player().cellX = 3;
-  issueMoveOrder(w.units, w.ctx, true, 640, 0, (50 - 40) * TileSize, world::ViewOrigin{0, 40, L});
+  order(0, 50, 640, true, {0, 40, L});
   tick();
   EXPECT_EQ(2, player().cellX);
   tick();
@@ -110,28 +111,19 @@ TEST_F(UnitMovementTest, OrderToColumnZeroWalksToColumnOneThenLandsOnZero) {
   EXPECT_EQ(0, player().moving);
 
   player().cellX = 2;
-  issueMoveOrder(w.units, w.ctx, true, 640, 0, (50 - 40) * TileSize, world::ViewOrigin{0, 40, L});
+  order(0, 50, 640, true, {0, 40, L});
   tick();
   tick();
   EXPECT_EQ(1, player().cellX);  // a one-entry path never takes the landing branch
   EXPECT_EQ(0, player().moving);
 }
 
-TEST_F(UnitMovementTest, DisabledUnitsAreNotStepped) {
-  order(55, 50);
-  player().disabled = 1;
-  tick();
-  EXPECT_EQ(50, player().cellX);
-  EXPECT_EQ(NoPath, cursor());
-}
-
 TEST_F(UnitMovementTest, EarlierUnitsMoveBeforeLaterUnitsPlan) {
   w.fill(L, cell::Wall);
   w.rect(L, 10, 10, 20, 10, cell::Floor);
   w.placeUnit(PlayerUnitIndex, 10, 10, L);
-  UnitRecord& other = w.placeUnit(0, 14, 10, L);  // steps from a side niche into the corridor
+  UnitRecord& other = w.placeUnit(0, 14, 11, L);  // steps from a side niche into the corridor
   w.grid.setCell(14, 11, L, cell::Floor);
-  other.cellY = 11;
   other.destX = 14;
   other.destY = 10;
   other.moving = 1;

@@ -46,7 +46,7 @@ TEST(OverlayTexts, StatusLineShowsTheOriginAndMouseInTheLargeFont) {
   drawOverlayTexts(s, text, world::ViewOrigin{7, 8, 9}, -3, 479);
   EXPECT_STREQ(text.text, "SX=7,SY=8,SZ=9 mx=-3 my=479");
   Screen alone = draw::testing::blankScreen(320, 240);
-  drawTextLarge(alone, text, StatusX, StatusY, 255, 255, 0);
+  drawTextLarge(alone, text, StatusX, StatusY, {255, 255, 0});
   for (const auto& pixel : inkedPixels(alone)) EXPECT_TRUE(inkedPixels(s).count(pixel));
 }
 

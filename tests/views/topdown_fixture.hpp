@@ -6,7 +6,7 @@
 #include "core/screen.hpp"
 #include "draw/draw_test_support.hpp"
 #include "draw/text.hpp"
-#include "units/path_context.hpp"
+#include "units/path_table.hpp"
 #include "units/unit_table.hpp"
 #include "views/tile_slots.hpp"
 #include "views/topdown_view.hpp"
@@ -24,7 +24,7 @@ struct TopDownFixture {
   world::DungeonGrid grid;
   world::ViewOrigin origin;
   units::UnitTable units;
-  units::PathContext paths;
+  units::PathTable paths;
   assets::SpriteBank bank;
   draw::TextBuffer text;
 
@@ -32,7 +32,7 @@ struct TopDownFixture {
     setScreenMode(screen, 640, 480);
     world::allocateGrid(grid);
     units::allocateUnitTable(units);
-    units::allocatePathContext(paths);
+    units::allocatePathTable(paths);
     bank.slots = std::make_unique<assets::SpriteSlot[]>(SpriteSlotCount);
     for (int code = 0; code < 256; ++code) {
       const int slot = tileSlotFor(static_cast<std::uint8_t>(code));

@@ -34,7 +34,7 @@ inline void drawTopDownFrame(Screen& s, const TopDownWorld& w, const assets::Spr
                   (static_cast<int>(w.paths.pathY[at]) - o.sy) * 16, RoadSlot, true);
     }
     const int px = (player.cellX - o.sx) * 16, py = (player.cellY - o.sy) * 16;
-    draw::drawCircle(s, trig, px + 8.0, py + 8.0, PlayerRingRadius, 255, 255, 255);
+    draw::drawCircle(s, trig, px + 8.0, py + 8.0, PlayerRingRadius, MapWhite);
     literalBlit(s, bank, px, py, RoadSlot, true);
   }
   for (int u = 0; u < UnitSlotCount; ++u) {
@@ -44,14 +44,14 @@ inline void drawTopDownFrame(Screen& s, const TopDownWorld& w, const assets::Spr
     if (dx < 0 || dx >= s.mode.width / 16 || dy < 0 || dy >= s.mode.height / 16) continue;
     const int px = 16 * dx, py = 16 * dy;
     literalBlit(s, bank, px, py, r.spriteSlot, true);
-    draw::drawLine(s, px, py + 16, px + 14, py + 16, 255, 0, 0);
+    draw::drawLine(s, px, py + 16, px + 14, py + 16, BarRed);
     if (r.maxHitPoints > 0) {
       const int e = static_cast<int>(px + 14 * r.hitPoints / r.maxHitPoints);
-      if (r.barStyle == 0) draw::drawLine(s, px, py + 16, e, py + 16, 0, 255, 0);
-      if (r.barStyle == 1 || r.barStyle == 3) draw::drawLine(s, px, py + 16, e, py + 16, 96, 44, 136);
+      if (r.barStyle == 0) draw::drawLine(s, px, py + 16, e, py + 16, BarGreen);
+      if (r.barStyle == 1 || r.barStyle == 3) draw::drawLine(s, px, py + 16, e, py + 16, BarPurple);
     }
     draw::formatText(text, "%d ms%d ", u, static_cast<int>(r.moving));
-    draw::drawText(s, text, px, py + 17, 255, 255, 255);
+    draw::drawText(s, text, px, py + 17, MapWhite);
   }
 }
 

@@ -1,8 +1,6 @@
-// The top-down view on a hand-built world: which cells show tiles, which units are drawn, the bars
-// and labels, the path marks and ring, and the whole frame against the literal reference.
+// The top-down view on hand-built worlds: which cells show tiles, and whole frames (units, bars,
+// labels, path marks and ring) against the literal reference, which states those rules on its own.
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 #include "views/tile_slots.hpp"
 #include "views/topdown_fixture.hpp"
@@ -17,17 +15,18 @@ using draw::testing::inkedPixels;
 using draw::testing::pixelAt;
 using Rgba = std::array<std::uint8_t, 4>;
 
-int inkInTile(const draw::testing::PixelSet& ink, int column, int row) {
-  int n = 0;
-  for (int x = 16 * column; x < 16 * column + 16; ++x)
-    for (int y = 16 * row; y < 16 * row + 16; ++y) n += static_cast<int>(ink.count({x, y}));
-  return n;
-}
-
 class TopDownView : public ::testing::Test {
  protected:
   testing::TopDownFixture f;
   void draw() { drawTopDownView(f.screen, f.world(), f.bank, testing::sharedTrig(), f.text); }
+  void expectLiteralFrame(const char* label) {
+    clearFramebuffer(f.screen);
+    draw();
+    Screen slow;
+    setScreenMode(slow, 640, 480);
+    reference::drawTopDownFrame(slow, f.world(), f.bank, testing::sharedTrig(), f.text);
+    EXPECT_EQ(f.screen.framebuffer, slow.framebuffer) << label;
+  }
 };
 
 TEST(TileSlots, TableFollowsTheCellCodeRuns) {
@@ -63,81 +62,32 @@ TEST_F(TopDownView, CellsBeyondTheGridDrawNoTile) {
   EXPECT_EQ(inkedPixels(f.screen).size(), 6u * 256u);  // columns 250..255 only
 }
 
-TEST_F(TopDownView, OnlyLiveEnabledUnitsOfShownKindsOnThisLevelAreDrawn) {
+// The unit filter (level, disabled, kinds, rows below the view), the four kinds of hit-point bar,
+// and the path marks from the cursor down, drawn both ways; then the player on another level
+// without a path, whose ring and road still show.
+TEST_F(TopDownView, HandBuiltUnitsAndPathsMatchTheLiteralFrame) {
   f.origin = {0, 1, 4};
   f.addUnit(5, 3, 4, 4);
-  f.addUnit(6, 6, 4, 5);                  // another level
+  f.addUnit(6, 6, 4, 5);
   f.addUnit(7, 9, 4, 4).disabled = 1;
   f.addUnit(8, 12, 4, 4).unitKind = 2;
   f.addUnit(9, 15, 4, 4).unitKind = 9;
-  f.addUnit(10, 3, 0, 4);                 // one row below the view: its label would reach row 0
-  drawUnits(f.screen, f.world(), f.bank, f.text);
-  EXPECT_EQ(pixelAt(f.screen, 48, 64)[3], 255);   // unit 5's red bar
-  EXPECT_EQ(pixelAt(f.screen, 240, 64)[3], 255);  // unit 9
-  for (const int x : {96, 144, 192}) EXPECT_EQ(pixelAt(f.screen, x, 64)[3], 0) << x;
-  for (const auto& [x, y] : inkedPixels(f.screen)) EXPECT_GE(y, 48) << x;
-  EXPECT_STREQ(f.text.text, "9 ms0 ");  // the last label drawn
-}
-
-TEST_F(TopDownView, BarsRunFromOnePixelAtZeroToFifteenAtFullHitPoints) {
-  // Units 10..14 are labelled "1x ms0 ": the label's top row lands on the bar row, but the '1'
-  // leaves columns 0, 2 and 3 and everything from column 11 on uncovered.
-  const Rgba red{255, 0, 0, 255}, green{0, 255, 0, 255}, purple{96, 44, 136, 255};
-  f.addUnit(10, 1, 1, 0).hitPoints = 0.0f;
-  f.addUnit(11, 3, 1, 0);
-  f.addUnit(12, 5, 1, 0).barStyle = 3;
-  f.addUnit(13, 7, 1, 0).barStyle = 2;
-  f.addUnit(14, 9, 1, 0).maxHitPoints = 0.0f;
-  drawUnits(f.screen, f.world(), f.bank, f.text);
-  EXPECT_EQ(pixelAt(f.screen, 16, 32), green);
-  EXPECT_EQ(pixelAt(f.screen, 16 + 3, 32), red);
-  EXPECT_EQ(pixelAt(f.screen, 16 + 14, 32), red);
-  EXPECT_EQ(pixelAt(f.screen, 48 + 14, 32), green);
-  EXPECT_EQ(pixelAt(f.screen, 48 + 15, 32)[3], 0);
-  EXPECT_EQ(pixelAt(f.screen, 80 + 14, 32), purple);
-  EXPECT_EQ(pixelAt(f.screen, 112, 32), red);
-  EXPECT_EQ(pixelAt(f.screen, 144, 32), red);
-}
-
-TEST_F(TopDownView, PlayerLabelShowsTheMoveOrderState) {
-  units::UnitRecord& player = f.addUnit(units::PlayerUnitIndex, 2, 2, 0);
-  drawUnits(f.screen, f.world(), f.bank, f.text);
-  EXPECT_STREQ(f.text.text, "1 ms0 ");
-  player.moving = 1;
-  drawUnits(f.screen, f.world(), f.bank, f.text);
-  EXPECT_STREQ(f.text.text, "1 ms1 ");
-}
-
-TEST_F(TopDownView, WithoutAPathOnlyTheRoadUnderThePlayerIsMarked) {
-  f.addUnit(units::PlayerUnitIndex, 5, 5, 7);  // on another level: the marks and ring still show
-  f.setPlayerPath({{8, 8}, {7, 7}}, units::NoPath);
-  drawPlayerPathAndRing(f.screen, f.world(), f.bank, testing::sharedTrig());
-  const auto ink = inkedPixels(f.screen);
-  EXPECT_GT(inkInTile(ink, 5, 5), 100);
-  EXPECT_EQ(inkInTile(ink, 7, 7), 0);
-  EXPECT_EQ(inkInTile(ink, 8, 8), 0);
-  int ringNearRightmost = 0;  // the ring's rightmost point is (88 + 448, 88) give or take a pixel
-  for (const auto& [x, y] : ink) ringNearRightmost += x >= 88 + 446 && x <= 88 + 448 && std::abs(y - 88) <= 2;
-  EXPECT_GT(ringNearRightmost, 0);
-}
-
-TEST_F(TopDownView, PathMarksRunFromTheCursorDownToTheGoal) {
-  f.addUnit(units::PlayerUnitIndex, 2, 2, 0);
-  f.setPlayerPath({{6, 2}, {5, 2}, {4, 2}, {3, 2}}, 2);  // entry 3 is already walked
-  drawPlayerPathAndRing(f.screen, f.world(), f.bank, testing::sharedTrig());
-  const auto ink = inkedPixels(f.screen);
-  EXPECT_EQ(inkInTile(ink, 3, 2), 0);
-  EXPECT_GT(inkInTile(ink, 4, 2), 100);
-  EXPECT_EQ(inkInTile(ink, 6, 2), inkInTile(ink, 4, 2));
+  f.addUnit(10, 3, 0, 4);  // one row below the view: its label would reach row 0
+  f.addUnit(11, 1, 8, 4).hitPoints = 0.0f;
+  f.addUnit(12, 5, 8, 4).barStyle = 3;
+  f.addUnit(13, 9, 8, 4).barStyle = 2;
+  f.addUnit(14, 13, 8, 4).maxHitPoints = 0.0f;
+  f.addUnit(units::PlayerUnitIndex, 20, 12, 4);
+  f.setPlayerPath({{24, 12}, {23, 12}, {22, 12}, {21, 12}}, 2);  // entry 3 is already walked
+  expectLiteralFrame("units and a half-walked path");
+  f.units[units::PlayerUnitIndex].level = 7;
+  f.paths.pathCursor[units::PlayerUnitIndex] = units::NoPath;
+  expectLiteralFrame("player on another level without a path");
 }
 
 TEST_F(TopDownView, FastFrameEqualsTheLiteralFrame) {
   testing::populateBusyLevel(f);
-  draw();
-  Screen slow;
-  setScreenMode(slow, 640, 480);
-  reference::drawTopDownFrame(slow, f.world(), f.bank, testing::sharedTrig(), f.text);
-  EXPECT_EQ(f.screen.framebuffer, slow.framebuffer);
+  expectLiteralFrame("busy level");
 }
 
 }  // namespace

@@ -7,16 +7,15 @@
 #include <utility>
 #include <vector>
 
+#include "assets/sprite_bank.hpp"
+#include "core/rgb.hpp"
 #include "core/rng.hpp"
 
 namespace gloam::makeart {
 
-struct Colour {
-  std::uint8_t r = 0, g = 0, b = 0;
-  friend bool operator==(Colour, Colour) = default;
-};
+using Colour = Rgb;
 
-inline constexpr Colour KeyColour{255, 0, 246};  // never drawn by the keyed blit (nor is black)
+inline constexpr Colour KeyColour = assets::SpriteKeyColour;  // never drawn by the keyed blit (nor is black)
 
 // c with every channel scaled by f (clamped), for shading.
 Colour shade(Colour c, double f);

@@ -6,8 +6,9 @@
 #include <cmath>
 #include <filesystem>
 
+#include "image/png_writer.hpp"
+#include "makeart/canvas.hpp"
 #include "makeart/palette.hpp"
-#include "makeart/png_writer.hpp"
 
 namespace gloam::makeart {
 namespace {
@@ -100,7 +101,9 @@ std::string writeGameIcons(const std::string& outDir) {
     std::error_code ec;
     fs::create_directories(folder, ec);
     const fs::path file = folder / "gloamdelve.png";
-    if (ec || !writePng(file.string(), paintGameIcon(size))) return file.string();
+    const Canvas icon = paintGameIcon(size);
+    if (ec || !image::writePng(file.string(), bottomUpRgb(icon), size, size, image::RowOrder::BottomFirst))
+      return file.string();
   }
   return {};
 }

@@ -4,10 +4,12 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "image/png_writer.hpp"
 #include "makeart/art_output.hpp"
+#include "makeart/canvas.hpp"
 #include "makeart/game_icon.hpp"
-#include "makeart/png_writer.hpp"
 #include "makeart/previews.hpp"
 
 namespace {
@@ -34,7 +36,9 @@ bool parse(int argc, char** argv, Options& o) {
 }
 
 bool writePreview(const std::string& path, const gloam::makeart::Canvas& canvas) {
-  if (path.empty() || gloam::makeart::writePng(path, canvas)) return true;
+  if (path.empty()) return true;
+  const std::vector<std::uint8_t> rgb = gloam::makeart::bottomUpRgb(canvas);
+  if (gloam::image::writePng(path, rgb, canvas.width, canvas.height, gloam::image::RowOrder::BottomFirst)) return true;
   std::fprintf(stderr, "makeart: cannot write %s\n", path.c_str());
   return false;
 }

@@ -30,7 +30,7 @@ std::optional<OpenStep> HeadlessPlatform::openWindow(const WindowSpec& spec) {
 
 void HeadlessPlatform::swapBuffers() {
   // A swap of the offscreen driver's pbuffer does not flush, so without this every frame's GL work
-  // (each glDrawPixels among it) would pile up unexecuted and the process would grow frame by frame.
+  // would pile up unexecuted and the process would grow frame by frame.
   window_.swap();
   glFinish();
 }

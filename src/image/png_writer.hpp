@@ -1,0 +1,16 @@
+// PNG output for the pictures people look at: the game's screenshots and the art tool's previews.
+// The game itself never reads PNG. The only file here that needs libpng.
+#pragma once
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace gloam::image {
+
+enum class RowOrder { TopFirst, BottomFirst };
+
+// Writes width x height pixels of three bytes each (red, green, blue; rows packed without gaps)
+// as an 8-bit RGB PNG. False when `rgb` is too short or the file cannot be written.
+bool writePng(const std::string& path, std::span<const std::uint8_t> rgb, int width, int height, RowOrder order);
+
+}  // namespace gloam::image
