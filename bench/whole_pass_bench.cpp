@@ -47,7 +47,7 @@ void runPresent(benchmark::State& state, shell::Game& game, Mode m, bool drawPix
   shell::runOnePass(game);
   for (auto _ : state) {
     if (drawPixels) {
-      shell::testing::drawFramebufferPixels(game.screen.mode, game.screen.framebuffer.data());
+      shell::drawFramebufferPixels(game.screen.mode, game.screen.framebuffer.data());
     } else {
       shell::drawFramebufferTexture(game.presentTexture, game.screen.mode, game.screen.framebuffer.data());
     }

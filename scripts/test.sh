@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs what is needed, builds, and runs every test: the unit and whole-game suite, the same
 # suite under AddressSanitizer and UndefinedBehaviorSanitizer with a short soak of the sanitized
-# game, the end-to-end tests of the real window under Xvfb, an install check, the Debian package
-# (built, checked, installed with apt, played and removed), and short fuzz runs.
+# game, the end-to-end tests of the real window under Xvfb, the browser build in headless Chromium,
+# an install check, the Debian package (built, checked, installed with apt, played and removed), and
+# short fuzz runs.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -23,6 +24,10 @@ if [ -x tests/e2e/run-all.sh ]; then
   echo "== End to end (Xvfb)"
   tests/e2e/run-all.sh build/gloamdelve
 fi
+
+echo "== Browser (headless Chromium against the native game)"
+./scripts/web.sh --no-serve
+node --test tests/web/
 
 echo "== Install"
 tests/e2e/install-check.sh build

@@ -7,6 +7,8 @@
 
 #include <GL/gl.h>
 
+#include "shell/draw_pixels_presentation.hpp"
+
 namespace gloam::shell {
 
 void clearFrame(Game& game) {
@@ -19,7 +21,11 @@ void presentFrame(Game& game) {
   const ScreenMode& m = game.screen.mode;
   const platform::Rect window = game.platform.windowRect();
   if (mustPresent(game.shown, game.screen, window)) {
+#ifdef __EMSCRIPTEN__
+    drawFramebufferPixels(m, game.screen.framebuffer.data());  // the page paints it onto its canvas
+#else
     drawFramebufferTexture(game.presentTexture, m, game.screen.framebuffer.data());
+#endif
     game.platform.swapBuffers();
     notePresented(game.shown, game.screen, window);
   }

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "draw_pixels_presentation.hpp"
+#include "shell/draw_pixels_presentation.hpp"
 #include "headless_game.hpp"
 #include "shell/game_window.hpp"
 #include "shell/presentation.hpp"
@@ -53,7 +53,7 @@ class Presentation : public ::testing::Test {
     const int w = m.width * windowZoom, h = m.height * windowZoom;
     glColor4f(0.5f, 0.25f, 1.0f, 0.5f);  // glDrawPixels ignores the current colour; the quad must too
     glClear(GL_COLOR_BUFFER_BIT);
-    testing::drawFramebufferPixels(m, game.screen.framebuffer.data());
+    drawFramebufferPixels(m, game.screen.framebuffer.data());
     const std::vector<std::uint8_t> oracle = readWindow(w, h);
     glClear(GL_COLOR_BUFFER_BIT);
     drawFramebufferTexture(game.presentTexture, m, game.screen.framebuffer.data());
