@@ -11,8 +11,8 @@
 #include <queue>
 #include <vector>
 
-#include "units/literal_path_search.hpp"
 #include "units/direction_table.hpp"
+#include "units/literal_path_search.hpp"
 #include "units/path_cell_rules.hpp"
 #include "units/path_search.hpp"
 #include "units/random_levels.hpp"
@@ -77,9 +77,7 @@ void addScenario(BenchWorld& b, Scenario (*build)(BenchWorld&)) {
   b.levels.emplace_back(b.grid.level(L), b.grid.level(L) + LevelSize);
 }
 
-void useLevel(BenchWorld& b, int scenario) {
-  std::memcpy(b.grid.level(L), b.levels[scenario].data(), LevelSize);
-}
+void useLevel(BenchWorld& b, int scenario) { std::memcpy(b.grid.level(L), b.levels[scenario].data(), LevelSize); }
 
 int runFast(BenchWorld& b, const Scenario& s) {
   beginPathSearch(b.fast, b.units, {s.startX, s.startY}, {s.goalX, s.goalY}, L, GridSide);
@@ -95,7 +93,8 @@ bool sameWorkspace(const SearchWorkspace& a, const SearchWorkspace& c) {
   const std::size_t n = static_cast<std::size_t>(a.lastNode) + 1;
   return a.lastNode == c.lastNode && a.currentNode == c.currentNode && a.firstOpen == c.firstOpen &&
          a.bestNode == c.bestNode && a.bestCost == c.bestCost && a.searchResult == c.searchResult &&
-         std::memcmp(a.nodeX.get(), c.nodeX.get(), n * 2) == 0 && std::memcmp(a.nodeY.get(), c.nodeY.get(), n * 2) == 0 &&
+         std::memcmp(a.nodeX.get(), c.nodeX.get(), n * 2) == 0 &&
+         std::memcmp(a.nodeY.get(), c.nodeY.get(), n * 2) == 0 &&
          std::memcmp(a.nodeParent.get(), c.nodeParent.get(), n * 4) == 0 &&
          std::memcmp(a.nodeState.get(), c.nodeState.get(), n) == 0 &&
          std::memcmp(a.nodeCost.get(), c.nodeCost.get(), n * 4) == 0 &&
@@ -171,8 +170,8 @@ bool scenarioAgrees(BenchWorld& b, int i) {
   TextbookDijkstra dijkstra;
   const int reached = dijkstra.run(b, s);
   const bool same = fast == literal && sameWorkspace(b.fast, b.literal);
-  std::fprintf(stderr, "scenario %d (%s): result %d, %d nodes listed, Dijkstra reached %d cells, heap %s literal\n",
-               i, s.name, fast, b.fast.lastNode + 1, reached, same ? "identical to" : "DIFFERS FROM");
+  std::fprintf(stderr, "scenario %d (%s): result %d, %d nodes listed, Dijkstra reached %d cells, heap %s literal\n", i,
+               s.name, fast, b.fast.lastNode + 1, reached, same ? "identical to" : "DIFFERS FROM");
   return same;
 }
 

@@ -49,7 +49,8 @@ void BM_RowCopyFloor(benchmark::State& state) {
     const int slot = gloam::views::tileSlotFor(static_cast<std::uint8_t>(code));
     if (slot == gloam::views::NoTile) continue;
     const auto& px = f.bank[slot].pixels;
-    for (std::size_t i = 0; i < px.size(); i += 3) rgba[code].insert(rgba[code].end(), {px[i], px[i + 1], px[i + 2], 255});
+    for (std::size_t i = 0; i < px.size(); i += 3)
+      rgba[code].insert(rgba[code].end(), {px[i], px[i + 1], px[i + 2], 255});
   }
   const int width = f.screen.mode.width;
   for (auto _ : state) {

@@ -12,8 +12,7 @@ namespace {
 using namespace gloam;
 
 void clearGeneratedLevels(world::DungeonGrid& grid) {
-  std::memset(grid.level(world::StartupFirstLevel), 0,
-              static_cast<std::size_t>(world::StartupLevelCount) * LevelSize);
+  std::memset(grid.level(world::StartupFirstLevel), 0, static_cast<std::size_t>(world::StartupLevelCount) * LevelSize);
 }
 
 void BM_GenerateStartupDungeon(benchmark::State& state) {

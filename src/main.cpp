@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     return usageError("--record records a windowed game; a headless run replays its script already");
 
   shell::RunSettings settings;
-  settings.seed = options.seed ? *options.seed
+  settings.seed = options.seed     ? *options.seed
                   : po.script.seed ? *po.script.seed
                                    : static_cast<std::uint32_t>(std::time(nullptr));
   settings.dataDir = chooseDataFolder(options);

@@ -21,8 +21,7 @@ void putU32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
   putU16(out, at + 2, v >> 16);
 }
 
-void writeHeader(std::vector<std::uint8_t>& out, std::uint32_t width, std::uint32_t height,
-                 std::uint32_t imageBytes) {
+void writeHeader(std::vector<std::uint8_t>& out, std::uint32_t width, std::uint32_t height, std::uint32_t imageBytes) {
   out[0] = 'B';
   out[1] = 'M';
   putU32(out, 2, HeaderBytes + imageBytes);  // file size; bytes 6..9 stay reserved zero
@@ -41,8 +40,7 @@ void writeHeader(std::vector<std::uint8_t>& out, std::uint32_t width, std::uint3
 
 std::uint32_t bitmapRowStride(std::uint32_t width) { return (width * 3 + 3) / 4 * 4; }
 
-std::vector<std::uint8_t> encodeBitmap(std::span<const std::uint8_t> rgb, std::uint32_t width,
-                                       std::uint32_t height) {
+std::vector<std::uint8_t> encodeBitmap(std::span<const std::uint8_t> rgb, std::uint32_t width, std::uint32_t height) {
   const std::uint32_t stride = bitmapRowStride(width);
   std::vector<std::uint8_t> out(BitmapHeaderSize + std::size_t{stride} * height, 0);
   writeHeader(out, width, height, stride * height);

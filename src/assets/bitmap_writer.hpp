@@ -16,11 +16,9 @@ std::uint32_t bitmapRowStride(std::uint32_t width);
 
 // The whole file. `rgb` holds width x height pixels as red, green, blue, bottom row first and packed
 // without gaps (the SpriteSlot layout); it must hold at least width x height x 3 bytes.
-std::vector<std::uint8_t> encodeBitmap(std::span<const std::uint8_t> rgb, std::uint32_t width,
-                                       std::uint32_t height);
+std::vector<std::uint8_t> encodeBitmap(std::span<const std::uint8_t> rgb, std::uint32_t width, std::uint32_t height);
 
 // encodeBitmap written to `path`; false if the file cannot be written or `rgb` is too short.
-bool writeBitmap(const std::string& path, std::span<const std::uint8_t> rgb, std::uint32_t width,
-                 std::uint32_t height);
+bool writeBitmap(const std::string& path, std::span<const std::uint8_t> rgb, std::uint32_t width, std::uint32_t height);
 
 }  // namespace gloam::assets

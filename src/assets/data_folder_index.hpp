@@ -14,8 +14,8 @@ struct DataFolderIndex {
   // Folded (lower-case) name -> names on disk with that folding, the exact spelling tried first
   // by lookups and the rest in byte order.
   using Names = std::map<std::string, std::vector<std::string>, std::less<>>;
-  Names folders;                                        // folders directly in root
-  std::map<std::string, Names, std::less<>> filesIn;    // folder name on disk -> entries in it
+  Names folders;                                      // folders directly in root
+  std::map<std::string, Names, std::less<>> filesIn;  // folder name on disk -> entries in it
 };
 
 // Lists `root` and each folder in it. An unreadable or missing root gives an empty index, whose

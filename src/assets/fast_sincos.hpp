@@ -12,8 +12,8 @@ namespace gloam::assets {
 // classic minimax polynomials on [-pi/4, pi/4].
 inline void fastSinCos(double x, double& sine, double& cosine) {
   constexpr double TwoOverPi = 6.36619772367581382433e-01;
-  constexpr double HalfPi1 = 1.57079632673412561417e+00;   // first 33 bits of pi/2
-  constexpr double HalfPi2 = 6.07710050630396597660e-11;   // next 33 bits
+  constexpr double HalfPi1 = 1.57079632673412561417e+00;  // first 33 bits of pi/2
+  constexpr double HalfPi2 = 6.07710050630396597660e-11;  // next 33 bits
   constexpr double HalfPi2Tail = 2.02226624879595063154e-21;
   constexpr double RoundingShift = 0x1.8p52;  // adding it rounds to an integer in the low bits
 
@@ -31,8 +31,8 @@ inline void fastSinCos(double x, double& sine, double& cosine) {
   const double cosPoly =
       4.16666666666666019037e-02 +
       z * (-1.38888888888741095749e-03 +
-           z * (2.48015872894767294178e-05 +
-                z * (-2.75573143513906633035e-07 + z * (2.08757232129817482790e-09 + z * -1.13596475577881948265e-11))));
+           z * (2.48015872894767294178e-05 + z * (-2.75573143513906633035e-07 +
+                                                  z * (2.08757232129817482790e-09 + z * -1.13596475577881948265e-11))));
   const std::uint64_t s = std::bit_cast<std::uint64_t>(r + r * z * sinPoly);
   const std::uint64_t c = std::bit_cast<std::uint64_t>(1.0 - (0.5 * z - z * z * cosPoly));
 

@@ -16,11 +16,11 @@ struct ObjectTemplate {
   std::uint16_t pictureSlot = 0;  // SpriteBank slot; 0 is the blank picture and marks an empty record
   std::uint32_t templateId = 0;   // own record number; a copy keeps its source's number
   std::array<std::uint8_t, TraitFlagCount> traitFlags{};  // each 0 or 1
-  std::uint8_t equipSlot = 0;     // 1 or 2 for weapons, 10 + piece for armour, 0 otherwise
+  std::uint8_t equipSlot = 0;                             // 1 or 2 for weapons, 10 + piece for armour, 0 otherwise
   std::uint8_t isWeapon = 0;
-  std::uint8_t power = 0;         // weapon strength; 200 for the potion
-  std::uint8_t bonus = 0;         // improvement level of a weapon, 0..3
-  float powerValue = 0.0f;        // 0 in templates; copies carry `power` as a real number
+  std::uint8_t power = 0;   // weapon strength; 200 for the potion
+  std::uint8_t bonus = 0;   // improvement level of a weapon, 0..3
+  float powerValue = 0.0f;  // 0 in templates; copies carry `power` as a real number
   float grade = 0.0f;
   std::uint16_t price = 0;
 

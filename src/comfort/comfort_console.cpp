@@ -87,8 +87,8 @@ char typedCharacter(KeyPress press) {
   return 0;
 }
 
-bool runComfortConsole(ComfortConsole& comfort, console::ConsoleState& console,
-                       const console::CommandTargets& targets, int passesPerSecond) {
+bool runComfortConsole(ComfortConsole& comfort, console::ConsoleState& console, const console::CommandTargets& targets,
+                       int passesPerSecond) {
   bool teleported = false;
   if (comfort.resultPassesLeft > 0) --comfort.resultPassesLeft;
   for (int i = 0; i < comfort.pendingCount; ++i) {

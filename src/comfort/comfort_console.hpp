@@ -29,9 +29,9 @@ struct ComfortConsole {
   int pendingCount = 0;
   std::array<std::array<char, console::CommandLineSize>, HistoryDepth> history{};  // [0] is the newest
   int historyCount = 0;
-  int recalled = -1;                  // the history entry on the line, -1 for a line being typed
-  CommandReport lastReport;           // the last command's result line
-  int resultPassesLeft = 0;           // passes the result line is still shown
+  int recalled = -1;         // the history entry on the line, -1 for a line being typed
+  CommandReport lastReport;  // the last command's result line
+  int resultPassesLeft = 0;  // passes the result line is still shown
 };
 
 // Queues a press for the next console step; presses beyond the queue's size are dropped.
@@ -40,8 +40,8 @@ void queueKeyPress(ComfortConsole& comfort, KeyPress press);
 // One console step: takes the queued presses in order (Tab shows or hides the console; while it
 // is shown Enter, Backspace, Up, Down and the typing keys edit and run the line), then counts
 // down the result line. Returns true when a command teleported the PlayerUnit.
-bool runComfortConsole(ComfortConsole& comfort, console::ConsoleState& console,
-                       const console::CommandTargets& targets, int passesPerSecond);
+bool runComfortConsole(ComfortConsole& comfort, console::ConsoleState& console, const console::CommandTargets& targets,
+                       int passesPerSecond);
 
 // The character a press types into the line (space, a-z, A-Z, 0-9), or 0 for any other key.
 char typedCharacter(KeyPress press);

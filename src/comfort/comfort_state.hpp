@@ -10,7 +10,7 @@ namespace gloam::comfort {
 
 // The keys that act once per press in comfort mode, with their state on the last pass.
 struct PressedKeys {
-  bool zoom[4] = {};  // F1..F4
+  bool zoom[4] = {};         // F1..F4
   bool firstPerson = false;  // F5
   bool map = false;          // F6
 };

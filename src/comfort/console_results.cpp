@@ -109,7 +109,7 @@ void reportTeleport(const ConsoleCommand& c, const CommandWords& w, const Comman
 struct CommandReporter {
   std::string_view name;  // as in the classic command table
   void (*report)(const ConsoleCommand& classic, const CommandWords& w, const CommandTargets& t, CommandReport& r);
-  const char* usage;      // shown when the line has the wrong number of words
+  const char* usage;  // shown when the line has the wrong number of words
 };
 
 constexpr CommandReporter Reporters[] = {

@@ -4,8 +4,8 @@
 
 namespace gloam::comfort {
 
-void scrollView(ScrollRepeat& repeat, const ScrollKeysDown& keys, const RepeatTiming& timing,
-                world::ViewOrigin& view, const ScreenMode& mode) {
+void scrollView(ScrollRepeat& repeat, const ScrollKeysDown& keys, const RepeatTiming& timing, world::ViewOrigin& view,
+                const ScreenMode& mode) {
   view.sy += repeatActions(repeat.up, keys.up, timing);
   view.sy -= repeatActions(repeat.down, keys.down, timing);
   view.sx += repeatActions(repeat.right, keys.right, timing);

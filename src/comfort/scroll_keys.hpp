@@ -22,7 +22,7 @@ struct ScrollRepeat {
   KeyRepeat up, down, right, left, levelUp, levelDown;
 };
 
-void scrollView(ScrollRepeat& repeat, const ScrollKeysDown& keys, const RepeatTiming& timing,
-                world::ViewOrigin& view, const ScreenMode& mode);
+void scrollView(ScrollRepeat& repeat, const ScrollKeysDown& keys, const RepeatTiming& timing, world::ViewOrigin& view,
+                const ScreenMode& mode);
 
 }  // namespace gloam::comfort

@@ -9,10 +9,10 @@
 namespace gloam::comfort {
 namespace {
 
-constexpr int SmallLowestRow = 2 - draw::SmallGlyphLastRow;   // y - 7
-constexpr int SmallHighestRow = 2 - draw::SmallGlyphFirstRow; // y + 1
-constexpr int LargeLowestRow = -draw::LargeGlyphLastRow;      // y - 12
-constexpr int LargeHighestRow = -draw::LargeGlyphFirstRow;    // y - 1
+constexpr int SmallLowestRow = 2 - draw::SmallGlyphLastRow;    // y - 7
+constexpr int SmallHighestRow = 2 - draw::SmallGlyphFirstRow;  // y + 1
+constexpr int LargeLowestRow = -draw::LargeGlyphLastRow;       // y - 12
+constexpr int LargeHighestRow = -draw::LargeGlyphFirstRow;     // y - 1
 
 int textLength(const draw::TextBuffer& text) {
   int n = 0;

@@ -11,7 +11,7 @@ namespace gloam::comfort {
 
 using Colour = Rgb;
 
-inline constexpr int StripPadding = 1;  // pixels of strip around the text's box
+inline constexpr int StripPadding = 1;    // pixels of strip around the text's box
 inline constexpr int StripDarkening = 4;  // the strip divides each channel by this
 
 // Pixel width of the TextBuffer's text as drawText and drawTextLarge advance over it.

@@ -9,8 +9,8 @@
 
 namespace gloam::comfort {
 
-inline constexpr int FollowMargin = 4;   // cells kept between the PlayerUnit and every edge
-inline constexpr int MapViewWidth = 640; // the ScreenWidth of the top-down view
+inline constexpr int FollowMargin = 4;    // cells kept between the PlayerUnit and every edge
+inline constexpr int MapViewWidth = 640;  // the ScreenWidth of the top-down view
 
 struct FollowState {
   bool inMapView = false;        // the last pass showed the top-down view
@@ -32,7 +32,6 @@ void centreViewOn(world::ViewOrigin& view, const units::UnitRecord& player, cons
 bool wellInside(const world::ViewOrigin& view, const units::UnitRecord& player, const ScreenMode& mode);
 
 // Once per pass, after everything that moves the player or changes the mode.
-void followPlayer(FollowState& state, world::ViewOrigin& view, const units::UnitRecord& player,
-                  const ScreenMode& mode);
+void followPlayer(FollowState& state, world::ViewOrigin& view, const units::UnitRecord& player, const ScreenMode& mode);
 
 }  // namespace gloam::comfort

@@ -77,8 +77,7 @@ void dispatchCommand(const CommandWords& words, const CommandTargets& targets) {
   const std::string_view first = words.stored > 0 ? words.word(0) : "";
   for (const ConsoleCommand& command : CommandTable) {
     if (!equalsIgnoringCase(first, command.name)) continue;
-    if (command.requiredWords == AnyWordCount || command.requiredWords == words.count)
-      command.run(words, targets);
+    if (command.requiredWords == AnyWordCount || command.requiredWords == words.count) command.run(words, targets);
     return;
   }
 }

@@ -16,8 +16,8 @@ struct CommandTargets {
   world::DungeonGrid& grid;
   units::UnitTable& units;
   world::ViewOrigin& viewOrigin;
-  int& screenSaverMode;           // ScreenSaverMode, flipped by "screensavertoggle"
-  platform::Platform& platform;   // the pause after "screensavertoggle"
+  int& screenSaverMode;          // ScreenSaverMode, flipped by "screensavertoggle"
+  platform::Platform& platform;  // the pause after "screensavertoggle"
 };
 
 // The words of one submitted line, command word first.

@@ -4,9 +4,9 @@
 
 namespace gloam::console {
 
-inline constexpr int TabPauseMs = 400;                 // after Tab shows or hides the prompt
-inline constexpr int ScreenSaverTogglePauseMs = 400;   // after "screensavertoggle"
-inline constexpr int EnterPauseMs = 500;               // after Enter submits the line
-inline constexpr int TypedKeyPauseMs = 120;            // after each character added or removed
+inline constexpr int TabPauseMs = 400;                // after Tab shows or hides the prompt
+inline constexpr int ScreenSaverTogglePauseMs = 400;  // after "screensavertoggle"
+inline constexpr int EnterPauseMs = 500;              // after Enter submits the line
+inline constexpr int TypedKeyPauseMs = 120;           // after each character added or removed
 
 }  // namespace gloam::console

@@ -14,10 +14,10 @@ inline constexpr int CommandTokenSize = 256;  // characters per word buffer, ter
 using CommandToken = std::array<char, CommandTokenSize>;
 
 struct ConsoleState {
-  int ConsoleVisible = 0;                // 1: the prompt is drawn and keys are read into the line
-  char CommandLine[CommandLineSize] = {};  // always zero-terminated
-  int CommandLength = 0;                 // characters in CommandLine
-  int CommandSubmitted = 0;              // set by Enter, cleared when the line has been run
+  int ConsoleVisible = 0;                         // 1: the prompt is drawn and keys are read into the line
+  char CommandLine[CommandLineSize] = {};         // always zero-terminated
+  int CommandLength = 0;                          // characters in CommandLine
+  int CommandSubmitted = 0;                       // set by Enter, cleared when the line has been run
   std::unique_ptr<CommandToken[]> CommandTokens;  // CommandTokenCount buffers after initConsole
 };
 

@@ -50,8 +50,7 @@ void drawPromptLine(const ConsoleState& console, const TextEntryIo& io, int x, i
 
 }  // namespace
 
-void editTextLine(ConsoleState& console, const TextEntryIo& io, int x, int y, int maxLength,
-                  const char* prompt) {
+void editTextLine(ConsoleState& console, const TextEntryIo& io, int x, int y, int maxLength, const char* prompt) {
   if (isKeyDown(io.platform, vk::Enter)) {
     submitLine(console, io.platform);
     return;

@@ -17,12 +17,11 @@ struct TextEntryIo {
   platform::Platform& platform;  // key states and the pauses
   Screen& screen;
   draw::TextBuffer& text;
-  int frameCounter;              // FrameCounter, for the cursor blink
+  int frameCounter;  // FrameCounter, for the cursor blink
 };
 
 // One call: Enter submits (and nothing is drawn); otherwise Backspace, Space, the letters and the
 // digits are tested in that order, each held key acting once, and the line is drawn at (x, y).
-void editTextLine(ConsoleState& console, const TextEntryIo& io, int x, int y, int maxLength,
-                  const char* prompt);
+void editTextLine(ConsoleState& console, const TextEntryIo& io, int x, int y, int maxLength, const char* prompt);
 
 }  // namespace gloam::console

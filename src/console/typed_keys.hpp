@@ -27,12 +27,9 @@ constexpr std::array<TypedKey, TypedKeyCount> buildTypedKeys() {
   std::array<TypedKey, TypedKeyCount> keys{};
   int i = 0;
   keys[i++] = {vk::Space, ShiftRule::Ignored, ' '};
-  for (int k = 0; k < LetterCount; ++k)
-    keys[i++] = {vk::KeyA + k, ShiftRule::MustBeUp, static_cast<char>('a' + k)};
-  for (int k = 0; k < LetterCount; ++k)
-    keys[i++] = {vk::KeyA + k, ShiftRule::MustBeDown, static_cast<char>('A' + k)};
-  for (int k = 0; k < DigitCount; ++k)
-    keys[i++] = {vk::Digit0 + k, ShiftRule::Ignored, static_cast<char>('0' + k)};
+  for (int k = 0; k < LetterCount; ++k) keys[i++] = {vk::KeyA + k, ShiftRule::MustBeUp, static_cast<char>('a' + k)};
+  for (int k = 0; k < LetterCount; ++k) keys[i++] = {vk::KeyA + k, ShiftRule::MustBeDown, static_cast<char>('A' + k)};
+  for (int k = 0; k < DigitCount; ++k) keys[i++] = {vk::Digit0 + k, ShiftRule::Ignored, static_cast<char>('0' + k)};
   return keys;
 }
 

@@ -10,15 +10,15 @@
 namespace gloam {
 
 struct ScreenMode {
-  int width = 320;      // ScreenWidth: 320 or 640
-  int height = 240;     // ScreenHeight: 240 or 480
-  int pixelZoom = 2;    // PixelZoom: 1..5 are honoured by the presentation
+  int width = 320;    // ScreenWidth: 320 or 640
+  int height = 240;   // ScreenHeight: 240 or 480
+  int pixelZoom = 2;  // PixelZoom: 1..5 are honoured by the presentation
 };
 
 struct Screen {
   ScreenMode mode;
-  std::vector<std::uint8_t> framebuffer;     // width * height RGBA
-  std::vector<std::uint8_t> sceneCapture;    // width * height * 4: RGB scene readback or RGBA canvas
+  std::vector<std::uint8_t> framebuffer;   // width * height RGBA
+  std::vector<std::uint8_t> sceneCapture;  // width * height * 4: RGB scene readback or RGBA canvas
 };
 
 // Sets ScreenWidth and ScreenHeight and allocates both buffers anew (the zoom is left alone).

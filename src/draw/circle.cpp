@@ -11,9 +11,7 @@ namespace {
 // pixel of such a circle is off screen either way.
 constexpr double CentreLimit = 1.0e9;
 
-int truncateCentre(double c) {
-  return static_cast<int>(std::clamp(c, -CentreLimit, CentreLimit));
-}
+int truncateCentre(double c) { return static_cast<int>(std::clamp(c, -CentreLimit, CentreLimit)); }
 
 double clampRadius(double radius) {
   if (!(radius >= 0.0)) return 0.0;  // negative, and NaN
@@ -44,8 +42,7 @@ void drawCircle(Screen& screen, const assets::TrigTables& trig, double cx, doubl
   walkCircle<putPixel>(screen, trig, cx, cy, radius, colour);
 }
 
-void drawSceneCircle(Screen& screen, const assets::TrigTables& trig, double cx, double cy, double radius,
-                     Rgb colour) {
+void drawSceneCircle(Screen& screen, const assets::TrigTables& trig, double cx, double cy, double radius, Rgb colour) {
   walkCircle<putScenePixel>(screen, trig, cx, cy, radius, colour);
 }
 

@@ -53,8 +53,8 @@ RowPlan planBlit(Screen& screen, const assets::SpriteSlot& picture, int x, int y
 }
 
 constexpr std::uint32_t OpaqueAlpha = 0xFF000000u;
-constexpr std::uint32_t KeyMagentaWord = assets::SpriteKeyColour.r | (assets::SpriteKeyColour.g << 8) |
-                                         (assets::SpriteKeyColour.b << 16);
+constexpr std::uint32_t KeyMagentaWord =
+    assets::SpriteKeyColour.r | (assets::SpriteKeyColour.g << 8) | (assets::SpriteKeyColour.b << 16);
 
 inline std::uint32_t loadRgb(const std::uint8_t* src) {
   return static_cast<std::uint32_t>(src[0]) | (static_cast<std::uint32_t>(src[1]) << 8) |
@@ -107,7 +107,8 @@ __attribute__((target("ssse3"))) void copyRowsSsse3(const RowPlan& plan) {
     // row is left to the pixel-by-pixel tail.
     const int wide = src + SpriteBytesPerPixel * grouped + 4 > plan.bufferEnd ? grouped - 4 : grouped;
     for (int j = 0; j < wide; j += 4) copyFourSsse3<Keyed>(dst + 4 * j, src + SpriteBytesPerPixel * j);
-    for (int j = std::max(wide, 0); j < count; ++j) storePixel<Keyed>(dst + 4 * j, loadRgb(src + SpriteBytesPerPixel * j));
+    for (int j = std::max(wide, 0); j < count; ++j)
+      storePixel<Keyed>(dst + 4 * j, loadRgb(src + SpriteBytesPerPixel * j));
   }
 }
 #endif

@@ -13,10 +13,10 @@
 namespace gloam::fpview {
 namespace {
 
-constexpr double StepLength = 0.1;     // cell per step at a horizontal view
-constexpr double EyeRest = 0.54;       // eye height within the cell
-constexpr double EyeBob = 0.024;       // amplitude of the walking bob
-constexpr double BobRate = 1.5;        // radians of bob per unit of walkPhase
+constexpr double StepLength = 0.1;  // cell per step at a horizontal view
+constexpr double EyeRest = 0.54;    // eye height within the cell
+constexpr double EyeBob = 0.024;    // amplitude of the walking bob
+constexpr double BobRate = 1.5;     // radians of bob per unit of walkPhase
 
 void takeStep(const FirstPersonState& state, units::UnitRecord& player, float direction) {
   const StepVector step = stepVector(state.viewYaw, state.viewPitch);
@@ -49,8 +49,8 @@ bool forwardStepDue(int frameCounter, float tickDivisor) {
   return frameCounter % every == 0;
 }
 
-void groundTest(world::ViewOrigin& lastGrounded, const world::DungeonGrid& grid,
-                units::UnitRecord& player, world::ViewOrigin& viewOrigin) {
+void groundTest(world::ViewOrigin& lastGrounded, const world::DungeonGrid& grid, units::UnitRecord& player,
+                world::ViewOrigin& viewOrigin) {
   // The test looks at the ViewOrigin, which the scroll keys move, not at the PlayerUnit's cell.
   const bool grounded = world::cellCodeAtOrZero(grid, viewOrigin.sx, viewOrigin.sy, viewOrigin.sz + 1) == cell::Wall;
   if (grounded) {
@@ -63,9 +63,7 @@ void groundTest(world::ViewOrigin& lastGrounded, const world::DungeonGrid& grid,
   player.offsetZ = 0.5f;
 }
 
-float eyeHeight(float walkPhase) {
-  return static_cast<float>(std::sin(walkPhase * BobRate) * EyeBob + EyeRest);
-}
+float eyeHeight(float walkPhase) { return static_cast<float>(std::sin(walkPhase * BobRate) * EyeBob + EyeRest); }
 
 void carryIntoNeighbourCell(units::UnitRecord& p) {
   if (p.offsetX > 1) {

@@ -11,7 +11,7 @@ namespace gloam::fpview {
 // What the movement of one frame reads from the keys and the main loop.
 struct MotionInput {
   bool leftButtonDown = false;
-  bool backKeyDown = false;   // 'Z'
+  bool backKeyDown = false;  // 'Z'
   int frameCounter = 0;
   float tickDivisor = 30.0f;
 };
@@ -30,8 +30,8 @@ bool forwardStepDue(int frameCounter, float tickDivisor);
 
 // After a step: the ViewOrigin must stand above a Wall cell, or it snaps back to the last one
 // that did and the eye returns to the cell centre.
-void groundTest(world::ViewOrigin& lastGrounded, const world::DungeonGrid& grid,
-                units::UnitRecord& player, world::ViewOrigin& viewOrigin);
+void groundTest(world::ViewOrigin& lastGrounded, const world::DungeonGrid& grid, units::UnitRecord& player,
+                world::ViewOrigin& viewOrigin);
 
 // 0.54 + 0.024 * sin(1.5 * walkPhase).
 float eyeHeight(float walkPhase);

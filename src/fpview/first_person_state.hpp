@@ -13,9 +13,9 @@ inline constexpr int DefaultViewRadius = 14;
 inline constexpr int SceneTextureCount = 32;
 
 struct FirstPersonState {
-  float viewYaw = 0.0f;                  // ViewYaw, degrees
-  float viewPitch = 0.0f;                // ViewPitch, degrees
-  int viewRadius = DefaultViewRadius;    // ViewRadius: half the edge of the drawn block
+  float viewYaw = 0.0f;                            // ViewYaw, degrees
+  float viewPitch = 0.0f;                          // ViewPitch, degrees
+  int viewRadius = DefaultViewRadius;              // ViewRadius: half the edge of the drawn block
   world::ViewOrigin lastGroundedOrigin{1, 1, 28};  // LastGroundedOrigin
   // SceneTextures: GL texture names (GLuint), valid only in the context that made them.
   std::array<unsigned int, SceneTextureCount> sceneTextures{};

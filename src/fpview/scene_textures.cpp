@@ -14,9 +14,8 @@ void uploadOne(GLuint name, const assets::SpriteSlot& slot) {
   glBindTexture(GL_TEXTURE_2D, name);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-  glTexImage2D(GL_TEXTURE_2D, 0, ThreeComponents, static_cast<GLsizei>(slot.width),
-               static_cast<GLsizei>(slot.height), 0, GL_RGB, GL_UNSIGNED_BYTE,
-               slot.empty() ? nullptr : slot.pixels.data());
+  glTexImage2D(GL_TEXTURE_2D, 0, ThreeComponents, static_cast<GLsizei>(slot.width), static_cast<GLsizei>(slot.height),
+               0, GL_RGB, GL_UNSIGNED_BYTE, slot.empty() ? nullptr : slot.pixels.data());
 }
 
 }  // namespace

@@ -65,7 +65,8 @@ bool floodOpenSpace(const world::DungeonGrid& grid, const units::UnitRecord& pla
   const int lo[3] = {player.cellX - radius, player.cellY - radius, player.level - radius};
   const std::int32_t start = radius + side * (radius + side * radius);
   // An eye inside any Wall cell, drawn or not, looks at cubes from within.
-  if (inGrid(player.cellX, player.cellY, player.level) && grid.cellAt(player.cellX, player.cellY, player.level) == cell::Wall)
+  if (inGrid(player.cellX, player.cellY, player.level) &&
+      grid.cellAt(player.cellX, player.cellY, player.level) == cell::Wall)
     return false;
   scratch.reached[start] = 1;
   scratch.order.push_back(start);

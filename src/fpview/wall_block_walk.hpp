@@ -26,8 +26,7 @@ struct CellShift {
 // its faces whose neighbour is not Wall. The block runs from R below to R - 1 above the
 // PlayerUnit's own coordinate on each axis.
 template <class Visitor>
-void walkWallBlock(const world::DungeonGrid& grid, const units::UnitRecord& player, int radius,
-                   Visitor& visitor) {
+void walkWallBlock(const world::DungeonGrid& grid, const units::UnitRecord& player, int radius, Visitor& visitor) {
   const int ux = player.cellX;
   const int uy = player.cellY;
   const int uz = player.level;

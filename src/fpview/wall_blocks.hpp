@@ -17,8 +17,7 @@ enum class WallRenderPath { Visible, AllFaces, PerCube };
 void drawWallBlocks(FirstPersonState& state, const world::DungeonGrid& grid, const units::UnitRecord& player);
 
 // The same picture from every face of every Wall cube of the block, in one glBegin.
-void drawAllWallBlocks(const FirstPersonState& state, const world::DungeonGrid& grid,
-                       const units::UnitRecord& player);
+void drawAllWallBlocks(const FirstPersonState& state, const world::DungeonGrid& grid, const units::UnitRecord& player);
 
 // The same picture, one cube at a time through the GL matrix stack.
 void drawWallBlocksPerCube(const FirstPersonState& state, const world::DungeonGrid& grid,

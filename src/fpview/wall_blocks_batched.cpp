@@ -61,8 +61,7 @@ void drawWallBlocks(FirstPersonState& state, const world::DungeonGrid& grid, con
   glPopMatrix();
 }
 
-void drawAllWallBlocks(const FirstPersonState& state, const world::DungeonGrid& grid,
-                       const units::UnitRecord& player) {
+void drawAllWallBlocks(const FirstPersonState& state, const world::DungeonGrid& grid, const units::UnitRecord& player) {
   pushCameraTransform(state, player);
   QuadBatch batch(state.sceneTextures[WallTextureEntry]);
   walkWallBlock(grid, player, state.viewRadius, batch);

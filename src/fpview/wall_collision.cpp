@@ -10,8 +10,7 @@
 namespace gloam::fpview {
 namespace {
 
-bool isWallAt(const world::DungeonGrid& grid, const units::UnitRecord& player, float dx, float dy,
-              float dz) {
+bool isWallAt(const world::DungeonGrid& grid, const units::UnitRecord& player, float dx, float dy, float dz) {
   return cellCodeNearPlayer(grid, player, dx, dy, dz) == cell::Wall;
 }
 
@@ -60,16 +59,15 @@ int pushOutOfCorner(const world::DungeonGrid& g, units::UnitRecord& p, float a, 
 
 }  // namespace
 
-std::uint8_t cellCodeNearPlayer(const world::DungeonGrid& grid, const units::UnitRecord& player,
-                                float dx, float dy, float dz) {
+std::uint8_t cellCodeNearPlayer(const world::DungeonGrid& grid, const units::UnitRecord& player, float dx, float dy,
+                                float dz) {
   const int x = player.cellX + static_cast<int>(std::floor(dx));
   const int y = player.cellY + static_cast<int>(std::floor(dy));
   const int z = player.level + static_cast<int>(std::floor(dz));
   return world::cellCodeAtOrZero(grid, x, y, z);
 }
 
-int resolveWallCollision(const world::DungeonGrid& grid, units::UnitRecord& player, float a, float b,
-                         float c) {
+int resolveWallCollision(const world::DungeonGrid& grid, units::UnitRecord& player, float a, float b, float c) {
   pushAlongAxes(grid, player, a, b, c);
   return pushOutOfCorner(grid, player, a, b, c);
 }

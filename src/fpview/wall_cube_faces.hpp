@@ -7,8 +7,8 @@
 namespace gloam::fpview {
 
 struct FaceCorner {
-  float s, t;      // texture coordinate; t = 0 is the picture's bottom row
-  float x, y, z;   // position on the -1..1 cube
+  float s, t;     // texture coordinate; t = 0 is the picture's bottom row
+  float x, y, z;  // position on the -1..1 cube
 };
 
 struct WallCubeFace {

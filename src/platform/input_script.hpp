@@ -17,8 +17,8 @@ struct ScriptEvent {
 };
 
 struct InputScript {
-  std::vector<ScriptEvent> events;     // in frame order
-  std::optional<std::uint32_t> seed;   // from a `seed N` line, as written by a recording
+  std::vector<ScriptEvent> events;    // in frame order
+  std::optional<std::uint32_t> seed;  // from a `seed N` line, as written by a recording
 };
 
 // Parses the text of a script. On a bad line returns false and sets `error` to

@@ -11,10 +11,10 @@
 namespace gloam::platform {
 
 struct PlatformOptions {
-  bool headless = false;       // no display: input from `script`, pauses counted, not slept
-  InputScript script;          // headless only
-  std::string recordPath;      // windowed only: write every pass's input here as an input script
-  std::uint32_t seed = 0;      // written at the top of a recording
+  bool headless = false;   // no display: input from `script`, pauses counted, not slept
+  InputScript script;      // headless only
+  std::string recordPath;  // windowed only: write every pass's input here as an input script
+  std::uint32_t seed = 0;  // written at the top of a recording
   // Headless only: every message box also goes here as "CAPTION: text".
   std::vector<std::string>* messageLog = nullptr;
 };

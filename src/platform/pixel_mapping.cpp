@@ -12,14 +12,14 @@ int clampToAxis(float v, int size) {
 }  // namespace
 
 int pixelXFrom(Point cursor, Rect window, int width) {
-  const float v = (cursor.x - static_cast<float>(window.left)) / static_cast<float>(window.width()) *
-                  static_cast<float>(width);
+  const float v =
+      (cursor.x - static_cast<float>(window.left)) / static_cast<float>(window.width()) * static_cast<float>(width);
   return clampToAxis(v, width);
 }
 
 int pixelYFrom(Point cursor, Rect window, int height) {
-  const float v = (static_cast<float>(window.bottom) - cursor.y) / static_cast<float>(window.height()) *
-                  static_cast<float>(height);
+  const float v =
+      (static_cast<float>(window.bottom) - cursor.y) / static_cast<float>(window.height()) * static_cast<float>(height);
   return clampToAxis(v, height);
 }
 

@@ -39,13 +39,25 @@ struct WindowSpec {
 
 // Opening a window goes through these steps in this order; a failed open names the first step
 // that failed and leaves the steps before it done, for closeWindow to undo.
-enum class OpenStep { RegisterClass, CreateWindow, DeviceContext, ChooseFormat, SetFormat, CreateContext,
-                      ActivateContext };
+enum class OpenStep {
+  RegisterClass,
+  CreateWindow,
+  DeviceContext,
+  ChooseFormat,
+  SetFormat,
+  CreateContext,
+  ActivateContext
+};
 
 // Closing undoes what exists, in this order, and goes on past a failed step. Each failed step
 // sets its bit in the report.
-enum class CloseStep : unsigned { ReleaseContext = 1, DeleteContext = 2, ReleaseDeviceContext = 4,
-                                  DestroyWindow = 8, UnregisterClass = 16 };
+enum class CloseStep : unsigned {
+  ReleaseContext = 1,
+  DeleteContext = 2,
+  ReleaseDeviceContext = 4,
+  DestroyWindow = 8,
+  UnregisterClass = 16
+};
 struct CloseReport {
   unsigned failed = 0;
   bool failedAt(CloseStep s) const { return (failed & static_cast<unsigned>(s)) != 0; }
@@ -84,8 +96,8 @@ class Platform {
   // Is the key (a Windows virtual-key code; mouse buttons 1, 2 and 4) down. Input is latched: a key
   // pressed and released since its last read answers "down" once; a held key answers on every read.
   virtual bool keyDown(int virtualKey) = 0;
-  virtual Point cursorPos() = 0;   // screen pixels
-  virtual Rect windowRect() = 0;   // screen pixels
+  virtual Point cursorPos() = 0;  // screen pixels
+  virtual Rect windowRect() = 0;  // screen pixels
   // The part of the display a window may use; nullopt where there is no display.
   virtual std::optional<Rect> displayArea() = 0;
 

@@ -83,7 +83,7 @@ void handleComfortWindowKeys(Game& game) {
 
 void handleComfortScrollKeys(Game& game) {
   platform::Platform& p = game.platform;
-  comfort::ScrollKeysDown keys{isKeyDown(p, vk::Up),   isKeyDown(p, vk::Down),          isKeyDown(p, vk::Right),
+  comfort::ScrollKeysDown keys{isKeyDown(p, vk::Up),   isKeyDown(p, vk::Down),      isKeyDown(p, vk::Right),
                                isKeyDown(p, vk::Left), isKeyDown(p, vk::NumpadAdd), isKeyDown(p, vk::NumpadSubtract)};
   if (consoleShown(game)) keys = {};
   comfort::scrollView(game.comfort.scroll, keys, comfort::repeatTiming(game.comfort.passesPerSecond), game.view,

@@ -46,8 +46,7 @@ const OptionSpec Options[] = {
      [](CommandLineOptions& o, std::string_view) { return o.headless = true; }},
     {"--frames", "N", "request quit after N passes of the main loop (0..2147483647)",
      [](CommandLineOptions& o, std::string_view v) { return parseWhole(v, 0, 2147483647LL, o.frames); }},
-    {"--fps", "N",
-     "passes of the main loop a second, 1..1000 (0: uncapped; default 60 in a window, uncapped headless)",
+    {"--fps", "N", "passes of the main loop a second, 1..1000 (0: uncapped; default 60 in a window, uncapped headless)",
      [](CommandLineOptions& o, std::string_view v) {
        long long n = 0;
        if (!parseWhole(v, 0, 1000, n)) return false;

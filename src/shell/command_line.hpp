@@ -16,7 +16,7 @@ struct CommandLineOptions {
   std::string screenshotPath;
   std::string dumpWorldPath;
   std::string statePath;
-  bool comfort = false;   // --comfort
+  bool comfort = false;    // --comfort
   std::optional<int> fps;  // passes a second; 0 uncapped; unset: 60 in a window, uncapped headless
 };
 

@@ -50,8 +50,8 @@ bool checkDataOption(const std::string& dir, std::string& error) {
 
 std::string describeArtLoad(const assets::ArtLoadReport& report, const std::string& dir) {
   if (report.missing.empty()) return {};
-  std::string line = "loaded " + std::to_string(report.loaded) + " of " +
-                     std::to_string(assets::CatalogueEntryCount) + " pictures from " + dir + " (missing: ";
+  std::string line = "loaded " + std::to_string(report.loaded) + " of " + std::to_string(assets::CatalogueEntryCount) +
+                     " pictures from " + dir + " (missing: ";
   const std::size_t shown = std::min<std::size_t>(report.missing.size(), 3);
   for (std::size_t i = 0; i < shown; ++i) line += (i ? ", " : "") + report.missing[i];
   return line + (report.missing.size() > shown ? ", ...)" : ")");

@@ -7,7 +7,7 @@
 namespace gloam::shell {
 
 struct FrameClock {
-  int fps = 0;                   // target passes a second; 0: uncapped
+  int fps = 0;  // target passes a second; 0: uncapped
   bool started = false;
   platform::Instant deadline{};  // when the current pass's share of a second is over
 };

@@ -15,7 +15,7 @@ struct FramebufferTexture {
   unsigned int name = 0;  // GL texture name; 0 = none yet
   int width = 0;          // allocated size: powers of two holding the Framebuffer
   int height = 0;
-  int zoom = 1;           // the zoom last honoured (1..5)
+  int zoom = 1;  // the zoom last honoured (1..5)
 };
 
 // Smallest power of two not below n (n >= 1).

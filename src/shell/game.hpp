@@ -15,8 +15,8 @@
 #include "core/screen.hpp"
 #include "draw/text.hpp"
 #include "fpview/first_person_state.hpp"
-#include "shell/frame_clock.hpp"
 #include "platform/platform.hpp"
+#include "shell/frame_clock.hpp"
 #include "shell/framebuffer_texture.hpp"
 #include "shell/shown_frame.hpp"
 #include "units/path_context.hpp"
@@ -28,10 +28,10 @@ namespace gloam::shell {
 
 // The loop's own counters and flags.
 struct LoopState {
-  int frameCounter = 0;        // FrameCounter: +1 at the end of every pass
-  float tickDivisor = 30.0f;   // TickDivisor: 10, 30 or 60
-  int quitRequested = 0;       // QuitRequested
-  int screenSaverMode = 0;     // ScreenSaverMode
+  int frameCounter = 0;       // FrameCounter: +1 at the end of every pass
+  float tickDivisor = 30.0f;  // TickDivisor: 10, 30 or 60
+  int quitRequested = 0;      // QuitRequested
+  int screenSaverMode = 0;    // ScreenSaverMode
   int playerUnitIndex = units::PlayerUnitIndex;
 };
 
@@ -39,10 +39,10 @@ struct LoopState {
 struct RunSettings {
   std::string dataDir = ".";
   std::uint32_t seed = 0;
-  long long maxFrames = -1;          // request quit after this many passes; -1: no limit
-  bool keepLastPresented = false;    // a screenshot will be written after the last pass
-  int fps = 0;                       // passes a second on the wall clock; 0: uncapped
-  bool comfort = false;              // --comfort: the comfort layer replaces some classic steps
+  long long maxFrames = -1;        // request quit after this many passes; -1: no limit
+  bool keepLastPresented = false;  // a screenshot will be written after the last pass
+  int fps = 0;                     // passes a second on the wall clock; 0: uncapped
+  bool comfort = false;            // --comfort: the comfort layer replaces some classic steps
 };
 
 struct Game {
@@ -70,7 +70,7 @@ struct Game {
   draw::TextBuffer text;
   console::ConsoleState console;
   fpview::FirstPersonState firstPerson;
-  comfort::ComfortState comfort;  // used only with RunSettings::comfort
+  comfort::ComfortState comfort;      // used only with RunSettings::comfort
   FramebufferTexture presentTexture;  // what presentFrame shows the Framebuffer through
   ShownFrame shown;                   // what the window shows now
 

@@ -6,8 +6,8 @@
 
 #include "console/run_console.hpp"
 #include "core/input.hpp"
-#include "platform/keys.hpp"
 #include "fpview/first_person_view.hpp"
+#include "platform/keys.hpp"
 #include "shell/comfort_steps.hpp"
 #include "shell/frame_clock.hpp"
 #include "shell/messages.hpp"
@@ -72,8 +72,7 @@ void runComfortPass(Game& game) {
   handleComfortModeKeys(game);
   followComfortView(game);
   noteComfortShift(game);
-  while (pumpOneMessage(game)) {
-  }
+  while (pumpOneMessage(game)) {}
   game.loop.frameCounter += 1;
 }
 
@@ -94,8 +93,7 @@ void runOnePass(Game& game) {
   handleWindowKeys(game);
   handleScrollKeys(game);
   handleModeKeys(game);
-  while (pumpOneMessage(game)) {
-  }
+  while (pumpOneMessage(game)) {}
   game.loop.frameCounter += 1;
 }
 

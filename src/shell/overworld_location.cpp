@@ -2,10 +2,10 @@
 // renamed, so that an interrupted first run never leaves a half-copied map that later runs would keep.
 #include "shell/overworld_location.hpp"
 
+#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
-#include <unistd.h>
 
 namespace gloam::shell {
 namespace {

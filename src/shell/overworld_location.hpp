@@ -24,13 +24,11 @@ struct OverworldLocation {
 // creating it there (a data folder that does not exist forbids nothing), or when there is no
 // per-user folder to go to; otherwise "<userFolder>/map/<N>.overworld", copied
 // from the data folder's map when it does not exist yet.
-OverworldLocation locateOverworldMap(const assets::DataFolderIndex& data, int mapNumber,
-                                     const std::string& userFolder);
+OverworldLocation locateOverworldMap(const assets::DataFolderIndex& data, int mapNumber, const std::string& userFolder);
 
 // The per-user step alone: "<userFolder>/map/<N>.overworld", copied from `installedMap` (however
 // that one's name is cased) unless it exists already. A missing installed map is no error: the game's open
 // then creates the per-user one empty, as it would have created the installed one.
-OverworldLocation locateUserOverworldMap(const std::string& installedMap, int mapNumber,
-                                         const std::string& userFolder);
+OverworldLocation locateUserOverworldMap(const std::string& installedMap, int mapNumber, const std::string& userFolder);
 
 }  // namespace gloam::shell

@@ -42,8 +42,7 @@ void writePlayerPath(std::ostream& out, const Game& game) {
   const int unit = game.loop.playerUnitIndex;
   if (!paths.allocated()) return;
   const int length = static_cast<int>(std::min<std::uint32_t>(paths.pathLength[unit], PathStepsPerUnit));
-  out << ",\"pathCursor\":" << paths.pathCursor[unit] << ",\"pathLength\":" << paths.pathLength[unit]
-      << ",\"path\":[";
+  out << ",\"pathCursor\":" << paths.pathCursor[unit] << ",\"pathLength\":" << paths.pathLength[unit] << ",\"path\":[";
   for (int k = 0; k < length; ++k)
     out << (k ? "," : "") << "[" << paths.pathX[paths.pathIndex(unit, k)] << ","
         << paths.pathY[paths.pathIndex(unit, k)] << "]";
@@ -53,13 +52,12 @@ void writePlayerPath(std::ostream& out, const Game& game) {
 void writePlayer(std::ostream& out, const Game& game) {
   const units::UnitRecord& u = game.units[game.loop.playerUnitIndex];
   out << "\"player\":{\"index\":" << game.loop.playerUnitIndex << ",\"inUse\":" << int(u.inUse)
-      << ",\"cellX\":" << u.cellX << ",\"cellY\":" << u.cellY << ",\"level\":" << u.level
-      << ",\"destX\":" << u.destX << ",\"destY\":" << u.destY << ",\"nextX\":" << u.nextX
-      << ",\"nextY\":" << u.nextY << ",\"moving\":" << u.moving << ",\"offsetX\":" << jsonFloat(u.offsetX)
-      << ",\"offsetY\":" << jsonFloat(u.offsetY) << ",\"offsetZ\":" << jsonFloat(u.offsetZ)
-      << ",\"prevOffsetX\":" << jsonFloat(u.prevOffsetX) << ",\"prevOffsetY\":" << jsonFloat(u.prevOffsetY)
-      << ",\"prevOffsetZ\":" << jsonFloat(u.prevOffsetZ) << ",\"blocksPaths\":" << u.blocksPaths
-      << ",\"spriteSlot\":" << u.spriteSlot << ",\"unitKind\":" << u.unitKind
+      << ",\"cellX\":" << u.cellX << ",\"cellY\":" << u.cellY << ",\"level\":" << u.level << ",\"destX\":" << u.destX
+      << ",\"destY\":" << u.destY << ",\"nextX\":" << u.nextX << ",\"nextY\":" << u.nextY << ",\"moving\":" << u.moving
+      << ",\"offsetX\":" << jsonFloat(u.offsetX) << ",\"offsetY\":" << jsonFloat(u.offsetY)
+      << ",\"offsetZ\":" << jsonFloat(u.offsetZ) << ",\"prevOffsetX\":" << jsonFloat(u.prevOffsetX)
+      << ",\"prevOffsetY\":" << jsonFloat(u.prevOffsetY) << ",\"prevOffsetZ\":" << jsonFloat(u.prevOffsetZ)
+      << ",\"blocksPaths\":" << u.blocksPaths << ",\"spriteSlot\":" << u.spriteSlot << ",\"unitKind\":" << u.unitKind
       << ",\"maxHitPoints\":" << jsonFloat(u.maxHitPoints) << ",\"hitPoints\":" << jsonFloat(u.hitPoints)
       << ",\"disabled\":" << int(u.disabled) << ",\"barStyle\":" << int(u.barStyle)
       << ",\"walkPhase\":" << jsonFloat(u.walkPhase);
@@ -73,12 +71,14 @@ bool writeStateJson(const Game& game, long long sleptMs, const std::string& path
   std::ostringstream out;
   const ScreenMode& m = game.screen.mode;
   const world::ViewOrigin& v = game.view;
-  out << "{\"frame\":" << game.loop.frameCounter << ",\"screen\":{\"width\":" << m.width
-      << ",\"height\":" << m.height << ",\"zoom\":" << m.pixelZoom << "},\"viewOrigin\":[" << v.sx << ","
-      << v.sy << "," << v.sz << "],\"tickDivisor\":" << jsonFloat(game.loop.tickDivisor)
+  out << "{\"frame\":" << game.loop.frameCounter << ",\"screen\":{\"width\":" << m.width << ",\"height\":" << m.height
+      << ",\"zoom\":" << m.pixelZoom << "},\"viewOrigin\":[" << v.sx << "," << v.sy << "," << v.sz
+      << "],\"tickDivisor\":" << jsonFloat(game.loop.tickDivisor)
       << ",\"screenSaverMode\":" << game.loop.screenSaverMode << ",\"quitRequested\":" << game.loop.quitRequested
-      << ",\"sleptMs\":" << sleptMs << ",\"fps\":" << game.settings.fps << ",\"spriteSlotsLoaded\":" << assets::countLoadedSlots(game.sprites) << ",\"console\":{\"visible\":"
-      << game.console.ConsoleVisible << ",\"line\":" << jsonString(game.console.CommandLine);
+      << ",\"sleptMs\":" << sleptMs << ",\"fps\":" << game.settings.fps
+      << ",\"spriteSlotsLoaded\":" << assets::countLoadedSlots(game.sprites)
+      << ",\"console\":{\"visible\":" << game.console.ConsoleVisible
+      << ",\"line\":" << jsonString(game.console.CommandLine);
   // Comfort mode's last result line; the classic state has no such field.
   if (game.settings.comfort) out << ",\"result\":" << jsonString(game.comfort.console.lastReport.text.data());
   out << "},";
@@ -98,8 +98,8 @@ bool writeWorldDump(const Game& game, const std::string& path) {
 
 bool writeScreenshot(const std::vector<std::uint8_t>& rgba, const ScreenMode& m, const std::string& path) {
   if (rgba.size() < static_cast<std::size_t>(m.width) * m.height * 4) return false;
-  const bool bmp = path.size() >= 4 && (path.compare(path.size() - 4, 4, ".bmp") == 0 ||
-                                        path.compare(path.size() - 4, 4, ".BMP") == 0);
+  const bool bmp = path.size() >= 4 &&
+                   (path.compare(path.size() - 4, 4, ".bmp") == 0 || path.compare(path.size() - 4, 4, ".BMP") == 0);
   // Both formats take the Framebuffer's rows as they are, bottom row first, without alpha.
   std::vector<std::uint8_t> rgb(static_cast<std::size_t>(m.width) * m.height * 3);
   for (std::size_t i = 0, n = rgb.size() / 3; i < n; ++i)

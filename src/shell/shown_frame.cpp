@@ -15,8 +15,8 @@ bool sameMode(const ScreenMode& a, const ScreenMode& b) {
 
 bool mustPresent(ShownFrame& shown, const Screen& screen, const platform::Rect& window) {
   shown.passesSinceDrawn += 1;
-  return shown.pixels.empty() || shown.passesSinceDrawn >= RedrawUnchangedEvery ||
-         !sameMode(shown.mode, screen.mode) || !sameRect(shown.window, window) || shown.pixels != screen.framebuffer;
+  return shown.pixels.empty() || shown.passesSinceDrawn >= RedrawUnchangedEvery || !sameMode(shown.mode, screen.mode) ||
+         !sameRect(shown.window, window) || shown.pixels != screen.framebuffer;
 }
 
 void notePresented(ShownFrame& shown, const Screen& screen, const platform::Rect& window) {

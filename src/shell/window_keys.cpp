@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "core/input.hpp"
-#include "platform/keys.hpp"
 #include "draw/line.hpp"
+#include "platform/keys.hpp"
 #include "shell/game_window.hpp"
 #include "shell/run_outputs.hpp"
 

@@ -12,9 +12,8 @@ struct Direction {
 };
 
 constexpr Direction Directions[DirectionCount] = {
-    {0, +1, StraightStepCost},  {+1, +1, DiagonalStepCost}, {+1, 0, StraightStepCost},
-    {+1, -1, DiagonalStepCost}, {0, -1, StraightStepCost},  {-1, -1, DiagonalStepCost},
-    {-1, 0, StraightStepCost},  {-1, +1, DiagonalStepCost},
+    {0, +1, StraightStepCost}, {+1, +1, DiagonalStepCost}, {+1, 0, StraightStepCost}, {+1, -1, DiagonalStepCost},
+    {0, -1, StraightStepCost}, {-1, -1, DiagonalStepCost}, {-1, 0, StraightStepCost}, {-1, +1, DiagonalStepCost},
 };
 
 }  // namespace

@@ -40,11 +40,23 @@ struct Expansion {
   int currentNode, lastNode, openCount;
 
   explicit Expansion(SearchWorkspace& ws, const std::uint8_t* levelCells)
-      : nodeX(ws.nodeX.get()), nodeY(ws.nodeY.get()), nodeParent(ws.nodeParent.get()),
-        nodeState(ws.nodeState.get()), nodeCost(ws.nodeCost.get()), window(ws.windowGrid.get()),
-        heap(ws.openHeap.get()), cells(levelCells), cellCost(ws.cellCostTable.cost.data()),
-        windowX0(ws.windowX0), windowY0(ws.windowY0), windowSize(ws.windowSize), dirDX(ws.dirDX),
-        dirDY(ws.dirDY), dirCost(ws.dirCost), currentNode(ws.currentNode), lastNode(ws.lastNode),
+      : nodeX(ws.nodeX.get()),
+        nodeY(ws.nodeY.get()),
+        nodeParent(ws.nodeParent.get()),
+        nodeState(ws.nodeState.get()),
+        nodeCost(ws.nodeCost.get()),
+        window(ws.windowGrid.get()),
+        heap(ws.openHeap.get()),
+        cells(levelCells),
+        cellCost(ws.cellCostTable.cost.data()),
+        windowX0(ws.windowX0),
+        windowY0(ws.windowY0),
+        windowSize(ws.windowSize),
+        dirDX(ws.dirDX),
+        dirDY(ws.dirDY),
+        dirCost(ws.dirCost),
+        currentNode(ws.currentNode),
+        lastNode(ws.lastNode),
         openCount(ws.openCount) {}
 
   void storeCounters(SearchWorkspace& ws) const {

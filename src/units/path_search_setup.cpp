@@ -59,10 +59,10 @@ void resetWorkspace(SearchWorkspace& ws) {
 void markBorder(SearchWorkspace& ws) {
   const int last = ws.windowSize - 1;
   for (int i = 0; i < ws.windowSize; ++i) {
-    ws.windowGrid[i] = WindowListed;                            // first row
-    ws.windowGrid[last * ws.windowSize + i] = WindowListed;    // last row
-    ws.windowGrid[i * ws.windowSize] = WindowListed;           // first column
-    ws.windowGrid[i * ws.windowSize + last] = WindowListed;    // last column
+    ws.windowGrid[i] = WindowListed;                         // first row
+    ws.windowGrid[last * ws.windowSize + i] = WindowListed;  // last row
+    ws.windowGrid[i * ws.windowSize] = WindowListed;         // first column
+    ws.windowGrid[i * ws.windowSize + last] = WindowListed;  // last column
   }
 }
 

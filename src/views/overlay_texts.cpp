@@ -16,14 +16,12 @@ void drawNoticeLines(Screen& screen, draw::TextBuffer& text) {
   }
 }
 
-void drawStatusLine(Screen& screen, draw::TextBuffer& text, const world::ViewOrigin& origin, int mouseX,
-                    int mouseY) {
+void drawStatusLine(Screen& screen, draw::TextBuffer& text, const world::ViewOrigin& origin, int mouseX, int mouseY) {
   draw::formatText(text, "SX=%d,SY=%d,SZ=%d mx=%d my=%d", origin.sx, origin.sy, origin.sz, mouseX, mouseY);
   draw::drawTextLarge(screen, text, StatusX, StatusY, OverlayYellow);
 }
 
-void drawOverlayTexts(Screen& screen, draw::TextBuffer& text, const world::ViewOrigin& origin, int mouseX,
-                      int mouseY) {
+void drawOverlayTexts(Screen& screen, draw::TextBuffer& text, const world::ViewOrigin& origin, int mouseX, int mouseY) {
   drawBanner(screen, text);
   drawNoticeLines(screen, text);
   drawStatusLine(screen, text, origin, mouseX, mouseY);

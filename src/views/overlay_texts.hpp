@@ -22,8 +22,7 @@ inline constexpr int StatusX = 12;
 inline constexpr int StatusY = 55;
 
 // Banner, notice lines and status line, in that order, all in yellow.
-void drawOverlayTexts(Screen& screen, draw::TextBuffer& text, const world::ViewOrigin& origin, int mouseX,
-                      int mouseY);
+void drawOverlayTexts(Screen& screen, draw::TextBuffer& text, const world::ViewOrigin& origin, int mouseX, int mouseY);
 
 void drawBanner(Screen& screen, draw::TextBuffer& text);
 void drawNoticeLines(Screen& screen, draw::TextBuffer& text);

@@ -14,10 +14,10 @@
 
 namespace gloam::views {
 
-inline constexpr int RoadSlot = 22;                 // the road picture, also the path marker
-inline constexpr double PlayerRingRadius = 448.0;   // pixels
-inline constexpr int HitBarSpan = 14;               // the bar covers px .. px + 14
-inline constexpr int HitBarRise = 16;               // the bar sits on the row just above the tile
+inline constexpr int RoadSlot = 22;                // the road picture, also the path marker
+inline constexpr double PlayerRingRadius = 448.0;  // pixels
+inline constexpr int HitBarSpan = 14;              // the bar covers px .. px + 14
+inline constexpr int HitBarRise = 16;              // the bar sits on the row just above the tile
 inline constexpr int UnitLabelRise = 17;
 
 inline constexpr Rgb BarRed{255, 0, 0};        // the bar's whole span

@@ -63,8 +63,8 @@ void placeItems(DungeonGrid& grid, const GeneratorTables& tables, Rng& rng, int 
 
 }  // namespace
 
-void placeDungeonFeatures(DungeonGrid& grid, const GeneratorTables& tables, Rng& rng, int firstLevel,
-                          int levelCount, int areaSize) {
+void placeDungeonFeatures(DungeonGrid& grid, const GeneratorTables& tables, Rng& rng, int firstLevel, int levelCount,
+                          int areaSize) {
   for (int z = firstLevel; z < firstLevel + levelCount; ++z) {
     const auto rooms = static_cast<int>(tables.levelEndRoom[z] - tables.levelFirstRoom[z]);
     if (rooms <= 0) continue;

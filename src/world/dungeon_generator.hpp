@@ -34,9 +34,9 @@ inline constexpr DungeonRun StartupRun{StartupCenterX,    StartupCenterY,  Start
 inline constexpr int CandidateMin = 3;
 inline constexpr int CandidateMax = GridSide - 3;
 inline constexpr int AttemptsPerRoom = 1000;
-inline constexpr int FirstRoomTemplate = 13;        // the first level's first room
-inline constexpr int FirstRoomTemplateChoices = 13; // later levels' first rooms: templates 0..12
-inline constexpr int RoomTemplateChoices = 19;      // every further room: templates 0..18
+inline constexpr int FirstRoomTemplate = 13;         // the first level's first room
+inline constexpr int FirstRoomTemplateChoices = 13;  // later levels' first rooms: templates 0..12
+inline constexpr int RoomTemplateChoices = 19;       // every further room: templates 0..18
 inline constexpr int FeatureTriesPerPass = 1000000;
 
 // Carves levels firstLevel .. firstLevel + levelCount - 1 (phase 1), then places the features
@@ -50,7 +50,7 @@ void generateStartupDungeon(DungeonGrid& grid, GeneratorTables& tables, Rng& rng
 
 // Phase 2 alone, over the level runs already in the tables: stairs (on every level but the
 // first), then chests, candelabra, scrolls, coffins and fountains.
-void placeDungeonFeatures(DungeonGrid& grid, const GeneratorTables& tables, Rng& rng, int firstLevel,
-                          int levelCount, int areaSize);
+void placeDungeonFeatures(DungeonGrid& grid, const GeneratorTables& tables, Rng& rng, int firstLevel, int levelCount,
+                          int areaSize);
 
 }  // namespace gloam::world

@@ -13,12 +13,12 @@ inline constexpr int RoomCapacity = LevelCount * 6000;  // 1,080,000
 inline constexpr int LevelRunEntries = LevelCount + 1;
 
 struct RoomRecord {
-  std::uint16_t x;       // column of the left edge
-  std::uint16_t y;       // row of the top edge
+  std::uint16_t x;  // column of the left edge
+  std::uint16_t y;  // row of the top edge
   std::uint16_t width;
   std::uint16_t height;
   std::uint16_t level;
-  std::uint32_t index;   // the record's own index in the RoomTable
+  std::uint32_t index;  // the record's own index in the RoomTable
   std::uint8_t templateIndex;
   friend bool operator==(const RoomRecord&, const RoomRecord&) = default;
 };

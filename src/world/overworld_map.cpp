@@ -2,11 +2,11 @@
 // never read; nothing is reported on failure.
 #include "world/overworld_map.hpp"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
-#include <unistd.h>
 
 namespace gloam::world {
 namespace {

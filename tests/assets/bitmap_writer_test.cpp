@@ -39,8 +39,8 @@ TEST(BitmapWriter, PadsRowsToFourBytesOnlyWhenTheWidthNeedsIt) {
   rgb[9] = 0x77;  // first pixel of the second row (red)
   const Bytes file = encodeBitmap(rgb, 3, 2);
   ASSERT_EQ(file.size(), 54u + 2 * 12u);
-  EXPECT_EQ(file[54 + 9], 0);             // padding after the first row's 9 bytes
-  EXPECT_EQ(file[54 + 12 + 2], 0x77);     // the second row starts at the next 4-byte boundary
+  EXPECT_EQ(file[54 + 9], 0);          // padding after the first row's 9 bytes
+  EXPECT_EQ(file[54 + 12 + 2], 0x77);  // the second row starts at the next 4-byte boundary
 }
 
 // A file the game's loader reads back unchanged; 16 x 8, so a swapped width and height would show.

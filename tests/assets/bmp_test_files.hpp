@@ -17,8 +17,7 @@ inline void putLittleEndian32(Bytes& bytes, std::size_t at, std::uint32_t value)
 }
 
 // A 54-byte header as a common image editor writes it, followed by `pixelData` as given.
-inline Bytes makeBmp(std::uint32_t width, std::uint32_t height, const Bytes& pixelData,
-                     std::uint8_t bitCount = 24) {
+inline Bytes makeBmp(std::uint32_t width, std::uint32_t height, const Bytes& pixelData, std::uint8_t bitCount = 24) {
   Bytes bytes(54 + pixelData.size(), 0);
   bytes[0] = 'B';
   bytes[1] = 'M';
@@ -45,8 +44,7 @@ inline Bytes patternBytes(std::size_t count, std::uint32_t seed) {
 class ScratchDir {
  public:
   explicit ScratchDir(const std::string& name) {
-    path_ = std::filesystem::temp_directory_path() /
-            (name + "-" + std::to_string(std::random_device{}()));
+    path_ = std::filesystem::temp_directory_path() / (name + "-" + std::to_string(std::random_device{}()));
     std::filesystem::create_directories(path_);
   }
   ~ScratchDir() {

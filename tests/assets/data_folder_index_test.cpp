@@ -20,8 +20,7 @@ struct Lookup {
 TEST(DataFolderIndex, ResolvesFolderAndFileInAnyCaseWithExactCasePreferred) {
   ScratchDir dir("data-index");
   for (const char* f : {"BMP_LAND/WATER.BMP", "bmp_land/road.bmp", "Bmp_Land/road.bmp", "Bmp_Land/Plain.bmp",
-                        "bmp_unit/mage.bmp", "bmp_unit/MAGE.BMP", "bmp_unit/Mage.bmp", "MAP/1.OVERWORLD",
-                        "Kart/é.bmp"})
+                        "bmp_unit/mage.bmp", "bmp_unit/MAGE.BMP", "bmp_unit/Mage.bmp", "MAP/1.OVERWORLD", "Kart/é.bmp"})
     dir.write(f, {1});
   const DataFolderIndex index = indexDataFolder(dir.path().string());
   const Lookup table[] = {
@@ -33,10 +32,10 @@ TEST(DataFolderIndex, ResolvesFolderAndFileInAnyCaseWithExactCasePreferred) {
       {"bmp_unit", "mage.bmp", "bmp_unit/mage.bmp"},    // exact file among three spellings
       {"bmp_unit", "MaGe.bmp", "bmp_unit/MAGE.BMP"},    // no exact one: the first in byte order
       {"map", "1.overworld", "MAP/1.OVERWORLD"},
-      {"map", "2.overworld", "MAP/2.overworld"},        // to be created in the folder on disk
-      {"kart", "é.bmp", "Kart/é.bmp"},                  // only ASCII letters fold
+      {"map", "2.overworld", "MAP/2.overworld"},  // to be created in the folder on disk
+      {"kart", "é.bmp", "Kart/é.bmp"},            // only ASCII letters fold
       {"kart", "É.bmp", "Kart/É.bmp"},
-      {"bmp_cube", "wall.bmp", "bmp_cube/wall.bmp"},    // no such folder
+      {"bmp_cube", "wall.bmp", "bmp_cube/wall.bmp"},  // no such folder
   };
   for (const Lookup& l : table)
     EXPECT_EQ(resolveDataPath(index, l.folder, l.file), dir.path().string() + "/" + l.expected)

@@ -116,10 +116,11 @@ TEST_F(MakeArt, SampleOverworldIsOneLevelOfOverworldCodesWithEveryKindOfPlace) {
     const bool overworld = (code >= 10 && code <= 24) || (code >= 180 && code <= 184) || (code >= 188 && code <= 194);
     EXPECT_TRUE(overworld) << "code " << code;
   }
-  for (cell::Code want : {cell::LandPlain, cell::LandWater, cell::LandWaterDeep, cell::LandSwamp, cell::LandDesert,
-                          cell::LandHills, cell::LandMountain, cell::LandMountainHigh, cell::LandRoad, cell::LandForest,
-                          cell::LandForestB, cell::LandForestC, cell::VillageB, cell::VillageBRed, cell::Castle,
-                          cell::Ruin, cell::Grotto, cell::Mine, cell::IronMine, cell::Well})
+  for (cell::Code want : {cell::LandPlain,  cell::LandWater,   cell::LandWaterDeep, cell::LandSwamp,
+                          cell::LandDesert, cell::LandHills,   cell::LandMountain,  cell::LandMountainHigh,
+                          cell::LandRoad,   cell::LandForest,  cell::LandForestB,   cell::LandForestC,
+                          cell::VillageB,   cell::VillageBRed, cell::Castle,        cell::Ruin,
+                          cell::Grotto,     cell::Mine,        cell::IronMine,      cell::Well})
     EXPECT_TRUE(seen.contains(want)) << "missing code " << int{want};
   const OverworldCells again = makeOverworldMap();
   EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), again.begin(),

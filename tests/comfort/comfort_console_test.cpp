@@ -21,9 +21,12 @@ class ComfortConsoleTest : public ::testing::Test {
   // Queues the keys of `text` (upper-case letters with Shift) and runs one console step.
   bool type(const std::string& text) {
     for (const char ch : text) {
-      if (ch >= 'a' && ch <= 'z') press(vk::KeyA + (ch - 'a'));
-      else if (ch >= 'A' && ch <= 'Z') press(vk::KeyA + (ch - 'A'), true);
-      else press(ch);  // space and digits are their own virtual keys
+      if (ch >= 'a' && ch <= 'z')
+        press(vk::KeyA + (ch - 'a'));
+      else if (ch >= 'A' && ch <= 'Z')
+        press(vk::KeyA + (ch - 'A'), true);
+      else
+        press(ch);  // space and digits are their own virtual keys
     }
     return step();
   }

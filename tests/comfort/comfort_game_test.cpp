@@ -151,7 +151,7 @@ TEST(ComfortGame, TheConsoleOwnsTheKeyboardAndSaysWhatEachCommandDid) {
     EXPECT_STREQ(g.game->console.CommandLine, "");
   }
   EXPECT_EQ(g.platform->sleptMs(), slept);
-  EXPECT_EQ(g.game->loop.tickDivisor, 30.0f);  // '1' went into the line, not to the speed
+  EXPECT_EQ(g.game->loop.tickDivisor, 30.0f);             // '1' went into the line, not to the speed
   EXPECT_EQ(g.platform->windowRect().left, window.left);  // nor M to the window
   EXPECT_EQ(g.platform->windowRect().top, window.top);
 

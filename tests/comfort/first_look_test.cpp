@@ -37,8 +37,8 @@ TEST(FirstLook, FacesTheLongestOpenLineAndLooksLevel) {
     float yaw;
   };
   const Case cases[] = {
-      {0, 5, 3, 2, 90.0f}, {7, 5, 3, 2, 270.0f}, {1, 0, 9, 2, 0.0f}, {0, 1, 2, 4, 180.0f},
-      {3, 3, 3, 3, 0.0f},  // a tie goes to the first direction of the table
+      {0, 5, 3, 2, 90.0f},  {7, 5, 3, 2, 270.0f}, {1, 0, 9, 2, 0.0f},
+      {0, 1, 2, 4, 180.0f}, {3, 3, 3, 3, 0.0f},  // a tie goes to the first direction of the table
   };
   for (const Case& c : cases) {
     Level l;

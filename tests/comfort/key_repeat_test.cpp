@@ -34,10 +34,10 @@ TEST(KeyRepeat, PressActsOnceThenRepeatsAfterTheDelayAtTwentyASecond) {
     std::vector<int> acting;
   };
   const Case cases[] = {
-      {60, 25, {0, 15, 18, 21, 24}},         // 250 ms = 15 passes, then every 3rd pass
-      {30, 15, {0, 8, 10, 11, 13, 14}},      // 250 ms rounds to 8 passes; 20/s at 30/s is 2 in 3 passes
-      {10, 6, {0, 3, 4, 4, 5, 5}},           // slower than the repeat rate: two repeats on a pass
-      {1000, 351, {0, 250, 300, 350}},       // a fast loop repeats every 50 passes
+      {60, 25, {0, 15, 18, 21, 24}},     // 250 ms = 15 passes, then every 3rd pass
+      {30, 15, {0, 8, 10, 11, 13, 14}},  // 250 ms rounds to 8 passes; 20/s at 30/s is 2 in 3 passes
+      {10, 6, {0, 3, 4, 4, 5, 5}},       // slower than the repeat rate: two repeats on a pass
+      {1000, 351, {0, 250, 300, 350}},   // a fast loop repeats every 50 passes
   };
   for (const Case& c : cases)
     EXPECT_EQ(actingPasses(holdFor(c.passesPerSecond, c.passes)), c.acting) << c.passesPerSecond << " passes/s";

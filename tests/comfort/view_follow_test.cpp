@@ -41,8 +41,8 @@ TEST(ViewFollow, EnteringTheMapCentresThePlayerWithinTheClamps) {
     Origin expected;
   };
   const Case cases[] = {
-      {100, 100, 2, {80, 85, 2}},  // 20 columns left of it, 15 rows below
-      {2, 3, 4, {0, 0, 4}},        // the low clamp
+      {100, 100, 2, {80, 85, 2}},    // 20 columns left of it, 15 rows below
+      {2, 3, 4, {0, 0, 4}},          // the low clamp
       {254, 250, 6, {216, 226, 6}},  // the high clamp
   };
   for (const Case& c : cases) {
@@ -55,13 +55,13 @@ TEST(ViewFollow, EnteringTheMapCentresThePlayerWithinTheClamps) {
 
 TEST(ViewFollow, AStepRecentresOnlyWithinFourCellsOfAnEdgeOrOffTheScreen) {
   struct Case {
-    int dx, dy;   // the player's cell after its step, relative to the view origin (40 x 30 cells)
+    int dx, dy;  // the player's cell after its step, relative to the view origin (40 x 30 cells)
     bool recentred;
   };
   const Case cases[] = {
-      {4, 4, false}, {35, 25, false}, {20, 15, false},  // four cells of margin on every side
-      {3, 10, true}, {36, 10, true}, {10, 3, true}, {10, 26, true},
-      {-5, 10, true}, {50, 10, true},                     // walked off the screen
+      {4, 4, false},  {35, 25, false}, {20, 15, false},  // four cells of margin on every side
+      {3, 10, true},  {36, 10, true},  {10, 3, true},
+      {10, 26, true}, {-5, 10, true},  {50, 10, true},  // walked off the screen
   };
   for (const Case& c : cases) {
     const world::ViewOrigin start{100, 100, 2};

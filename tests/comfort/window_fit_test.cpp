@@ -21,8 +21,8 @@ TEST(WindowFit, TheLargestZoomThatFitsTheArea) {
       {4, 320, 240, Rect{0, 0, 1279, 1024}, 3},   // one pixel short
       {3, 640, 480, Rect{0, 24, 1280, 1000}, 2},  // a panel at the top
       {2, 640, 480, Rect{0, 0, 800, 600}, 1},
-      {2, 640, 480, Rect{0, 0, 300, 200}, 1},     // nothing fits: the smallest window
-      {3, 640, 480, std::nullopt, 3},             // no display: as asked
+      {2, 640, 480, Rect{0, 0, 300, 200}, 1},  // nothing fits: the smallest window
+      {3, 640, 480, std::nullopt, 3},          // no display: as asked
   };
   for (const Case& c : cases)
     EXPECT_EQ(fittingZoom(c.requested, c.width, c.height, c.area), c.zoom) << c.requested << " " << c.width;
@@ -33,10 +33,10 @@ TEST(WindowFit, AWindowIsShiftedOntoTheAreaAsLittleAsPossible) {
     Rect window, area, expected;
   };
   const Case cases[] = {
-      {{100, 100, 740, 580}, {0, 0, 1280, 1024}, {100, 100, 740, 580}},     // already inside
+      {{100, 100, 740, 580}, {0, 0, 1280, 1024}, {100, 100, 740, 580}},       // already inside
       {{1000, 900, 1640, 1380}, {0, 0, 1280, 1024}, {640, 544, 1280, 1024}},  // past the bottom-right
-      {{-50, -20, 590, 460}, {0, 24, 1280, 1024}, {0, 24, 640, 504}},       // past the top-left and a panel
-      {{500, 500, 2420, 1940}, {0, 0, 1280, 1024}, {0, 0, 1920, 1440}},     // larger: top-left on the area's
+      {{-50, -20, 590, 460}, {0, 24, 1280, 1024}, {0, 24, 640, 504}},         // past the top-left and a panel
+      {{500, 500, 2420, 1940}, {0, 0, 1280, 1024}, {0, 0, 1920, 1440}},       // larger: top-left on the area's
   };
   for (const Case& c : cases) {
     const Rect r = keepInside(c.window, c.area);

@@ -51,10 +51,13 @@ TEST_F(TextEntryLine, HeldKeysTypeInTableOrderEachAcceptedOneWithItsOwnPause) {
   } cases[] = {
       {"", {vk::letter('A')}, 30, "a", {120}},
       {"a", {vk::letter('A'), vk::Shift}, 30, "aA", {120}},  // Shift chooses the case
-      {"x", {vk::digit(1), vk::letter('Z'), vk::letter('B'), vk::letter('A'), vk::Space, vk::Backspace}, 30, " abz1",
+      {"x",
+       {vk::digit(1), vk::letter('Z'), vk::letter('B'), vk::letter('A'), vk::Space, vk::Backspace},
+       30,
+       " abz1",
        std::vector<int>(6, 120)},
-      {"", {vk::Backspace}, 30, "", {}},                                     // nothing to erase, no pause
-      {"abc", {vk::letter('D'), vk::digit(7), vk::Space}, 3, "abc", {}},    // a full line refuses without pausing
+      {"", {vk::Backspace}, 30, "", {}},                                  // nothing to erase, no pause
+      {"abc", {vk::letter('D'), vk::digit(7), vk::Space}, 3, "abc", {}},  // a full line refuses without pausing
       {"abc", {vk::Backspace, vk::letter('D'), vk::letter('E')}, 3, "abd", {120, 120}},  // one slot frees, one fills
       {"", {vk::Enter, vk::letter('A')}, 30, "", {500}},  // Enter submits without typing or drawing
   };

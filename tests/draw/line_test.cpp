@@ -16,8 +16,8 @@ PixelSet line(int x0, int y0, int x1, int y1) {
 }
 
 TEST(DrawLine, ShallowLineStepsOnEverySecondColumn) {
-  EXPECT_EQ(line(0, 0, 10, 5), (PixelSet{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 2},
-                                         {6, 3}, {7, 3}, {8, 4}, {9, 4}, {10, 5}}));
+  EXPECT_EQ(line(0, 0, 10, 5),
+            (PixelSet{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 2}, {6, 3}, {7, 3}, {8, 4}, {9, 4}, {10, 5}}));
 }
 
 TEST(DrawLine, HorizontalLineIsTheSameInBothDirections) {

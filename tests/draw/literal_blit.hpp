@@ -11,8 +11,7 @@
 
 namespace gloam::draw::testing {
 
-[[gnu::noinline]] inline void checkedPutPixel(Screen& s, int x, int y, std::uint8_t r, std::uint8_t g,
-                                              std::uint8_t b) {
+[[gnu::noinline]] inline void checkedPutPixel(Screen& s, int x, int y, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
   putPixel(s, x, y, r, g, b);
 }
 

@@ -34,8 +34,8 @@ TEST(FormatText, WritesIntoTheBufferAndTruncatesAtItsSize) {
 
 TEST(DrawText, SmallRowsLandFromYPlusOneDownToYMinusSeven) {
   // 'A': rows 3..7 of the glyph, so screen rows y-1 .. y-5; the apex is column 1.
-  EXPECT_EQ(drawSmall("A", 0, 20), (PixelSet{{1, 19}, {0, 18}, {2, 18}, {0, 17}, {1, 17}, {2, 17},
-                                             {0, 16}, {2, 16}, {0, 15}, {2, 15}}));
+  EXPECT_EQ(drawSmall("A", 0, 20),
+            (PixelSet{{1, 19}, {0, 18}, {2, 18}, {0, 17}, {1, 17}, {2, 17}, {0, 16}, {2, 16}, {0, 15}, {2, 15}}));
   // 'j' reaches the last drawn row (y - 7); 'y' has ink in row 10, which is never drawn.
   EXPECT_TRUE(drawSmall("j", 0, 20).count({0, 13}));
   for (const auto& [x, y] : drawSmall("y", 0, 20)) EXPECT_GE(y, 13);
@@ -45,7 +45,14 @@ TEST(DrawText, SpaceAndCodesWithoutGlyphsAdvanceThreeAndDrawNothing) {
   EXPECT_TRUE(drawSmall("", 5, 20).empty());
   EXPECT_TRUE(drawSmall(" ", 5, 20).empty());
   const PixelSet afterSpace = drawSmall(" A", 5, 20);
-  for (const char* s : {"`A", "\x7f" "A", "\x01" "A", "\xc8" "A"}) EXPECT_EQ(drawSmall(s, 5, 20), afterSpace) << s;
+  for (const char* s : {"`A",
+                        "\x7f"
+                        "A",
+                        "\x01"
+                        "A",
+                        "\xc8"
+                        "A"})
+    EXPECT_EQ(drawSmall(s, 5, 20), afterSpace) << s;
   EXPECT_EQ(afterSpace, drawSmall("A", 8, 20));
 }
 
@@ -80,7 +87,10 @@ TEST(DrawTextLarge, LetterAAtTwelveFillsRowsZeroToTenAndColumnsZeroToFive) {
 TEST(DrawTextLarge, PenMovesEightPerCodeWithOrWithoutAGlyph) {
   Screen a = blankScreen(64, 32), b = blankScreen(64, 32);
   TextBuffer text;
-  formatText(text, "\x7f" "\xff" "Z");
+  formatText(text,
+             "\x7f"
+             "\xff"
+             "Z");
   drawTextLarge(a, text, 0, 20, {1, 2, 3});
   formatText(text, "Z");
   drawTextLarge(b, text, 16, 20, {1, 2, 3});

@@ -1,8 +1,8 @@
 // A whole first-person frame with a held button and the mouse: the scene shows the
 // state of the previous frame, the held button steps every third frame and turns the view to
 // the mouse, and the background never reaches the Framebuffer.
-#include "platform/keys.hpp"
 #include "fpview/first_person_view.hpp"
+#include "platform/keys.hpp"
 #include "platform/null_window_platform.hpp"
 #include "platform/pixel_mapping.hpp"
 #include "scene_gl_fixture.hpp"
@@ -37,7 +37,7 @@ TEST_F(FirstPersonFrame, HeldButtonTurnsTheViewOneFrameLateAndWalksEveryThirdFra
   testing::buildCorridor(grid, 80, 120);
   controls.leftButton = true;
   controls.pixelX = 10;
-  controls.pixelY = 90;  // yaw 20 - 2 * 10 = 0, pitch -90: level, along the corridor
+  controls.pixelY = 90;            // yaw 20 - 2 * 10 = 0, pitch -90: level, along the corridor
   EXPECT_EQ(frame(0), 320 * 240);  // drawn looking down: the floor covers everything
   EXPECT_EQ(state.viewPitch, -90.0f);
   EXPECT_EQ(player.offsetY, 0.5f);  // the step at pitch 0 had length 0

@@ -56,4 +56,3 @@ void makeSceneBank(assets::SpriteBank& bank, std::uint8_t r, std::uint8_t g, std
 }
 
 }  // namespace gloam::fpview::testing
-

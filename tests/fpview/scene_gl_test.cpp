@@ -17,8 +17,8 @@ TEST_F(SceneGl, ClearColourReadsBackAsTheKeyAndNothingIsCopied) {
   render();
   for (int i = 0; i < SceneWidth * SceneHeight; ++i) {
     const std::uint8_t* c = screen.sceneCapture.data() + i * 3;
-    ASSERT_TRUE(c[0] == 255 && c[1] == 0 && c[2] == 229) << "pixel " << i << ": " << int(c[0]) << ","
-                                                         << int(c[1]) << "," << int(c[2]);
+    ASSERT_TRUE(c[0] == 255 && c[1] == 0 && c[2] == 229)
+        << "pixel " << i << ": " << int(c[0]) << "," << int(c[1]) << "," << int(c[2]);
   }
   EXPECT_TRUE(std::all_of(screen.framebuffer.begin(), screen.framebuffer.end(), [](auto v) { return v == 0; }));
 }
@@ -45,7 +45,7 @@ TEST_F(SceneGl, CorridorShowsWallsLeftAndRightFloorBelowCeilingAbove) {
   testing::buildCorridor(grid, 80, 120);
   state.viewPitch = -90.0f;
   render();
-  EXPECT_TRUE(isColour(5, 120, 40, 120, 200));    // side walls
+  EXPECT_TRUE(isColour(5, 120, 40, 120, 200));  // side walls
   EXPECT_TRUE(isColour(314, 120, 40, 120, 200));
   EXPECT_TRUE(isColour(160, 5, 40, 120, 200));    // floor
   EXPECT_TRUE(isColour(160, 234, 40, 120, 200));  // ceiling

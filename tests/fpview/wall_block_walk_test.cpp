@@ -50,7 +50,7 @@ TEST(WallBlockWalk, CorridorShowsSideWallsFloorCeilingAndEnds) {
     want[{2, 100, y, 3}] = 1;  // floor: the upper face of the level below
     want[{1, 100, y, 1}] = 1;  // ceiling: the lower face of the level above
   }
-  want[{4, 100, 89, 2}] = 1;   // end caps
+  want[{4, 100, 89, 2}] = 1;  // end caps
   want[{3, 100, 111, 2}] = 1;
   EXPECT_EQ(rec.faces, want);
 }
@@ -95,8 +95,7 @@ FaceMap allFaces(const world::DungeonGrid& grid, const units::UnitRecord& player
   return rec.faces;
 }
 
-FaceMap visibleFaces(const world::DungeonGrid& grid, const units::UnitRecord& player,
-                     const ViewFrustum& frustum = {}) {
+FaceMap visibleFaces(const world::DungeonGrid& grid, const units::UnitRecord& player, const ViewFrustum& frustum = {}) {
   FaceRecorder rec{player, {}, 0, {}};
   VisibilityScratch scratch;
   walkVisibleWallFaces(grid, player, DefaultViewRadius, frustum, scratch, rec);
@@ -168,8 +167,8 @@ TEST(ViewFrustum, ExcludesOnlyQuadsWhollyOutsideOnePlane) {
   const struct {
     float x0, x1, z;
     bool excluded;
-  } cases[] = {{1.01f, 2, 0, true}, {0.9f, 2, 0, false}, {-3, -1.01f, 0, true}, {-3, 3, 0, false},
-               {-0.5f, 0.5f, -1.01f, true}, {-0.5f, 0.5f, 50, false}};
+  } cases[] = {{1.01f, 2, 0, true}, {0.9f, 2, 0, false},         {-3, -1.01f, 0, true},
+               {-3, 3, 0, false},   {-0.5f, 0.5f, -1.01f, true}, {-0.5f, 0.5f, 50, false}};
   for (const auto& c : cases) {
     const float quad[4][3] = {{c.x0, -0.5f, c.z}, {c.x1, -0.5f, c.z}, {c.x1, 0.5f, c.z}, {c.x0, 0.5f, c.z}};
     EXPECT_EQ(f.excludes(quad), c.excluded) << c.x0 << ".." << c.x1 << " z " << c.z;

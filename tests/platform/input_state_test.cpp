@@ -13,7 +13,7 @@ TEST(InputState, ATapIsSeenByTheNextReadOnlyAHeldKeyByEveryRead) {
   EXPECT_TRUE(in.read(27));
   EXPECT_FALSE(in.read(27));
   EXPECT_FALSE(in.read(28));  // a tap belongs to its own key
-  in.change(65, true);  // a held key: down on every read until released
+  in.change(65, true);        // a held key: down on every read until released
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(in.read(65));
   in.change(65, false);
   EXPECT_FALSE(in.read(65));  // its press was read while held

@@ -18,14 +18,14 @@ struct KeyCase {
 
 TEST(KeyMap, LettersFollowTheLayoutOtherKeysTheirPlace) {
   const KeyCase cases[] = {
-      {SDL_SCANCODE_A, SDLK_a, vk::KeyA},                 // QWERTY
-      {SDL_SCANCODE_Q, SDLK_a, vk::KeyA},                 // AZERTY: A where QWERTY has Q
-      {SDL_SCANCODE_W, SDLK_z, vk::KeyZ},                 // AZERTY: Z where QWERTY has W
-      {SDL_SCANCODE_SEMICOLON, SDLK_m, vk::KeyM},         // AZERTY: M beside L
-      {SDL_SCANCODE_M, SDLK_COMMA, 0},                    // AZERTY: a comma is no letter
-      {SDL_SCANCODE_Z, SDLK_y, vk::letter('Y')},          // QWERTZ
-      {SDL_SCANCODE_F, 0x0430, vk::letter('F')},          // Cyrillic: the letter key keeps its place
-      {SDL_SCANCODE_1, SDLK_AMPERSAND, vk::digit(1)},     // AZERTY digits stay in the digit row
+      {SDL_SCANCODE_A, SDLK_a, vk::KeyA},              // QWERTY
+      {SDL_SCANCODE_Q, SDLK_a, vk::KeyA},              // AZERTY: A where QWERTY has Q
+      {SDL_SCANCODE_W, SDLK_z, vk::KeyZ},              // AZERTY: Z where QWERTY has W
+      {SDL_SCANCODE_SEMICOLON, SDLK_m, vk::KeyM},      // AZERTY: M beside L
+      {SDL_SCANCODE_M, SDLK_COMMA, 0},                 // AZERTY: a comma is no letter
+      {SDL_SCANCODE_Z, SDLK_y, vk::letter('Y')},       // QWERTZ
+      {SDL_SCANCODE_F, 0x0430, vk::letter('F')},       // Cyrillic: the letter key keeps its place
+      {SDL_SCANCODE_1, SDLK_AMPERSAND, vk::digit(1)},  // AZERTY digits stay in the digit row
       {SDL_SCANCODE_0, SDLK_0, vk::digit(0)},
       {SDL_SCANCODE_F12, SDLK_F12, vk::F12},
       {SDL_SCANCODE_KP_PLUS, SDLK_KP_PLUS, vk::NumpadAdd},
@@ -38,7 +38,7 @@ TEST(KeyMap, LettersFollowTheLayoutOtherKeysTheirPlace) {
 
 TEST(KeyMap, MouseButtonsAreTheirVirtualKeys) {
   EXPECT_EQ((std::array{virtualKeyForButton(SDL_BUTTON_LEFT), virtualKeyForButton(SDL_BUTTON_RIGHT),
-                         virtualKeyForButton(SDL_BUTTON_MIDDLE), virtualKeyForButton(SDL_BUTTON_X1)}),
+                        virtualKeyForButton(SDL_BUTTON_MIDDLE), virtualKeyForButton(SDL_BUTTON_X1)}),
             (std::array{vk::LeftButton, vk::RightButton, vk::MiddleButton, 0}));
 }
 

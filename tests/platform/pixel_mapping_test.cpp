@@ -18,8 +18,8 @@ class MouseMapping : public ::testing::Test {
 
 TEST_F(MouseMapping, CornersMapToTheEdgePixelsAndOutsideClampsToThem) {
   const std::array<int, 2> cases[][2] = {
-      {{0, 0}, {0, 479}},  {{0, 2000}, {0, 0}},  {{5000, -5000}, {639, 479}},  // outside: left, below, right, above
-      {{100, 50}, {0, 479}}, {{100, 529}, {0, 1}}, {{100, 530}, {0, 0}},  // the top-left pixel: 480 unclamped
+      {{0, 0}, {0, 479}},    {{0, 2000}, {0, 0}},  {{5000, -5000}, {639, 479}},  // outside: left, below, right, above
+      {{100, 50}, {0, 479}}, {{100, 529}, {0, 1}}, {{100, 530}, {0, 0}},         // the top-left pixel: 480 unclamped
   };
   for (const auto& [at, want] : cases)
     EXPECT_EQ((std::array{mx(at[0], at[1]), my(at[0], at[1])}), want) << at[0] << "," << at[1];

@@ -19,8 +19,8 @@ TEST(CommandLine, ReadsEveryOptionAndDefaultsTheRest) {
   EXPECT_EQ(parse({}, o, error), ParseOutcome::Run);
   EXPECT_FALSE(o.seed || o.headless);
   EXPECT_EQ(o.frames, -1);
-  ASSERT_EQ(parse({"--seed", "4294967295", "--data", "d", "--headless", "--frames", "0", "--input", "i",
-                   "--record", "r", "--screenshot", "s.png", "--dump-world", "w", "--state", "j"},
+  ASSERT_EQ(parse({"--seed", "4294967295", "--data", "d", "--headless", "--frames", "0", "--input", "i", "--record",
+                   "r", "--screenshot", "s.png", "--dump-world", "w", "--state", "j"},
                   o, error),
             ParseOutcome::Run)
       << error;
@@ -34,8 +34,8 @@ TEST(CommandLine, ReadsEveryOptionAndDefaultsTheRest) {
 
 TEST(CommandLine, BadValuesAndUnknownOptionsAreErrorsThatNameThem) {
   const std::vector<std::vector<const char*>> bad = {
-      {"--seed", "-1"}, {"--seed", "4294967296"}, {"--frames", "12abc"}, {"--frames", ""},
-      {"--frames"},     {"--bogus"},              {"--state", ""},
+      {"--seed", "-1"}, {"--seed", "4294967296"}, {"--frames", "12abc"}, {"--frames", ""}, {"--frames"},
+      {"--bogus"},      {"--state", ""},
   };
   for (const auto& args : bad) {
     CommandLineOptions o;

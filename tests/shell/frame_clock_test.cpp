@@ -9,8 +9,8 @@
 namespace gloam::shell {
 namespace {
 
-using std::chrono::milliseconds;
 using platform::Instant;
+using std::chrono::milliseconds;
 
 class ManualClock : public platform::NullWindowPlatform {
  public:
@@ -37,8 +37,8 @@ std::vector<Instant> pace(int fps, const std::vector<int>& passMs) {
 TEST(FrameClock, PassesKeepTheCadenceWithoutDriftOrCatchUpBursts) {
   const struct {
     int fps;
-    std::vector<int> passMs;            // the work of each pass before it waits
-    std::vector<int> waits;             // the deadlines waited for, in ms from the start
+    std::vector<int> passMs;  // the work of each pass before it waits
+    std::vector<int> waits;   // the deadlines waited for, in ms from the start
   } cases[] = {
       {50, {3, 5, 19, 1}, {23, 43, 63, 83}},  // each pass ends 20 ms after the last, however long its work
       {50, {5, 400, 5, 5}, {25, 445, 465}},   // a 380 ms overrun: the next pass at once, measured from its end

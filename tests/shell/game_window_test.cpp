@@ -37,12 +37,13 @@ TEST(GameWindow, EachFailingStepTearsDownFirstThenShowsItsOwnMessage) {
 
 TEST(GameWindow, TeardownReportsEveryFailedStepInTeardownOrder) {
   RecordingPlatform p;
-  p.failCloseSteps = static_cast<unsigned>(CloseStep::UnregisterClass) | static_cast<unsigned>(CloseStep::ReleaseContext) |
-                     static_cast<unsigned>(CloseStep::DestroyWindow);
+  p.failCloseSteps = static_cast<unsigned>(CloseStep::UnregisterClass) |
+                     static_cast<unsigned>(CloseStep::ReleaseContext) | static_cast<unsigned>(CloseStep::DestroyWindow);
   Game game(p, {});
   destroyGameWindow(game);
   const Calls want{"close", "message SHUTDOWN ERROR: Release Of DC And RC Failed.",
-                   "message SHUTDOWN ERROR: Could Not Release hWnd.", "message SHUTDOWN ERROR: Could Not Unregister Class."};
+                   "message SHUTDOWN ERROR: Could Not Release hWnd.",
+                   "message SHUTDOWN ERROR: Could Not Unregister Class."};
   EXPECT_EQ(p.calls, want);
 }
 

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 namespace gloam::shell {
 namespace {
@@ -32,8 +32,7 @@ TEST(OverworldLocation, UserFolderFollowsXdgDataHomeThenHome) {
       {nullptr, "relative", ""},
       {nullptr, nullptr, ""},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(userDataFolder(c.xdg, c.home), c.expected) << (c.xdg ? c.xdg : "(unset)");
+  for (const Case& c : cases) EXPECT_EQ(userDataFolder(c.xdg, c.home), c.expected) << (c.xdg ? c.xdg : "(unset)");
 }
 
 class UserMapCopy : public ::testing::Test {
@@ -72,7 +71,8 @@ TEST_F(UserMapCopy, NoInstalledMapLeavesTheCopyToBeCreatedAndABlockedFolderIsRep
   std::ofstream(root / "blocker") << "a file where a folder should be";
   where = locateUserOverworldMap(installed.string(), 1, (root / "blocker" / "gloamdelve").string());
   EXPECT_EQ(where.path, "");
-  EXPECT_EQ(where.problem, "cannot make the folder " + (root / "blocker/gloamdelve/map").string() + ": Not a directory");
+  EXPECT_EQ(where.problem,
+            "cannot make the folder " + (root / "blocker/gloamdelve/map").string() + ": Not a directory");
 }
 
 TEST_F(UserMapCopy, AWritableOrAbsentDataFolderServesItsOwnMapAsItAlwaysHas) {

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "shell/draw_pixels_presentation.hpp"
 #include "headless_game.hpp"
+#include "shell/draw_pixels_presentation.hpp"
 #include "shell/game_window.hpp"
 #include "shell/presentation.hpp"
 

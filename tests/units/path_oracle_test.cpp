@@ -40,8 +40,8 @@ class PathOracleTest : public ::testing::Test {
     for (int u = 0; u < 12; ++u) {
       w.units[u] = {};
       if (rng.below(3) != 0) continue;
-      UnitRecord& r = w.placeUnit(u, (nearX + rng.below(21) - 10) & 255, (nearY + rng.below(21) - 10) & 255,
-                                  L + rng.below(4) / 3);
+      UnitRecord& r =
+          w.placeUnit(u, (nearX + rng.below(21) - 10) & 255, (nearY + rng.below(21) - 10) & 255, L + rng.below(4) / 3);
       r.moving = static_cast<std::uint16_t>(rng.below(2));
       r.nextX = static_cast<std::uint16_t>(r.cellX + 1);
       r.nextY = r.cellY;
@@ -78,7 +78,11 @@ class PathOracleTest : public ::testing::Test {
 };
 
 TEST_F(PathOracleTest, SmallWindowsOnMixedOverworldAndDungeonCodes) {
-  struct Mix { const std::vector<testing::WeightedCode>* palette; std::uint32_t firstSeed; const char* name; };
+  struct Mix {
+    const std::vector<testing::WeightedCode>* palette;
+    std::uint32_t firstSeed;
+    const char* name;
+  };
   for (const Mix m : {Mix{&testing::OverworldMix, 1, "overworld"}, Mix{&testing::DungeonMix, 11, "dungeon mix"}}) {
     for (std::uint32_t seed = m.firstSeed; seed < m.firstSeed + 4; ++seed) {
       rng.seed(seed);

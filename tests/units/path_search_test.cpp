@@ -37,7 +37,9 @@ TEST_F(PathSearchTest, StoredRouteEndsOnTheGoalClampedInsideTheGrid) {
   ASSERT_EQ(SearchCode::GoalReached, w.search(40, 40, 41, 41, L));
   EXPECT_EQ((Route{{41, 41}}), w.storedRoute(7));  // a goal beside the start: one entry, the cursor on it
   EXPECT_EQ(0, w.table.pathCursor[7]);
-  struct Case { int gx, gy, wantX, wantY; };
+  struct Case {
+    int gx, gy, wantX, wantY;
+  };
   for (const Case c : {Case{0, 50, 1, 50}, Case{255, 50, 254, 50}, Case{50, 0, 50, 1}, Case{50, 255, 50, 254},
                        Case{-40, 900, 1, 254}}) {
     ASSERT_EQ(SearchCode::GoalReached, w.search(60, 60, c.gx, c.gy, L));
@@ -66,7 +68,10 @@ TEST_F(PathSearchTest, StoredRouteRunsFromGoalBackToBesideTheStart) {
 TEST_F(PathSearchTest, OnlyTheFirstTenLiveBlockingUnitsOfTheLevelBlock) {
   w.fill(L, cell::Wall);
   w.rect(L, 10, 10, 20, 10, cell::Floor);
-  struct Case { int index, level, kind, blocks, inUse; bool blocked; };
+  struct Case {
+    int index, level, kind, blocks, inUse;
+    bool blocked;
+  };
   for (const Case c : {Case{0, L, 2, 1, 1, true}, Case{9, L, 1, 1, 1, true}, Case{10, L, 1, 1, 1, false},
                        Case{2999, L, 1, 1, 1, false}, Case{3, L + 2, 1, 1, 1, false}, Case{3, L, 1, 0, 1, false},
                        Case{3, L, 0, 1, 1, false}, Case{3, L, 1, 1, 2, false}, Case{3, L, 1, 2, 1, false}}) {

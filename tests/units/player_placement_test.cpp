@@ -30,7 +30,7 @@ TEST_F(PlayerPlacementTest, FirstNonWallDrawWinsColumnDrawnFirst) {
   const auto y = static_cast<std::uint16_t>(expected.below(254) + 1);
   ASSERT_EQ(1, placePlayerUnit(units, grid, rng));
   EXPECT_EQ(expected.state, rng.state);  // exactly two draws
-  UnitRecord want{};  // every field not named here stays zero
+  UnitRecord want{};                     // every field not named here stays zero
   want.inUse = 1, want.unitKind = 1, want.spriteSlot = 849, want.cellX = x, want.cellY = y, want.level = 2;
   want.offsetX = want.offsetY = want.offsetZ = 0.5f;
   want.maxHitPoints = want.hitPoints = 24.0f;

@@ -31,17 +31,18 @@ inline void paintMix(world::DungeonGrid& grid, int level, const std::vector<Weig
 
 // Overworld terrain of every price, some of it impassable.
 inline const std::vector<WeightedCode> OverworldMix = {
-    {cell::LandPlain, 6}, {cell::LandForest, 3}, {cell::LandForestFruit, 2}, {cell::LandForestGray, 2},
-    {cell::LandWater, 2}, {cell::LandWaterDeep, 1}, {cell::LandSwamp, 2},    {cell::LandDesert, 2},
-    {cell::LandHills, 3}, {cell::LandMountain, 1},  {cell::LandMountainHigh, 1}, {cell::LandForestLeaf, 2},
-    {cell::LandRoad, 3},  {cell::VillageB, 1},      {cell::Trap, 1},
+    {cell::LandPlain, 6},      {cell::LandForest, 3},       {cell::LandForestFruit, 2},
+    {cell::LandForestGray, 2}, {cell::LandWater, 2},        {cell::LandWaterDeep, 1},
+    {cell::LandSwamp, 2},      {cell::LandDesert, 2},       {cell::LandHills, 3},
+    {cell::LandMountain, 1},   {cell::LandMountainHigh, 1}, {cell::LandForestLeaf, 2},
+    {cell::LandRoad, 3},       {cell::VillageB, 1},         {cell::Trap, 1},
 };
 
 // Dungeon codes with doors, stairs, traps, unnamed and solid codes among the floor.
 inline const std::vector<WeightedCode> DungeonMix = {
-    {cell::Floor, 30}, {cell::Wall, 12}, {cell::Door, 3},   {cell::StairsDown, 1}, {cell::Trap, 2},
-    {cell::Empty, 2},  {5, 1},           {cell::Chest, 1},  {cell::LandRoad, 2},   {cell::LandPlain, 3},
-    {cell::LandHills, 2}, {200, 1},      {cell::EnvGrass, 1},
+    {cell::Floor, 30},    {cell::Wall, 12}, {cell::Door, 3},     {cell::StairsDown, 1}, {cell::Trap, 2},
+    {cell::Empty, 2},     {5, 1},           {cell::Chest, 1},    {cell::LandRoad, 2},   {cell::LandPlain, 3},
+    {cell::LandHills, 2}, {200, 1},         {cell::EnvGrass, 1},
 };
 
 // One corridor of hills winding over the whole level; past about 350 cells its nodes cost more

@@ -1,7 +1,7 @@
 // Move orders and the movement pass: tick timing, the states of an order (Ordered, Walking,
 // Used up, Idle), re-planning while the button is held, and orders to the edge of the level.
-#include "path_test_support.hpp"
 #include "units/unit_movement.hpp"
+#include "path_test_support.hpp"
 
 namespace gloam::units {
 namespace {

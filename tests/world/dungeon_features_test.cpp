@@ -23,10 +23,13 @@ class DungeonFeaturesTest : public ::testing::Test {
   void addRooms(int level, int count, int x, int y, int width, int height) {
     tables.levelFirstRoom[level] = static_cast<std::uint32_t>(tables.roomCount);
     for (int i = 0; i < count; ++i) {
-      tables.roomTable[tables.roomCount] =
-          RoomRecord{static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y), static_cast<std::uint16_t>(width),
-                     static_cast<std::uint16_t>(height), static_cast<std::uint16_t>(level),
-                     static_cast<std::uint32_t>(tables.roomCount), 0};
+      tables.roomTable[tables.roomCount] = RoomRecord{static_cast<std::uint16_t>(x),
+                                                      static_cast<std::uint16_t>(y),
+                                                      static_cast<std::uint16_t>(width),
+                                                      static_cast<std::uint16_t>(height),
+                                                      static_cast<std::uint16_t>(level),
+                                                      static_cast<std::uint32_t>(tables.roomCount),
+                                                      0};
       ++tables.roomCount;
     }
     tables.levelEndRoom[level] = static_cast<std::uint32_t>(tables.roomCount);
@@ -61,7 +64,7 @@ TEST_P(ItemCountTest, EachPassPlacesOneMoreThanItsNonZeroTarget) {
   EXPECT_EQ(count(Level, cell::Fountain), c.fountains);
   const int items = c.chests + c.candelabra + c.scrolls + c.coffins + c.fountains;
   EXPECT_EQ(count(Level, cell::Floor), 2500 - items);  // items land only on the floor rectangle
-  EXPECT_EQ(count(Level, cell::StairsUp), 0);           // the first level of a run has no stairs up
+  EXPECT_EQ(count(Level, cell::StairsUp), 0);          // the first level of a run has no stairs up
 }
 
 INSTANTIATE_TEST_SUITE_P(Boundaries, ItemCountTest,

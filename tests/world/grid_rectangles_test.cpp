@@ -25,7 +25,11 @@ TEST_F(GridRectanglesTest, MatchesOnlyWhenEveryInclusiveCellHoldsTheCode) {
 
 // Rectangles without cells never differ, even from a code the grid lacks; any cell outside the grid does.
 TEST_F(GridRectanglesTest, EmptyRectanglesMatchAndCellsOutsideTheGridDiffer) {
-  struct Case { int x0, y0, x1, y1, z; std::uint8_t code; int want; };
+  struct Case {
+    int x0, y0, x1, y1, z;
+    std::uint8_t code;
+    int want;
+  };
   for (const Case c : {Case{5, 5, 4, 9, 0, cell::Wall, 0}, Case{5, 5, 9, 4, 0, cell::Wall, 0},
                        Case{-5, 300, -9, 200, 999, cell::Wall, 0}, Case{0, 0, 255, 255, 0, cell::Empty, 0},
                        Case{-1, 0, 3, 3, 0, cell::Empty, 1}, Case{250, 250, 256, 252, 0, cell::Empty, 1},

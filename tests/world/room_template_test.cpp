@@ -56,12 +56,15 @@ TEST_F(RoomTemplateTest, TableEntriesLoadAsTheirShapeRows) {
       {13, "ddddd/ddddd/ddddd/ddddd/ddddd"},
       {21, "pdp/ddd/pdp"},
       {30, "d/d/d/d/d/d"},
-      {34, "............/........dd../.....dddddd./.dddddd..ddd/ddddd.....dd/dddddd..dddd/.ddddddddddd/"
-           "..ddddddddd./....ddd....."},
-      {36, ".....d.....d.../.....dd....d.../......d...dd.../.....dddd.d..../.....dddddddd../"
-           "......ddd...ddd/......d......../.....dd......../...ddd........."},
-      {37, "........dd/........d./......ddd./......d.../....ddd.../dddddddd../...ddddd../....ddd.../"
-           "......d.../......ddd./........d."},
+      {34,
+       "............/........dd../.....dddddd./.dddddd..ddd/ddddd.....dd/dddddd..dddd/.ddddddddddd/"
+       "..ddddddddd./....ddd....."},
+      {36,
+       ".....d.....d.../.....dd....d.../......d...dd.../.....dddd.d..../.....dddddddd../"
+       "......ddd...ddd/......d......../.....dd......../...ddd........."},
+      {37,
+       "........dd/........d./......ddd./......d.../....ddd.../dddddddd../...ddddd../....ddd.../"
+       "......d.../......ddd./........d."},
   };
   for (const Entry& e : entries) {
     loadRoomTemplate(scratch, e.index, 0);
@@ -82,7 +85,7 @@ TEST_F(RoomTemplateTest, LShapeInEachOrientation) {
   }
   loadRoomTemplate(scratch, 15, 1);
   EXPECT_EQ(scratch.at(0, 7), ScratchFloor);  // the shape's first cell
-  roomTemplateSize(scratch, 15, 2);            // the header alone gives the turned size
+  roomTemplateSize(scratch, 15, 2);           // the header alone gives the turned size
   EXPECT_EQ(scratch.roomWidth, 6);
   EXPECT_EQ(scratch.roomHeight, 8);
   roomTemplateSize(scratch, 15, 3);

@@ -45,8 +45,14 @@ void line(Canvas& c, int x0, int y0, int x1, int y1, Colour col) {
     c.set(x0, y0, col);
     if (x0 == x1 && y0 == y1) return;
     const int e2 = 2 * err;
-    if (e2 >= dy) { err += dy; x0 += sx; }
-    if (e2 <= dx) { err += dx; y0 += sy; }
+    if (e2 >= dy) {
+      err += dy;
+      x0 += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y0 += sy;
+    }
   }
 }
 
@@ -94,10 +100,9 @@ void outline(Canvas& c, Colour background, Colour edge) {
   for (int y = 0; y < c.height; ++y)
     for (int x = 0; x < c.width; ++x) {
       if (before.at(x, y) != background) continue;
-      const bool touches = (x > 0 && before.at(x - 1, y) != background) ||
-                           (x + 1 < c.width && before.at(x + 1, y) != background) ||
-                           (y > 0 && before.at(x, y - 1) != background) ||
-                           (y + 1 < c.height && before.at(x, y + 1) != background);
+      const bool touches =
+          (x > 0 && before.at(x - 1, y) != background) || (x + 1 < c.width && before.at(x + 1, y) != background) ||
+          (y > 0 && before.at(x, y - 1) != background) || (y + 1 < c.height && before.at(x, y + 1) != background);
       if (touches) c.set(x, y, edge);
     }
 }

@@ -80,8 +80,12 @@ void brickOld2(Canvas& c, Rng& rng) {
   flipVertically(c);
 }
 
-void brickOld3(Canvas& c, Rng& rng) { paintBricks(c, rng, {21, 11, {110, 112, 104}, {40, 44, 38}, 0.15, {70, 110, 50}}); }
-void castleWall(Canvas& c, Rng& rng) { paintBricks(c, rng, {32, 16, {160, 156, 146}, {70, 68, 66}, 0.1, {70, 68, 66}}); }
+void brickOld3(Canvas& c, Rng& rng) {
+  paintBricks(c, rng, {21, 11, {110, 112, 104}, {40, 44, 38}, 0.15, {70, 110, 50}});
+}
+void castleWall(Canvas& c, Rng& rng) {
+  paintBricks(c, rng, {32, 16, {160, 156, 146}, {70, 68, 66}, 0.1, {70, 68, 66}});
+}
 
 void grass(Canvas& c, Rng& rng) {
   fillRect(c, 0, 0, c.width, c.height, Grass);
@@ -95,7 +99,8 @@ void grass(Canvas& c, Rng& rng) {
 void dirt(Canvas& c, Rng& rng) {
   fillRect(c, 0, 0, c.width, c.height, {118, 86, 56});
   jitter(c, rng, 0.18);
-  for (int i = 0; i < 40; ++i) disc(c, rng.below(64), rng.below(64), 0.8 + rng.below(10) / 10.0, {96, 90, 84});  // pebbles
+  for (int i = 0; i < 40; ++i)
+    disc(c, rng.below(64), rng.below(64), 0.8 + rng.below(10) / 10.0, {96, 90, 84});  // pebbles
 }
 
 // The whale blade hung on a dark plank wall, as a texture.

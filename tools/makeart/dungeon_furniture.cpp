@@ -12,78 +12,77 @@ using namespace colours;
 
 constexpr Colour WoodEdge{52, 30, 14};
 
-const Palette ChestPalette = {{'o', WoodEdge},         {'L', {178, 116, 56}}, {'l', {146, 90, 42}},
-                              {'B', {94, 56, 26}},     {'W', {156, 96, 46}},  {'w', {124, 74, 34}},
-                              {'d', {82, 48, 22}},     {'g', Gold},           {'y', GoldBright},
-                              {'k', {36, 22, 10}},     {'i', {48, 28, 14}},   {'Y', {250, 212, 70}},
+const Palette ChestPalette = {{'o', WoodEdge},      {'L', {178, 116, 56}}, {'l', {146, 90, 42}}, {'B', {94, 56, 26}},
+                              {'W', {156, 96, 46}}, {'w', {124, 74, 34}},  {'d', {82, 48, 22}},  {'g', Gold},
+                              {'y', GoldBright},    {'k', {36, 22, 10}},   {'i', {48, 28, 14}},  {'Y', {250, 212, 70}},
                               {'c', {186, 136, 30}}};
 
 void paintChest(Canvas& c, Rng& rng) {
   paintFloor(c, rng);
   stamp(c, 0, 0,
-        {"................", "................", "...oooooooooo...", "..oLLLLLLLLLLo..",
-         ".oLlllgllglllLo.", ".oLlllgllglllLo.", ".oBBBBBBBBBBBBo.", ".oWWWWgyygWWWWo.",
-         ".owwwwgyygwwwwo.", ".owwwwgkkgwwwwo.", ".owwwwgwwgwwwwo.", ".oWWWWgWWgWWWWo.",
-         ".oddddddddddddo.", "..oooooooooooo..", "................", "................"},
+        {"................", "................", "...oooooooooo...", "..oLLLLLLLLLLo..", ".oLlllgllglllLo.",
+         ".oLlllgllglllLo.", ".oBBBBBBBBBBBBo.", ".oWWWWgyygWWWWo.", ".owwwwgyygwwwwo.", ".owwwwgkkgwwwwo.",
+         ".owwwwgwwgwwwwo.", ".oWWWWgWWgWWWWo.", ".oddddddddddddo.", "..oooooooooooo..", "................",
+         "................"},
         ChestPalette);
 }
 
 void paintChestOpen(Canvas& c, Rng& rng) {
   paintFloor(c, rng);
   stamp(c, 0, 0,
-        {"...oooooooooo...", "..oLLLLLLLLLLo..", "..oLllgllgllLo..", "..oBBBBBBBBBBo..",
-         ".oiiiiiiiiiiiio.", ".oiYcYYcYcYYcio.", ".oicYYcYYcYYYio.", ".oWWWWgWWgWWWWo.",
-         ".owwwwgwwgwwwwo.", ".owwwwgwwgwwwwo.", ".owwwwgwwgwwwwo.", ".oWWWWgWWgWWWWo.",
-         ".oddddddddddddo.", "..oooooooooooo..", "................", "................"},
+        {"...oooooooooo...", "..oLLLLLLLLLLo..", "..oLllgllgllLo..", "..oBBBBBBBBBBo..", ".oiiiiiiiiiiiio.",
+         ".oiYcYYcYcYYcio.", ".oicYYcYYcYYYio.", ".oWWWWgWWgWWWWo.", ".owwwwgwwgwwwwo.", ".owwwwgwwgwwwwo.",
+         ".owwwwgwwgwwwwo.", ".oWWWWgWWgWWWWo.", ".oddddddddddddo.", "..oooooooooooo..", "................",
+         "................"},
         ChestPalette);
 }
 
-const Palette CoffinPalette = {{'o', {30, 18, 14}},  {'W', {112, 62, 40}}, {'w', {86, 46, 30}},
+const Palette CoffinPalette = {{'o', {30, 18, 14}},  {'W', {112, 62, 40}},   {'w', {86, 46, 30}},
                                {'L', {140, 84, 54}}, {'+', {206, 190, 150}}, {'i', {26, 20, 20}},
                                {'b', Bone},          {'s', BoneShade},       {'k', {40, 34, 30}}};
 
 void paintCoffin(Canvas& c, Rng& rng) {
   paintFloor(c, rng);
   stamp(c, 0, 0,
-        {"......oooo......", ".....oLLLLo.....", "....oLWWWWwo....", "...oLWWW+WWwo...",
-         "...oLWWW+WWwo...", "...oLW+++++wo...", "...oLWWW+WWwo...", "....oLWW+Wwo....",
-         "....oLWW+Wwo....", "....oLWWWWwo....", "....oLWWWWwo....", ".....oLWWwo.....",
-         ".....oLWWwo.....", "......owwo......", ".......oo.......", "................"},
+        {"......oooo......", ".....oLLLLo.....", "....oLWWWWwo....", "...oLWWW+WWwo...", "...oLWWW+WWwo...",
+         "...oLW+++++wo...", "...oLWWW+WWwo...", "....oLWW+Wwo....", "....oLWW+Wwo....", "....oLWWWWwo....",
+         "....oLWWWWwo....", ".....oLWWwo.....", ".....oLWWwo.....", "......owwo......", ".......oo.......",
+         "................"},
         CoffinPalette);
 }
 
 void paintCoffinOpen(Canvas& c, Rng& rng) {
   paintFloor(c, rng);
   stamp(c, 0, 0,
-        {"......oooo......", ".....oiiiio.....", "....oibbbbio....", "...oiibkkbiio...",
-         "...oiibbbbiio...", "...oiiisbiiio...", "...oibbbbbbio...", "....oiisbiio....",
-         "....oibsbsio.oo.", "....oiisbiiooLLo", "....oibiibiowWWo", ".....oiiiio.oWWo",
-         ".....oiiiio.oWWo", "......oiio..owwo", ".......oo....oo.", "................"},
+        {"......oooo......", ".....oiiiio.....", "....oibbbbio....", "...oiibkkbiio...", "...oiibbbbiio...",
+         "...oiiisbiiio...", "...oibbbbbbio...", "....oiisbiio....", "....oibsbsio.oo.", "....oiisbiiooLLo",
+         "....oibiibiowWWo", ".....oiiiio.oWWo", ".....oiiiio.oWWo", "......oiio..owwo", ".......oo....oo.",
+         "................"},
         CoffinPalette);
 }
 
-const Palette CandlePalette = {{'g', Gold}, {'G', GoldDark}, {'y', GoldBright}, {'c', {240, 236, 216}},
-                               {'f', Flame}, {'F', FlameEdge}, {'w', FlameCore}, {'s', {120, 116, 120}},
+const Palette CandlePalette = {{'g', Gold},        {'G', GoldDark},  {'y', GoldBright}, {'c', {240, 236, 216}},
+                               {'f', Flame},       {'F', FlameEdge}, {'w', FlameCore},  {'s', {120, 116, 120}},
                                {'k', {60, 50, 40}}};
 
 void paintCandelabrum(Canvas& c, Rng& rng) {
   paintFloor(c, rng);
   paintGlow(c, 8, 5, 9, {255, 220, 120});
   stamp(c, 0, 0,
-        {"..f....f....f...", ".fwf..fwf..fwf..", ".FfF..FfF..FfF..", "..c....c....c...",
-         "..c....c....c...", "..c....c....c...", ".GgG..GgG..GgG..", "..g....g....g...",
-         "..gggggyggggg...", ".......g........", ".......g........", ".......y........",
-         "......ggg.......", ".....ggygg......", "....GGGGGGG.....", "................"},
+        {"..f....f....f...", ".fwf..fwf..fwf..", ".FfF..FfF..FfF..", "..c....c....c...", "..c....c....c...",
+         "..c....c....c...", ".GgG..GgG..GgG..", "..g....g....g...", "..gggggyggggg...", ".......g........",
+         ".......g........", ".......y........", "......ggg.......", ".....ggygg......", "....GGGGGGG.....",
+         "................"},
         CandlePalette);
 }
 
 void paintCandelabrumExtinct(Canvas& c, Rng& rng) {
   paintFloor(c, rng);
   stamp(c, 0, 0,
-        {"...s....s....s..", "..s....s....s...", "..k....k....k...", "..c....c....c...",
-         "..c....c....c...", "..c....c....c...", ".GgG..GgG..GgG..", "..g....g....g...",
-         "..gggggyggggg...", ".......g........", ".......g........", ".......y........",
-         "......ggg.......", ".....ggygg......", "....GGGGGGG.....", "................"},
+        {"...s....s....s..", "..s....s....s...", "..k....k....k...", "..c....c....c...", "..c....c....c...",
+         "..c....c....c...", ".GgG..GgG..GgG..", "..g....g....g...", "..gggggyggggg...", ".......g........",
+         ".......g........", ".......y........", "......ggg.......", ".....ggygg......", "....GGGGGGG.....",
+         "................"},
         CandlePalette);
 }
 
@@ -108,10 +107,12 @@ void paintFountainDrank(Canvas& c, Rng& rng) {
   disc(c, 8, 8, 1.2, StoneLight);
 }
 
-const Palette AltarPalette = {{'o', {36, 32, 34}},   {'T', {214, 210, 204}}, {'S', {170, 166, 160}},
-                              {'s', {118, 114, 110}}, {'C', {240, 240, 236}}, {'c', {200, 200, 206}},
-                              {'r', {200, 40, 40}},   {'b', {60, 110, 230}},  {'e', {60, 200, 90}},
-                              {'g', Gold},            {'D', {58, 40, 70}},    {'d', {36, 24, 44}},
+const Palette AltarPalette = {{'o', {36, 32, 34}},    {'T', {214, 210, 204}},
+                              {'S', {170, 166, 160}}, {'s', {118, 114, 110}},
+                              {'C', {240, 240, 236}}, {'c', {200, 200, 206}},
+                              {'r', {200, 40, 40}},   {'b', {60, 110, 230}},
+                              {'e', {60, 200, 90}},   {'g', Gold},
+                              {'D', {58, 40, 70}},    {'d', {36, 24, 44}},
                               {'R', {150, 20, 24}},   {'f', Flame}};
 
 void paintAltarShape(Canvas& c, Rng& rng, std::initializer_list<std::string_view> rows) {
@@ -121,37 +122,37 @@ void paintAltarShape(Canvas& c, Rng& rng, std::initializer_list<std::string_view
 
 void paintAltar(Canvas& c, Rng& rng) {
   paintAltarShape(c, rng,
-                  {"................", "................", "..f........f....", "..C........C....",
-                   ".oooooooooooooo.", ".oTTTTTTTTTTTTo.", ".oTCCCCCCCCCCTo.", ".oSCcCCCCCCcCSo.",
-                   ".oSSSCCCCCCSSSo.", ".oSSSSCCCCSSSSo.", ".osssssssssssso.", ".oSSSSSSSSSSSSo.",
-                   ".osssssssssssso.", ".oooooooooooooo.", "................", "................"});
+                  {"................", "................", "..f........f....", "..C........C....", ".oooooooooooooo.",
+                   ".oTTTTTTTTTTTTo.", ".oTCCCCCCCCCCTo.", ".oSCcCCCCCCcCSo.", ".oSSSCCCCCCSSSo.", ".oSSSSCCCCSSSSo.",
+                   ".osssssssssssso.", ".oSSSSSSSSSSSSo.", ".osssssssssssso.", ".oooooooooooooo.", "................",
+                   "................"});
 }
 
 void paintAltarJeweled(Canvas& c, Rng& rng) {
   paintAltarShape(c, rng,
-                  {"................", "................", "................", "................",
-                   ".oooooooooooooo.", ".oggggggggggggo.", ".ogTTTTTTTTTTgo.", ".ogTrTTbTTeTTgo.",
-                   ".oggggggggggggo.", ".oSSrSSbSSeSSSo.", ".osssssssssssso.", ".oSSbSSeSSrSSSo.",
-                   ".osssssssssssso.", ".oooooooooooooo.", "................", "................"});
+                  {"................", "................", "................", "................", ".oooooooooooooo.",
+                   ".oggggggggggggo.", ".ogTTTTTTTTTTgo.", ".ogTrTTbTTeTTgo.", ".oggggggggggggo.", ".oSSrSSbSSeSSSo.",
+                   ".osssssssssssso.", ".oSSbSSeSSrSSSo.", ".osssssssssssso.", ".oooooooooooooo.", "................",
+                   "................"});
 }
 
 void paintAltarDark(Canvas& c, Rng& rng) {
   paintAltarShape(c, rng,
-                  {"................", "................", "................", "................",
-                   ".oooooooooooooo.", ".oDDDDDDDDDDDDo.", ".oDDDRRDDDDDDDo.", ".oDDRRRRDDDRDDo.",
-                   ".oDDDRRDDDDRRDo.", ".oddddRddddRddo.", ".oddddRddddddd.", ".oDDDDDDDDDDDDo.",
-                   ".oddddddddddddo.", ".oooooooooooooo.", "................", "................"});
+                  {"................", "................", "................", "................", ".oooooooooooooo.",
+                   ".oDDDDDDDDDDDDo.", ".oDDDRRDDDDDDDo.", ".oDDRRRRDDDRDDo.", ".oDDDRRDDDDRRDo.", ".oddddRddddRddo.",
+                   ".oddddRddddddd.", ".oDDDDDDDDDDDDo.", ".oddddddddddddo.", ".oooooooooooooo.", "................",
+                   "................"});
 }
 
 void paintScrolls(Canvas& c, Rng& rng) {
   paintFloor(c, rng);
-  const Palette p = {{'o', {70, 52, 30}}, {'P', {236, 222, 178}}, {'p', {196, 176, 128}},
-                     {'e', {150, 120, 80}}, {'r', {190, 30, 30}}};
+  const Palette p = {
+      {'o', {70, 52, 30}}, {'P', {236, 222, 178}}, {'p', {196, 176, 128}}, {'e', {150, 120, 80}}, {'r', {190, 30, 30}}};
   stamp(c, 0, 0,
-        {"................", "................", "..oooooooooo....", ".oePPPPPPPPPeo..",
-         ".oePPPPrPPPPeo..", ".oepppprppppeo..", "..oooooooooo....", "....oooooooooo..",
-         "...oePPPPPPPPeo.", "...oePPPrPPPPeo.", "...oeppprppppeo.", "....oooooooooo..",
-         "..ooooooooo.....", ".oePPPPPPPeo....", ".oeppppppppeo...", "..ooooooooo....."},
+        {"................", "................", "..oooooooooo....", ".oePPPPPPPPPeo..", ".oePPPPrPPPPeo..",
+         ".oepppprppppeo..", "..oooooooooo....", "....oooooooooo..", "...oePPPPPPPPeo.", "...oePPPrPPPPeo.",
+         "...oeppprppppeo.", "....oooooooooo..", "..ooooooooo.....", ".oePPPPPPPeo....", ".oeppppppppeo...",
+         "..ooooooooo....."},
         p);
 }
 
@@ -160,10 +161,10 @@ const Palette BonePalette = {{'b', Bone}, {'s', BoneShade}, {'k', {40, 34, 30}}}
 void paintFloorBones(Canvas& c, Rng& rng) {
   paintFloor(c, rng);
   stamp(c, 0, 0,
-        {"................", "..bbb...........", "..bsbb......b...", "...bbbk....bsb..",
-         "....kbbbb...bb..", ".....bsb.bb.....", "......bbbbb.....", "......bbsbb.....",
-         ".....bb..bbb....", "..........bbbb..", "..bb..........b.", ".bsbb...bbb.....",
-         "..bbbbbbsbbbb...", "...b..bbb..bsb..", "............b...", "................"},
+        {"................", "..bbb...........", "..bsbb......b...", "...bbbk....bsb..", "....kbbbb...bb..",
+         ".....bsb.bb.....", "......bbbbb.....", "......bbsbb.....", ".....bb..bbb....", "..........bbbb..",
+         "..bb..........b.", ".bsbb...bbb.....", "..bbbbbbsbbbb...", "...b..bbb..bsb..", "............b...",
+         "................"},
         BonePalette);
 }
 
@@ -176,20 +177,21 @@ void paintFloorBonesCleaned(Canvas& c, Rng& rng) {
 void paintTorchShape(Canvas& c, Rng& rng, bool lit) {
   paintFloor(c, rng);
   if (lit) paintGlow(c, 8, 5, 9, {255, 200, 90});
-  const Palette p = {{'w', WoodLight}, {'W', Wood}, {'d', WoodDark}, {'i', SteelDark}, {'I', Steel},
-                     {'f', Flame},     {'F', FlameEdge}, {'c', FlameCore}, {'k', {50, 40, 36}},
-                     {'s', {130, 126, 130}}};
+  const Palette p = {{'w', WoodLight}, {'W', Wood},      {'d', WoodDark},  {'i', SteelDark},    {'I', Steel},
+                     {'f', Flame},     {'F', FlameEdge}, {'c', FlameCore}, {'k', {50, 40, 36}}, {'s', {130, 126, 130}}};
   stamp(c, 0, 0,
-        lit ? std::initializer_list<std::string_view>{
-                  ".......F........", "......FfF.......", ".....FfcfF......", ".....FfcfF......",
-                  "......FfF.......", "......dkd.......", "......wWd.......", "......wWd.......",
-                  ".....IIIII......", "......wWd.......", "......wWd.......", "......wWd.......",
-                  ".....IIIII......", "......iii.......", "................", "................"}
-            : std::initializer_list<std::string_view>{
-                  "........s.......", ".......s........", "........s.......", ".......s........",
-                  "......kkk.......", "......dkd.......", "......wWd.......", "......wWd.......",
-                  ".....IIIII......", "......wWd.......", "......wWd.......", "......wWd.......",
-                  ".....IIIII......", "......iii.......", "................", "................"},
+        lit ? std::initializer_list<std::string_view>{".......F........", "......FfF.......", ".....FfcfF......",
+                                                      ".....FfcfF......", "......FfF.......", "......dkd.......",
+                                                      "......wWd.......", "......wWd.......", ".....IIIII......",
+                                                      "......wWd.......", "......wWd.......", "......wWd.......",
+                                                      ".....IIIII......", "......iii.......", "................",
+                                                      "................"}
+            : std::initializer_list<std::string_view>{"........s.......", ".......s........", "........s.......",
+                                                      ".......s........", "......kkk.......", "......dkd.......",
+                                                      "......wWd.......", "......wWd.......", ".....IIIII......",
+                                                      "......wWd.......", "......wWd.......", "......wWd.......",
+                                                      ".....IIIII......", "......iii.......", "................",
+                                                      "................"},
         p);
 }
 

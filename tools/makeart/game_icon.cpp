@@ -86,8 +86,8 @@ Canvas paintGameIcon(int size) {
         }
       }
       constexpr int n = Samples * Samples;
-      canvas.set(x, y, {static_cast<std::uint8_t>(r / n), static_cast<std::uint8_t>(g / n),
-                        static_cast<std::uint8_t>(b / n)});
+      canvas.set(
+          x, y, {static_cast<std::uint8_t>(r / n), static_cast<std::uint8_t>(g / n), static_cast<std::uint8_t>(b / n)});
     }
   }
   return canvas;

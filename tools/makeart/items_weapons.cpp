@@ -19,8 +19,8 @@ void diagonal(Canvas& c, int x, int y, int length, Colour col) {
 }
 
 struct Blade {
-  int length;      // pixels along the diagonal beyond the guard
-  int width;       // 1 to 3
+  int length;  // pixels along the diagonal beyond the guard
+  int width;   // 1 to 3
   Colour metal;
   bool curved;
   bool glowing;
@@ -69,8 +69,10 @@ void twoBladed(Canvas& c, bool glowing) {
 
 void polearm(Canvas& c, Colour head, bool axeHead) {
   diagonal(c, 1, 14, 11, Wood);
-  if (axeHead) stamp(c, 9, 1, {"..##", ".###", "####", "###."}, {{'#', head}});
-  else diagonal(c, 11, 4, 4, head), diagonal(c, 12, 4, 3, shade(head, 0.7));
+  if (axeHead)
+    stamp(c, 9, 1, {"..##", ".###", "####", "###."}, {{'#', head}});
+  else
+    diagonal(c, 11, 4, 4, head), diagonal(c, 12, 4, 3, shade(head, 0.7));
   finishFigure(c);
 }
 
@@ -116,14 +118,14 @@ void stick(Canvas& c, int length, Colour wood, Colour tip, double tipRadius) {
   finishFigure(c);
 }
 
-
 void twoBladedSword(Canvas& c, Rng&) { twoBladed(c, false); }
 void twoBladedImproved(Canvas& c, Rng&) { twoBladed(c, true); }
 void glaive(Canvas& c, Rng&) { polearm(c, SteelBright, false); }
 void maul(Canvas& c, Rng&) {
   diagonal(c, 2, 13, 10, Wood);
-  head(c, 10.5, 5.5, SteelDark, [](double s, double t) { return std::abs(s) < 1.8 && std::abs(t) < 3.6; },
-       [](double s, double) { return s > 1.0; });
+  head(
+      c, 10.5, 5.5, SteelDark, [](double s, double t) { return std::abs(s) < 1.8 && std::abs(t) < 3.6; },
+      [](double s, double) { return s > 1.0; });
   finishFigure(c);
 }
 void morningstar(Canvas& c, Rng&) { blunt(c, 9, 2, SteelDark, true); }
@@ -141,40 +143,74 @@ void ironRubiousBattleAxe(Canvas& c, Rng&) { axe(c, 11, true, SteelDark, {230, 3
 
 constexpr PictureSpec Weapons[] = {
     {"bmp_item", "item_knife.bmp", TileSide, TileSide, true,
-     [](Canvas& c, Rng&) { sword(c, {4, 1, Steel, false, false}, 1, 2); }},
+     [](Canvas& c, Rng&) {
+       sword(c, {4, 1, Steel, false, false}, 1, 2);
+     }},
     {"bmp_item", "item_dagger.bmp", TileSide, TileSide, true,
-     [](Canvas& c, Rng&) { sword(c, {6, 1, Steel, false, false}, 1, 2); }},
+     [](Canvas& c, Rng&) {
+       sword(c, {6, 1, Steel, false, false}, 1, 2);
+     }},
     {"bmp_item", "item_short_sword.bmp", TileSide, TileSide, true,
-     [](Canvas& c, Rng&) { sword(c, {7, 2, Steel, false, false}); }},
+     [](Canvas& c, Rng&) {
+       sword(c, {7, 2, Steel, false, false});
+     }},
     {"bmp_item", "item_gauche.bmp", TileSide, TileSide, true,
-     [](Canvas& c, Rng&) { sword(c, {6, 1, SteelBright, false, false}, 3, 2); }},
+     [](Canvas& c, Rng&) {
+       sword(c, {6, 1, SteelBright, false, false}, 3, 2);
+     }},
     {"bmp_item", "item_long_sword.bmp", TileSide, TileSide, true,
-     [](Canvas& c, Rng&) { sword(c, {9, 2, Steel, false, false}); }},
+     [](Canvas& c, Rng&) {
+       sword(c, {9, 2, Steel, false, false});
+     }},
     {"bmp_item", "item_bastard_sword.bmp", TileSide, TileSide, true,
-     [](Canvas& c, Rng&) { sword(c, {10, 2, Steel, false, false}, 2, 4); }},
+     [](Canvas& c, Rng&) {
+       sword(c, {10, 2, Steel, false, false}, 2, 4);
+     }},
     {"bmp_item", "item_kopesh.bmp", TileSide, TileSide, true,
-     [](Canvas& c, Rng&) { sword(c, {8, 2, {200, 170, 100}, true, false}); }},
+     [](Canvas& c, Rng&) {
+       sword(c, {8, 2, {200, 170, 100}, true, false});
+     }},
     {"bmp_item", "item_blade.bmp", TileSide, TileSide, true,
-     [](Canvas& c, Rng&) { sword(c, {9, 3, Steel, false, false}); }},
+     [](Canvas& c, Rng&) {
+       sword(c, {9, 3, Steel, false, false});
+     }},
     {"bmp_item", "item_blade_ameliorated.bmp", TileSide, TileSide, true,
-     [](Canvas& c, Rng&) { sword(c, {9, 3, SteelBright, false, true}); }},
+     [](Canvas& c, Rng&) {
+       sword(c, {9, 3, SteelBright, false, true});
+     }},
     {"bmp_item", "item_behead.bmp", TileSide, TileSide, true,
-     [](Canvas& c, Rng&) { sword(c, {9, 3, SteelDark, false, false}, 1, 4); }},
+     [](Canvas& c, Rng&) {
+       sword(c, {9, 3, SteelDark, false, false}, 1, 4);
+     }},
     {"bmp_item", "item_broad_sword.bmp", TileSide, TileSide, true,
-     [](Canvas& c, Rng&) { sword(c, {9, 3, SteelBright, false, false}, 3, 3); }},
+     [](Canvas& c, Rng&) {
+       sword(c, {9, 3, SteelBright, false, false}, 3, 3);
+     }},
     {"bmp_item", "item_horner.bmp", TileSide, TileSide, true,
-     [](Canvas& c, Rng&) { sword(c, {8, 2, {180, 170, 150}, true, false}, 2, 3); }},
+     [](Canvas& c, Rng&) {
+       sword(c, {8, 2, {180, 170, 150}, true, false}, 2, 3);
+     }},
     {"bmp_item", "item_glaive.bmp", TileSide, TileSide, true, glaive},
     {"bmp_item", "item_saber.bmp", TileSide, TileSide, true,
-     [](Canvas& c, Rng&) { sword(c, {9, 1, SteelBright, true, false}); }},
+     [](Canvas& c, Rng&) {
+       sword(c, {9, 1, SteelBright, true, false});
+     }},
     {"bmp_item", "item_saber_ameliorated.bmp", TileSide, TileSide, true,
-     [](Canvas& c, Rng&) { sword(c, {9, 1, SteelBright, true, true}); }},
+     [](Canvas& c, Rng&) {
+       sword(c, {9, 1, SteelBright, true, true});
+     }},
     {"bmp_item", "item_whale_blade.bmp", TileSide, TileSide, true,
-     [](Canvas& c, Rng&) { sword(c, {10, 3, Bone, true, false}); }},
+     [](Canvas& c, Rng&) {
+       sword(c, {10, 3, Bone, true, false});
+     }},
     {"bmp_item", "item_whale_blade_ameliorated.bmp", TileSide, TileSide, true,
-     [](Canvas& c, Rng&) { sword(c, {10, 3, Bone, true, true}); }},
+     [](Canvas& c, Rng&) {
+       sword(c, {10, 3, Bone, true, true});
+     }},
     {"bmp_item", "item_two_handed_sword.bmp", TileSide, TileSide, true,
-     [](Canvas& c, Rng&) { sword(c, {10, 2, Steel, false, false}, 2, 4); }},
+     [](Canvas& c, Rng&) {
+       sword(c, {10, 2, Steel, false, false}, 2, 4);
+     }},
     {"bmp_item", "item_two_bladed_sword.bmp", TileSide, TileSide, true, twoBladedSword},
     {"bmp_item", "item_two_bladed_sword_ameliorated.bmp", TileSide, TileSide, true, twoBladedImproved},
     {"bmp_item", "item_maul.bmp", TileSide, TileSide, true, maul},

@@ -1,9 +1,9 @@
 // Overworld sites on grass: villages (their roofs give their colour), ruin, castle, grotto, mine,
 // iron mine and well. Sites are opaque tiles like the terrain around them.
 #include "makeart/land_terrain.hpp"
-#include "makeart/unit_bodies.hpp"
 #include "makeart/palette.hpp"
 #include "makeart/picture_spec.hpp"
+#include "makeart/unit_bodies.hpp"
 
 namespace gloam::makeart {
 namespace {
@@ -47,10 +47,10 @@ void paintVillageBlue(Canvas& c, Rng& rng) { paintVillageOf(c, rng, {54, 96, 220
 void paintVillageGreen(Canvas& c, Rng& rng) { paintVillageOf(c, rng, {40, 170, 70}); }
 void paintVillageRed(Canvas& c, Rng& rng) { paintVillageOf(c, rng, {210, 44, 36}); }
 
-const Palette SitePalette = {{'S', StoneLight}, {'s', Stone},      {'d', StoneDark}, {'o', Outline},
-                             {'k', {30, 24, 24}}, {'r', {200, 40, 40}}, {'w', Wood},      {'W', WoodLight},
-                             {'b', {110, 84, 60}}, {'B', {140, 110, 80}}, {'i', {180, 96, 60}},
-                             {'I', {210, 130, 80}}, {'c', {90, 80, 70}}, {'y', Gold}};
+const Palette SitePalette = {
+    {'S', StoneLight},    {'s', Stone},          {'d', StoneDark},    {'o', Outline},       {'k', {30, 24, 24}},
+    {'r', {200, 40, 40}}, {'w', Wood},           {'W', WoodLight},    {'b', {110, 84, 60}}, {'B', {140, 110, 80}},
+    {'i', {180, 96, 60}}, {'I', {210, 130, 80}}, {'c', {90, 80, 70}}, {'y', Gold}};
 
 // A site drawn as a figure: outlined in dark on its own, then laid over the grass.
 void siteFigure(Canvas& c, Rng& rng, std::initializer_list<std::string_view> rows) {
@@ -63,34 +63,34 @@ void siteFigure(Canvas& c, Rng& rng, std::initializer_list<std::string_view> row
 
 void paintRuin(Canvas& c, Rng& rng) {
   siteFigure(c, rng,
-             {"................", "..S.........S...", "..SS....S...SS..", "..Ss...SS...Ss..",
-              "..SsS..Ss..SSs..", "..SsSSSSs.SSSs..", "..SsssSss.Ssss..", "..dddddddddddd..",
-              "................", "..Ss......Ss....", "..SsS.....dd.S..", "..ddd.........d.",
-              "................", "...SS...S.......", "...dd...d.......", "................"});
+             {"................", "..S.........S...", "..SS....S...SS..", "..Ss...SS...Ss..", "..SsS..Ss..SSs..",
+              "..SsSSSSs.SSSs..", "..SsssSss.Ssss..", "..dddddddddddd..", "................", "..Ss......Ss....",
+              "..SsS.....dd.S..", "..ddd.........d.", "................", "...SS...S.......", "...dd...d.......",
+              "................"});
 }
 
 void paintCastle(Canvas& c, Rng& rng) {
   siteFigure(c, rng,
-             {".......r........", ".......rr.......", ".......o........", ".S.S..SoS..S.S..",
-         ".SSS..SSS..SSS..", ".SsS.SSsSS.SsS..", ".SsSSSSsSSSSsS..", ".SsSsSsSsSsSsS..",
-         ".SsSSSSSSSSSsS..", ".SsSSSkkkSSSsS..", ".SsSSkkkkkSSsS..", ".SsSSkkkkkSSsS..",
-         ".ddddkkkkkdddd..", "................", "................", "................"});
+             {".......r........", ".......rr.......", ".......o........", ".S.S..SoS..S.S..", ".SSS..SSS..SSS..",
+              ".SsS.SSsSS.SsS..", ".SsSSSSsSSSSsS..", ".SsSsSsSsSsSsS..", ".SsSSSSSSSSSsS..", ".SsSSSkkkSSSsS..",
+              ".SsSSkkkkkSSsS..", ".SsSSkkkkkSSsS..", ".ddddkkkkkdddd..", "................", "................",
+              "................"});
 }
 
 void paintGrotto(Canvas& c, Rng& rng) {
   siteFigure(c, rng,
-             {"................", "................", "....bbbbbbb.....", "...bBBBBBBBb....",
-         "..bBBBBBBBBBb...", ".bBBBBkkkBBBBb..", ".bBBBkkkkkBBBb..", ".bBBkkkkkkkBBBb.",
-         "bBBBkkkkkkkBBBb.", "bBBkkkkkkkkkBBb.", "bbbkkkkkkkkkbbb.", "................",
-         "................", "................", "................", "................"});
+             {"................", "................", "....bbbbbbb.....", "...bBBBBBBBb....", "..bBBBBBBBBBb...",
+              ".bBBBBkkkBBBBb..", ".bBBBkkkkkBBBb..", ".bBBkkkkkkkBBBb.", "bBBBkkkkkkkBBBb.", "bBBkkkkkkkkkBBb.",
+              "bbbkkkkkkkkkbbb.", "................", "................", "................", "................",
+              "................"});
 }
 
 void paintMineOf(Canvas& c, Rng& rng, bool iron) {
   siteFigure(c, rng,
-             {"................", "....bbbbbbbb....", "...bBBBBBBBBb...", "..bBBBBBBBBBBb..",
-         ".bBBwwwwwwwBBBb.", ".bBBwkkkkkwBBBb.", ".bBBwkkkkkwBBBb.", ".bBBwkkkkkwBBBb.",
-         ".bbbwkkkkkwbbbb.", ".....cWcWc......", ".....cWcWc......", ".....cWcWc......",
-         "................", "................", "................", "................"});
+             {"................", "....bbbbbbbb....", "...bBBBBBBBBb...", "..bBBBBBBBBBBb..", ".bBBwwwwwwwBBBb.",
+              ".bBBwkkkkkwBBBb.", ".bBBwkkkkkwBBBb.", ".bBBwkkkkkwBBBb.", ".bbbwkkkkkwbbbb.", ".....cWcWc......",
+              ".....cWcWc......", ".....cWcWc......", "................", "................", "................",
+              "................"});
   if (iron) {
     stamp(c, 10, 10, {".iI..", "iiIi.", "iiiii"}, SitePalette);  // a heap of rusty ore
   } else {
@@ -103,10 +103,10 @@ void paintIronMine(Canvas& c, Rng& rng) { paintMineOf(c, rng, true); }
 
 void paintWell(Canvas& c, Rng& rng) {
   siteFigure(c, rng,
-             {"................", "....rrrrrrrr....", "...rrrrrrrrrr...", "..rrrrrrrrrrrr..",
-         "....w......w....", "....w..ww..w....", "....w..ww..w....", "...SSSSSSSSSS...",
-         "..SsssssssssSS..", "..SskkkkkkkkSS..", "..SssssssssssS..", "..SSSSSSSSSSSS..",
-         "..dddddddddddd..", "................", "................", "................"});
+             {"................", "....rrrrrrrr....", "...rrrrrrrrrr...", "..rrrrrrrrrrrr..", "....w......w....",
+              "....w..ww..w....", "....w..ww..w....", "...SSSSSSSSSS...", "..SsssssssssSS..", "..SskkkkkkkkSS..",
+              "..SssssssssssS..", "..SSSSSSSSSSSS..", "..dddddddddddd..", "................", "................",
+              "................"});
 }
 
 constexpr PictureSpec Sites[] = {

@@ -80,8 +80,7 @@ void paintForestB(Canvas& c, Rng& rng) {
   paintForestOf(c, rng, {{30, 96, 50}, {60, 130, 70}, {16, 62, 34}, {80, 52, 28}, true, {30, 96, 50}}, GrassDark);
 }
 void paintForestC(Canvas& c, Rng& rng) {
-  paintForestOf(c, rng, {{22, 70, 44}, {44, 100, 60}, {12, 44, 28}, {64, 42, 24}, true, {22, 70, 44}},
-                {34, 70, 34});
+  paintForestOf(c, rng, {{22, 70, 44}, {44, 100, 60}, {12, 44, 28}, {64, 42, 24}, true, {22, 70, 44}}, {34, 70, 34});
 }
 
 void paintWaves(Canvas& c, Rng& rng, Colour base, Colour crest, int count) {

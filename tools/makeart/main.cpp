@@ -15,7 +15,8 @@
 namespace {
 
 constexpr const char* Usage =
-    "usage: makeart <outdir> [--contact-sheet FILE.png] [--dungeon-mock FILE.png] [--overworld-mock FILE.png] [--overworld-view FILE.png] [--icons DIR]\n";
+    "usage: makeart <outdir> [--contact-sheet FILE.png] [--dungeon-mock FILE.png] [--overworld-mock FILE.png] "
+    "[--overworld-view FILE.png] [--icons DIR]\n";
 
 struct Options {
   std::string outDir, contactSheet, dungeonMock, overworldMock, overworldView, iconDir;
@@ -24,13 +25,20 @@ struct Options {
 bool parse(int argc, char** argv, Options& o) {
   for (int i = 1; i < argc; ++i) {
     const bool hasValue = i + 1 < argc;
-    if (std::strcmp(argv[i], "--contact-sheet") == 0 && hasValue) o.contactSheet = argv[++i];
-    else if (std::strcmp(argv[i], "--dungeon-mock") == 0 && hasValue) o.dungeonMock = argv[++i];
-    else if (std::strcmp(argv[i], "--overworld-mock") == 0 && hasValue) o.overworldMock = argv[++i];
-    else if (std::strcmp(argv[i], "--overworld-view") == 0 && hasValue) o.overworldView = argv[++i];
-    else if (std::strcmp(argv[i], "--icons") == 0 && hasValue) o.iconDir = argv[++i];
-    else if (argv[i][0] != '-' && o.outDir.empty()) o.outDir = argv[i];
-    else return false;
+    if (std::strcmp(argv[i], "--contact-sheet") == 0 && hasValue)
+      o.contactSheet = argv[++i];
+    else if (std::strcmp(argv[i], "--dungeon-mock") == 0 && hasValue)
+      o.dungeonMock = argv[++i];
+    else if (std::strcmp(argv[i], "--overworld-mock") == 0 && hasValue)
+      o.overworldMock = argv[++i];
+    else if (std::strcmp(argv[i], "--overworld-view") == 0 && hasValue)
+      o.overworldView = argv[++i];
+    else if (std::strcmp(argv[i], "--icons") == 0 && hasValue)
+      o.iconDir = argv[++i];
+    else if (argv[i][0] != '-' && o.outDir.empty())
+      o.outDir = argv[i];
+    else
+      return false;
   }
   return !o.outDir.empty();
 }
@@ -55,8 +63,10 @@ int main(int argc, char** argv) {
   bool ok = true;
   if (!options.contactSheet.empty()) ok &= writePreview(options.contactSheet, renderContactSheet());
   if (!options.dungeonMock.empty()) ok &= writePreview(options.dungeonMock, renderDungeonMock());
-  if (!options.overworldMock.empty()) ok &= writePreview(options.overworldMock, renderOverworldMock(makeOverworldMap()));
-  if (!options.overworldView.empty()) ok &= writePreview(options.overworldView, renderOverworldView(makeOverworldMap()));
+  if (!options.overworldMock.empty())
+    ok &= writePreview(options.overworldMock, renderOverworldMock(makeOverworldMap()));
+  if (!options.overworldView.empty())
+    ok &= writePreview(options.overworldView, renderOverworldView(makeOverworldMap()));
   if (!options.iconDir.empty()) {
     const std::string failed = writeGameIcons(options.iconDir);
     if (!failed.empty()) std::fprintf(stderr, "makeart: cannot write %s\n", failed.c_str());

@@ -96,7 +96,8 @@ Canvas renderDungeonMock() {
       if (!file.empty()) pasteOpaque(mock, paintFile("bmp_dungeon", file), col * TileSize, row * TileSize);
     }
   const Canvas road = paintFile("bmp_land", "road.bmp");
-  for (int col = 20; col <= 26; ++col) overlayKeyed(mock, road, col * TileSize, 17 * TileSize);  // the path still to walk
+  for (int col = 20; col <= 26; ++col)
+    overlayKeyed(mock, road, col * TileSize, 17 * TileSize);  // the path still to walk
   for (int row = 14; row <= 16; ++row) overlayKeyed(mock, road, 26 * TileSize, row * TileSize);
   overlayKeyed(mock, road, 26 * TileSize, 13 * TileSize);
   for (const MockUnit& u : Units) drawUnit(mock, u);
@@ -127,8 +128,9 @@ Canvas renderOverworldMock(const OverworldCells& cells) {
               const Colour p = tile.at(i * 4 + u, j * 4 + v);
               r += p.r, g += p.g, b += p.b;
             }
-          mock.set(x * Scale + i, top + j, {static_cast<std::uint8_t>(r / 16), static_cast<std::uint8_t>(g / 16),
-                                            static_cast<std::uint8_t>(b / 16)});
+          mock.set(x * Scale + i, top + j,
+                   {static_cast<std::uint8_t>(r / 16), static_cast<std::uint8_t>(g / 16),
+                    static_cast<std::uint8_t>(b / 16)});
         }
     }
   return mock;

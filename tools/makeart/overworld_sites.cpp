@@ -18,17 +18,17 @@ struct SiteKind {
   cell::Code code;
   int count;
   Ground ground;
-  int spacing;     // least distance to any site placed before
-  bool onRoad;     // joined to the road network
+  int spacing;  // least distance to any site placed before
+  bool onRoad;  // joined to the road network
 };
 
 // Placement order matters only for determinism; villages come first so wells can find them.
 constexpr SiteKind SiteKinds[] = {
-    {cell::VillageB, 4, Ground::Lowland, 18, true},      {cell::VillageBYellow, 3, Ground::Lowland, 18, true},
-    {cell::VillageBBlue, 3, Ground::Lowland, 18, true},  {cell::VillageBGreen, 3, Ground::Lowland, 18, true},
-    {cell::VillageBRed, 3, Ground::Lowland, 18, true},   {cell::Castle, 3, Ground::Lowland, 30, true},
-    {cell::Mine, 3, Ground::Upland, 14, true},           {cell::IronMine, 3, Ground::Upland, 14, true},
-    {cell::Grotto, 4, Ground::Upland, 14, false},        {cell::Ruin, 6, Ground::Wild, 14, false},
+    {cell::VillageB, 4, Ground::Lowland, 18, true},     {cell::VillageBYellow, 3, Ground::Lowland, 18, true},
+    {cell::VillageBBlue, 3, Ground::Lowland, 18, true}, {cell::VillageBGreen, 3, Ground::Lowland, 18, true},
+    {cell::VillageBRed, 3, Ground::Lowland, 18, true},  {cell::Castle, 3, Ground::Lowland, 30, true},
+    {cell::Mine, 3, Ground::Upland, 14, true},          {cell::IronMine, 3, Ground::Upland, 14, true},
+    {cell::Grotto, 4, Ground::Upland, 14, false},       {cell::Ruin, 6, Ground::Wild, 14, false},
     {cell::Well, 10, Ground::BesideVillage, 4, false},
 };
 
@@ -44,8 +44,7 @@ bool isMountain(cell::Code c) { return c == cell::LandMountain || c == cell::Lan
 bool isVillage(cell::Code c) { return c >= cell::VillageB && c <= cell::VillageBRed; }
 bool isForest(cell::Code c) {
   return c == cell::LandForest || c == cell::LandForestFruit || c == cell::LandForestGray ||
-         c == cell::LandForestLeaf || c == cell::LandForestB || c == cell::LandForestC ||
-         c == cell::LandForestLeafB;
+         c == cell::LandForestLeaf || c == cell::LandForestB || c == cell::LandForestC || c == cell::LandForestLeafB;
 }
 
 bool anyWithin(const OverworldCells& cells, int x, int y, int r, bool (*test)(cell::Code)) {
@@ -73,9 +72,8 @@ void placeSites(OverworldCells& cells, Rng& rng, std::vector<Site>& sites) {
     for (int attempt = 0; attempt < Attempts && placed < kind.count; ++attempt) {
       const int x = Margin + rng.below(GridSide - 2 * Margin), y = Margin + rng.below(GridSide - 2 * Margin);
       if (!fits(cells, x, y, kind.ground)) continue;
-      const bool crowded = std::any_of(sites.begin(), sites.end(), [&](const Site& s) {
-        return std::hypot(s.x - x, s.y - y) < kind.spacing;
-      });
+      const bool crowded = std::any_of(sites.begin(), sites.end(),
+                                       [&](const Site& s) { return std::hypot(s.x - x, s.y - y) < kind.spacing; });
       if (crowded) continue;
       cells[index(x, y)] = kind.code;
       sites.push_back({x, y, kind.code, kind.onRoad});
@@ -95,7 +93,7 @@ double roadCost(cell::Code c) {
   if (c == cell::LandSwamp) return 8;
   if (c == cell::LandMountain) return 20;
   if (c == cell::LandWater) return 25;  // a bridge or ford
-  return Blocked;                        // deep water, high peaks and other sites
+  return Blocked;                       // deep water, high peaks and other sites
 }
 
 // Cheapest 4-connected route from `from` to `to`; empty when there is none.

@@ -61,7 +61,7 @@ double rimFalloff(int x, int y) {
 }
 
 cell::Code forestKind(double kind) {
-  static constexpr cell::Code Kinds[] = {cell::LandForestC,    cell::LandForestB,   cell::LandForest,
+  static constexpr cell::Code Kinds[] = {cell::LandForestC,    cell::LandForestB,     cell::LandForest,
                                          cell::LandForestLeaf, cell::LandForestFruit, cell::LandForestLeafB,
                                          cell::LandForestGray};
   const int i = std::clamp(static_cast<int>(kind * 7.0), 0, 6);
@@ -83,7 +83,7 @@ struct Thresholds {
 };
 
 Thresholds thresholdsFor(const std::vector<double>& height, const std::vector<double>& moisture) {
-  return {quantile(height, 0.24), quantile(height, 0.32), quantile(height, 0.80), quantile(height, 0.90),
+  return {quantile(height, 0.24), quantile(height, 0.32),   quantile(height, 0.80),   quantile(height, 0.90),
           quantile(height, 0.96), quantile(moisture, 0.16), quantile(moisture, 0.50), quantile(moisture, 0.88)};
 }
 

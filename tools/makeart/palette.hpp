@@ -5,7 +5,7 @@
 
 namespace gloam::makeart::colours {
 
-inline constexpr Colour Outline{28, 22, 30};      // edge around keyed figures; never pure black
+inline constexpr Colour Outline{28, 22, 30};  // edge around keyed figures; never pure black
 inline constexpr Colour Gold{226, 184, 62};
 inline constexpr Colour GoldDark{160, 118, 34};
 inline constexpr Colour GoldBright{255, 232, 120};

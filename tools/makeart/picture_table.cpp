@@ -22,10 +22,10 @@ std::uint32_t pathSeed(std::string_view directory, std::string_view fileName) {
 
 std::vector<PictureSpec> allPictures() {
   std::vector<PictureSpec> all;
-  for (auto family : {dungeonGroundPictures(), dungeonFurniturePictures(), dungeonMagicPictures(),
-                      landTerrainPictures(), landSitePictures(), unitPeoplePictures(), unitCreaturePictures(),
-                      unitElementalPictures(), itemWeaponPictures(), itemWearPictures(),
-                      structurePictures(), cubeTexturePictures(), screenPictures()})
+  for (auto family :
+       {dungeonGroundPictures(), dungeonFurniturePictures(), dungeonMagicPictures(), landTerrainPictures(),
+        landSitePictures(), unitPeoplePictures(), unitCreaturePictures(), unitElementalPictures(), itemWeaponPictures(),
+        itemWearPictures(), structurePictures(), cubeTexturePictures(), screenPictures()})
     all.insert(all.end(), family.begin(), family.end());
   return all;
 }

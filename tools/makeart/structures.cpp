@@ -16,7 +16,8 @@ constexpr Colour Doorway{60, 40, 28};
 void building(Canvas& c, int x, int w, int wallTop, Colour wall, Colour roof) {
   const int roofRows = w / 2;
   for (int r = 0; r < roofRows; ++r)
-    line(c, x + w / 2 - r - 1, wallTop - roofRows + r, x + w / 2 + r, wallTop - roofRows + r, r == 0 ? shade(roof, 1.2) : roof);
+    line(c, x + w / 2 - r - 1, wallTop - roofRows + r, x + w / 2 + r, wallTop - roofRows + r,
+         r == 0 ? shade(roof, 1.2) : roof);
   fillRect(c, x, wallTop, w, 14 - wallTop, wall);
   line(c, x + w - 1, wallTop, x + w - 1, 13, shade(wall, 0.75));
   fillRect(c, x + w / 2 - 1, 10, 2, 4, Doorway);
@@ -71,7 +72,7 @@ void barracks(Canvas& c, Rng&) {
 
 void blacksmith(Canvas& c, Rng&) {
   building(c, 1, 11, 8, StoneLight, {80, 50, 40});
-  fillRect(c, 9, 1, 2, 5, StoneDark);                                         // chimney
+  fillRect(c, 9, 1, 2, 5, StoneDark);                                            // chimney
   for (auto [x, y] : {std::pair{10, 0}, {11, 0}}) c.set(x, y, {180, 180, 180});  // smoke
   stamp(c, 11, 11, {"####", ".##.", "####"}, {{'#', SteelDark}});                // anvil
   c.set(4, 11, Flame);
@@ -90,18 +91,18 @@ void castle(Canvas& c, Rng&) {
 
 void church(Canvas& c, Rng&) {
   building(c, 2, 10, 8, Plaster, {70, 80, 110});
-  fillRect(c, 12, 3, 3, 11, Plaster);                   // bell tower
+  fillRect(c, 12, 3, 3, 11, Plaster);                     // bell tower
   stamp(c, 12, 0, {".#.", "###", ".#."}, {{'#', Gold}});  // cross
-  fillRect(c, 6, 9, 2, 1, {120, 170, 230});             // window
+  fillRect(c, 6, 9, 2, 1, {120, 170, 230});               // window
   finishFigure(c);
 }
 
 void heart(Canvas& c, Rng&) {
   stamp(c, 0, 0,
-        {"................", "................", "...rrr...rrr....", "..rwwrr.rrrrr...",
-         ".rrwrrrrrrrrrr..", ".rrrrrrrrrrrrr..", ".rrrrrrrrrrrrr..", "..rrrrrrrrrrr...",
-         "...rrrrrrrrr....", "....rrrrrrr.....", ".....rrrrr......", "......rrr.......",
-         ".......r........", "................", "................", "................"},
+        {"................", "................", "...rrr...rrr....", "..rwwrr.rrrrr...", ".rrwrrrrrrrrrr..",
+         ".rrrrrrrrrrrrr..", ".rrrrrrrrrrrrr..", "..rrrrrrrrrrr...", "...rrrrrrrrr....", "....rrrrrrr.....",
+         ".....rrrrr......", "......rrr.......", ".......r........", "................", "................",
+         "................"},
         {{'r', {220, 30, 50}}, {'w', {255, 200, 210}}});
   finishFigure(c);
 }

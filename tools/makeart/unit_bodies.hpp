@@ -11,16 +11,16 @@ namespace gloam::makeart {
 
 using BodyTemplate = std::array<std::string_view, 16>;
 
-extern const BodyTemplate HumanoidBody;   // standing man, arms at the sides
-extern const BodyTemplate ShortBody;      // dwarf, goblin
-extern const BodyTemplate WizardBody;     // pointed hat, beard, long robe
-extern const BodyTemplate HoodedBody;     // hood and long robe
+extern const BodyTemplate HumanoidBody;  // standing man, arms at the sides
+extern const BodyTemplate ShortBody;     // dwarf, goblin
+extern const BodyTemplate WizardBody;    // pointed hat, beard, long robe
+extern const BodyTemplate HoodedBody;    // hood and long robe
 extern const BodyTemplate SkeletonBody;
-extern const BodyTemplate BruteBody;      // broad shoulders; 'h' horns
-extern const BodyTemplate BeastBody;      // four legs, side view, head to the left
+extern const BodyTemplate BruteBody;  // broad shoulders; 'h' horns
+extern const BodyTemplate BeastBody;  // four legs, side view, head to the left
 extern const BodyTemplate BigBeastBody;
 extern const BodyTemplate SerpentBody;
-extern const BodyTemplate BeetleBody;     // top view; 'a' antennae, 'l' legs
+extern const BodyTemplate BeetleBody;  // top view; 'a' antennae, 'l' legs
 extern const BodyTemplate MantisBody;
 extern const BodyTemplate DragonBody;
 extern const BodyTemplate HydraBody;

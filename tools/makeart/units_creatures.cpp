@@ -16,8 +16,15 @@ constexpr Colour RedEye{255, 40, 30};
 
 void paintBeast(Canvas& c, const BodyTemplate& body, Colour fur, Colour eye, Colour tail) {
   paintBody(c, body,
-            {{'H', fur}, {'E', shade(fur, 0.8)}, {'e', eye}, {'N', shade(fur, 0.6)}, {'B', fur},
-             {'b', shade(fur, 0.75)}, {'L', shade(fur, 0.85)}, {'F', shade(fur, 0.6)}, {'T', tail}});
+            {{'H', fur},
+             {'E', shade(fur, 0.8)},
+             {'e', eye},
+             {'N', shade(fur, 0.6)},
+             {'B', fur},
+             {'b', shade(fur, 0.75)},
+             {'L', shade(fur, 0.85)},
+             {'F', shade(fur, 0.6)},
+             {'T', tail}});
   finishFigure(c);
 }
 
@@ -28,8 +35,14 @@ void paintPolarBear(Canvas& c, Rng&) { paintBeast(c, BigBeastBody, {236, 240, 24
 
 void paintRustMonster(Canvas& c, Rng&) {
   paintBody(c, BigBeastBody,
-            {{'H', {190, 100, 50}}, {'E', {150, 80, 40}}, {'e', {255, 230, 80}}, {'N', {120, 60, 30}},
-             {'B', {176, 92, 46}}, {'b', {130, 66, 34}}, {'L', {150, 80, 40}}, {'F', {110, 56, 28}}});
+            {{'H', {190, 100, 50}},
+             {'E', {150, 80, 40}},
+             {'e', {255, 230, 80}},
+             {'N', {120, 60, 30}},
+             {'B', {176, 92, 46}},
+             {'b', {130, 66, 34}},
+             {'L', {150, 80, 40}},
+             {'F', {110, 56, 28}}});
   line(c, 1, 3, 3, 0, {210, 130, 70});  // feelers
   line(c, 3, 3, 5, 0, {210, 130, 70});
   finishFigure(c);
@@ -45,8 +58,12 @@ void paintSerpentFire(Canvas& c, Rng&) { paintSerpentOf(c, {220, 80, 30}, {255, 
 
 void paintBeetleOf(Canvas& c, Colour shell, Colour seam) {
   paintBody(c, BeetleBody,
-            {{'a', shade(shell, 0.7)}, {'l', shade(shell, 0.6)}, {'H', shade(shell, 0.7)}, {'E', {255, 230, 120}},
-             {'B', shell}, {'A', seam}});
+            {{'a', shade(shell, 0.7)},
+             {'l', shade(shell, 0.6)},
+             {'H', shade(shell, 0.7)},
+             {'E', {255, 230, 120}},
+             {'B', shell},
+             {'A', seam}});
   c.set(6, 8, mix(shell, {255, 255, 255}, 0.5));  // shine on the shell
   finishFigure(c);
 }
@@ -56,8 +73,13 @@ void paintBeetleFire(Canvas& c, Rng&) { paintBeetleOf(c, {220, 70, 30}, Flame); 
 
 void paintMantis(Canvas& c, Rng&) {
   paintBody(c, MantisBody,
-            {{'a', {120, 200, 80}}, {'H', {110, 200, 70}}, {'E', {40, 40, 40}}, {'S', {90, 170, 60}},
-             {'B', {100, 186, 64}}, {'L', {80, 150, 50}}, {'b', {70, 130, 40}}});
+            {{'a', {120, 200, 80}},
+             {'H', {110, 200, 70}},
+             {'E', {40, 40, 40}},
+             {'S', {90, 170, 60}},
+             {'B', {100, 186, 64}},
+             {'L', {80, 150, 50}},
+             {'b', {70, 130, 40}}});
   finishFigure(c);
 }
 
@@ -108,8 +130,10 @@ void paintEyeOf(Canvas& c, Colour iris, bool wizard) {
   disc(c, 8, 9, 1.4, {20, 14, 20});
   c.set(7, 8, {255, 255, 255});
   for (auto [x, y] : {std::pair{3, 7}, {12, 11}, {4, 12}}) c.set(x, y, {210, 60, 60});  // veins
-  if (wizard) stamp(c, 4, 0, {"...##...", "..####..", ".######.", "########"}, {{'#', {120, 60, 200}}});
-  else for (int x : {4, 8, 12}) line(c, x, 14, x + (x - 8) / 4, 15, {160, 100, 120});  // stalks
+  if (wizard)
+    stamp(c, 4, 0, {"...##...", "..####..", ".######.", "########"}, {{'#', {120, 60, 200}}});
+  else
+    for (int x : {4, 8, 12}) line(c, x, 14, x + (x - 8) / 4, 15, {160, 100, 120});  // stalks
   finishFigure(c);
 }
 
@@ -128,9 +152,18 @@ void paintFungus(Canvas& c, Rng&) {
 
 void paintDragonOf(Canvas& c, const BodyTemplate& body, Colour scales, Colour wing) {
   paintBody(c, body,
-            {{'W', wing}, {'w', shade(wing, 0.7)}, {'H', scales}, {'e', {255, 220, 40}}, {'E', {255, 220, 40}},
-             {'t', {255, 120, 30}}, {'N', scales}, {'B', scales}, {'b', {220, 200, 120}}, {'T', scales},
-             {'L', shade(scales, 0.8)}, {'F', shade(scales, 0.6)}});
+            {{'W', wing},
+             {'w', shade(wing, 0.7)},
+             {'H', scales},
+             {'e', {255, 220, 40}},
+             {'E', {255, 220, 40}},
+             {'t', {255, 120, 30}},
+             {'N', scales},
+             {'B', scales},
+             {'b', {220, 200, 120}},
+             {'T', scales},
+             {'L', shade(scales, 0.8)},
+             {'F', shade(scales, 0.6)}});
 }
 
 void paintDragon(Canvas& c, Rng&) {

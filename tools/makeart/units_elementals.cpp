@@ -53,14 +53,14 @@ void paintWater(Canvas& c, double size) {
 void paintEarth(Canvas& c, double size) {
   const Colour rock{140, 124, 104}, lit{186, 170, 146}, dark{92, 80, 68};
   const auto block = [&](double x, double y, double w, double h, Colour col) {
-    fillRect(c, static_cast<int>(8 + x * size), static_cast<int>(15 - y * size), std::max(1, static_cast<int>(w * size)),
-             std::max(1, static_cast<int>(h * size)), col);
+    fillRect(c, static_cast<int>(8 + x * size), static_cast<int>(15 - y * size),
+             std::max(1, static_cast<int>(w * size)), std::max(1, static_cast<int>(h * size)), col);
   };
-  block(-3, 6, 6, 5, rock);     // chest of boulders
-  block(-2, 10, 4, 4, rock);    // head
-  block(-6, 7, 3, 5, dark);     // arms
+  block(-3, 6, 6, 5, rock);   // chest of boulders
+  block(-2, 10, 4, 4, rock);  // head
+  block(-6, 7, 3, 5, dark);   // arms
   block(3, 7, 3, 5, dark);
-  block(-3, 1, 2, 1, dark);     // legs
+  block(-3, 1, 2, 1, dark);  // legs
   block(1, 1, 2, 1, dark);
   block(-3, 6, 6, 1, lit);
   block(-2, 10, 4, 1, lit);
@@ -80,13 +80,21 @@ void paintAir(Canvas& c, double size) {
 }
 
 template <int Strength>
-void fire(Canvas& c, Rng&) { paintFire(c, Sizes[Strength]); }
+void fire(Canvas& c, Rng&) {
+  paintFire(c, Sizes[Strength]);
+}
 template <int Strength>
-void water(Canvas& c, Rng&) { paintWater(c, Sizes[Strength]); }
+void water(Canvas& c, Rng&) {
+  paintWater(c, Sizes[Strength]);
+}
 template <int Strength>
-void earth(Canvas& c, Rng&) { paintEarth(c, Sizes[Strength]); }
+void earth(Canvas& c, Rng&) {
+  paintEarth(c, Sizes[Strength]);
+}
 template <int Strength>
-void air(Canvas& c, Rng&) { paintAir(c, Sizes[Strength]); }
+void air(Canvas& c, Rng&) {
+  paintAir(c, Sizes[Strength]);
+}
 
 constexpr PictureSpec Elementals[] = {
     {"bmp_unit", "unit_fire.bmp", TileSide, TileSide, true, fire<0>},

@@ -17,7 +17,11 @@ constexpr Colour Boot{70, 44, 28};
 
 void paintMage(Canvas& c, Rng&) {
   paintBody(c, WizardBody,
-            {{'H', {70, 124, 255}}, {'S', Skin}, {'E', Eye}, {'Y', {244, 244, 240}}, {'B', {46, 92, 246}},
+            {{'H', {70, 124, 255}},
+             {'S', Skin},
+             {'E', Eye},
+             {'Y', {244, 244, 240}},
+             {'B', {46, 92, 246}},
              {'A', GoldBright}});
   c.set(7, 2, GoldBright);  // a star on the hat
   c.set(8, 3, GoldBright);
@@ -27,9 +31,9 @@ void paintMage(Canvas& c, Rng&) {
 }
 
 void paintFighter(Canvas& c, Rng&) {
-  paintBody(c, HumanoidBody,
-            {{'H', Steel}, {'S', Skin}, {'E', Eye}, {'B', {176, 40, 40}}, {'A', Leather}, {'L', {90, 80, 70}},
-             {'F', Boot}});
+  paintBody(
+      c, HumanoidBody,
+      {{'H', Steel}, {'S', Skin}, {'E', Eye}, {'B', {176, 40, 40}}, {'A', Leather}, {'L', {90, 80, 70}}, {'F', Boot}});
   holdSword(c, SteelBright);
   holdShield(c, {150, 110, 60}, Gold);
   finishFigure(c);
@@ -37,7 +41,12 @@ void paintFighter(Canvas& c, Rng&) {
 
 void paintBandit(Canvas& c, Rng&) {
   paintBody(c, HumanoidBody,
-            {{'H', {56, 76, 44}}, {'S', Skin}, {'E', Eye}, {'B', Leather}, {'A', {60, 40, 24}}, {'L', {60, 56, 50}},
+            {{'H', {56, 76, 44}},
+             {'S', Skin},
+             {'E', Eye},
+             {'B', Leather},
+             {'A', {60, 40, 24}},
+             {'L', {60, 56, 50}},
              {'F', Boot}});
   line(c, 5, 5, 10, 5, {40, 40, 44});  // a mask over the mouth
   holdDagger(c);
@@ -45,8 +54,7 @@ void paintBandit(Canvas& c, Rng&) {
 }
 
 void paintCleric(Canvas& c, Rng&) {
-  paintBody(c, HoodedBody,
-            {{'H', {236, 236, 228}}, {'S', Skin}, {'E', Eye}, {'B', {228, 226, 216}}, {'A', Gold}});
+  paintBody(c, HoodedBody, {{'H', {236, 236, 228}}, {'S', Skin}, {'E', Eye}, {'B', {228, 226, 216}}, {'A', Gold}});
   stamp(c, 7, 9, {".#.", "###", ".#."}, {{'#', Gold}});  // the holy sign on the chest
   holdMace(c);
   finishFigure(c);
@@ -60,32 +68,36 @@ void paintDrius(Canvas& c, Rng&) {
 }
 
 void paintNabos(Canvas& c, Rng&) {
-  paintBody(c, HoodedBody,
-            {{'H', {40, 40, 90}}, {'S', {30, 26, 50}}, {'E', {255, 220, 60}}, {'B', {46, 44, 100}}, {'A', {120, 40, 140}}});
+  paintBody(
+      c, HoodedBody,
+      {{'H', {40, 40, 90}}, {'S', {30, 26, 50}}, {'E', {255, 220, 60}}, {'B', {46, 44, 100}}, {'A', {120, 40, 140}}});
   holdDagger(c);
   finishFigure(c);
 }
 
 void paintLich(Canvas& c, Rng&) {
-  paintBody(c, HoodedBody,
-            {{'H', {104, 40, 140}}, {'S', Bone}, {'E', RedEye}, {'B', {70, 30, 100}}, {'A', Gold}});
+  paintBody(c, HoodedBody, {{'H', {104, 40, 140}}, {'S', Bone}, {'E', RedEye}, {'B', {70, 30, 100}}, {'A', Gold}});
   holdStaff(c, {80, 255, 120});
   finishFigure(c);
 }
 
 void paintMedusa(Canvas& c, Rng&) {
   paintBody(c, HoodedBody,
-            {{'H', {60, 150, 60}}, {'S', {170, 210, 150}}, {'E', {255, 230, 40}}, {'B', {50, 120, 70}},
-             {'A', Gold}});
+            {{'H', {60, 150, 60}}, {'S', {170, 210, 150}}, {'E', {255, 230, 40}}, {'B', {50, 120, 70}}, {'A', Gold}});
   for (auto [x, y] : {std::pair{4, 2}, {11, 2}, {3, 4}, {12, 4}, {7, 1}}) c.set(x, y, {100, 200, 80});  // snakes
-  for (int y = 11; y < 15; ++y) c.set(y % 2 ? 6 : 9, y, {90, 170, 90});  // scales
+  for (int y = 11; y < 15; ++y) c.set(y % 2 ? 6 : 9, y, {90, 170, 90});                                 // scales
   finishFigure(c);
 }
 
 void paintGoblin(Canvas& c, Rng&) {
   paintBody(c, ShortBody,
-            {{'H', {100, 150, 56}}, {'S', {110, 164, 62}}, {'E', RedEye}, {'B', {110, 84, 50}}, {'A', {70, 50, 30}},
-             {'L', {90, 120, 50}}, {'F', Boot}});
+            {{'H', {100, 150, 56}},
+             {'S', {110, 164, 62}},
+             {'E', RedEye},
+             {'B', {110, 84, 50}},
+             {'A', {70, 50, 30}},
+             {'L', {90, 120, 50}},
+             {'F', Boot}});
   c.set(4, 5, {110, 164, 62});  // pointed ears
   c.set(11, 5, {110, 164, 62});
   holdDagger(c);
@@ -93,8 +105,9 @@ void paintGoblin(Canvas& c, Rng&) {
 }
 
 void paintDwarf(Canvas& c, Rng&) {
-  paintBody(c, ShortBody,
-            {{'H', Steel}, {'S', Skin}, {'E', Eye}, {'B', {130, 84, 50}}, {'A', Gold}, {'L', {100, 70, 50}}, {'F', Boot}});
+  paintBody(
+      c, ShortBody,
+      {{'H', Steel}, {'S', Skin}, {'E', Eye}, {'B', {130, 84, 50}}, {'A', Gold}, {'L', {100, 70, 50}}, {'F', Boot}});
   stamp(c, 5, 6, {"######", ".####.", "..##.."}, {{'#', {200, 110, 40}}});  // the beard
   holdAxe(c);
   finishFigure(c);
@@ -102,8 +115,13 @@ void paintDwarf(Canvas& c, Rng&) {
 
 void paintOrc(Canvas& c, Rng&) {
   paintBody(c, HumanoidBody,
-            {{'H', {44, 42, 38}}, {'S', {84, 124, 56}}, {'E', RedEye}, {'B', {92, 82, 70}}, {'A', Leather},
-             {'L', {70, 64, 56}}, {'F', Boot}});
+            {{'H', {44, 42, 38}},
+             {'S', {84, 124, 56}},
+             {'E', RedEye},
+             {'B', {92, 82, 70}},
+             {'A', Leather},
+             {'L', {70, 64, 56}},
+             {'F', Boot}});
   c.set(6, 5, Bone);  // tusks
   c.set(9, 5, Bone);
   holdAxe(c);
@@ -112,16 +130,27 @@ void paintOrc(Canvas& c, Rng&) {
 
 void paintOgre(Canvas& c, Rng&) {
   paintBody(c, BruteBody,
-            {{'S', {176, 156, 96}}, {'E', Eye}, {'N', {150, 120, 70}}, {'B', {120, 90, 54}}, {'A', {80, 56, 30}},
-             {'L', {150, 132, 80}}, {'F', {110, 90, 60}}});
+            {{'S', {176, 156, 96}},
+             {'E', Eye},
+             {'N', {150, 120, 70}},
+             {'B', {120, 90, 54}},
+             {'A', {80, 56, 30}},
+             {'L', {150, 132, 80}},
+             {'F', {110, 90, 60}}});
   holdClub(c);
   finishFigure(c);
 }
 
 void paintMinotaur(Canvas& c, Rng&) {
   paintBody(c, BruteBody,
-            {{'h', Bone}, {'S', {124, 72, 40}}, {'E', RedEye}, {'N', {200, 140, 120}}, {'B', {100, 60, 34}},
-             {'A', Gold}, {'L', {110, 64, 36}}, {'F', {60, 40, 30}}});
+            {{'h', Bone},
+             {'S', {124, 72, 40}},
+             {'E', RedEye},
+             {'N', {200, 140, 120}},
+             {'B', {100, 60, 34}},
+             {'A', Gold},
+             {'L', {110, 64, 36}},
+             {'F', {60, 40, 30}}});
   holdAxe(c);
   finishFigure(c);
 }
@@ -206,8 +235,14 @@ void paintSkeletonEvil(Canvas& c, Rng&) {
 
 void paintSkeletonBrute(Canvas& c, bool horned) {
   paintBody(c, BruteBody,
-            {{'h', {200, 190, 160}}, {'S', Bone}, {'E', horned ? RedEye : Eye}, {'N', BoneShade}, {'B', BoneShade},
-             {'A', {110, 100, 90}}, {'L', Bone}, {'F', BoneShade}});
+            {{'h', {200, 190, 160}},
+             {'S', Bone},
+             {'E', horned ? RedEye : Eye},
+             {'N', BoneShade},
+             {'B', BoneShade},
+             {'A', {110, 100, 90}},
+             {'L', Bone},
+             {'F', BoneShade}});
   if (!horned) fillRect(c, 4, 1, 8, 2, KeyColour);
   for (int y = 8; y <= 10; ++y) line(c, 5, y, 10, y, y % 2 ? Bone : shade(Bone, 0.5));  // ribs
 }

@@ -44,7 +44,7 @@ class HeadlessPlatform final : public Platform {
   std::size_t nextScriptEvent_ = 0;
   int mouseX_ = 0;  // Framebuffer pixels, as the script gives them
   int mouseY_ = 0;
-  Rect rect_;       // where the window would be on a screen
+  Rect rect_;  // where the window would be on a screen
   int screenWidth_ = 320;
   int screenHeight_ = 240;
   std::vector<std::string>* messageLog_ = nullptr;

@@ -25,8 +25,7 @@ bool isCloseRequest(const SDL_Event& e) {
 
 }  // namespace
 
-std::unique_ptr<SdlPlatform> SdlPlatform::open(const std::string& recordPath, std::uint32_t seed,
-                                               std::string& error) {
+std::unique_ptr<SdlPlatform> SdlPlatform::open(const std::string& recordPath, std::uint32_t seed, std::string& error) {
   std::unique_ptr<SdlPlatform> p(new SdlPlatform());
   if (!p->video_.start(nullptr, error)) return nullptr;
   if (!recordPath.empty() && !p->recorder_.open(recordPath, seed)) {
@@ -101,8 +100,7 @@ void SdlPlatform::takeEvent(const SDL_Event& e) {
   } else if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) {
     takeKey(e.key);
   } else if (e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP) {
-    if (const int key = virtualKeyForButton(e.button.button))
-      pending_.push_back({key, e.type == SDL_MOUSEBUTTONDOWN});
+    if (const int key = virtualKeyForButton(e.button.button)) pending_.push_back({key, e.type == SDL_MOUSEBUTTONDOWN});
   }
 }
 

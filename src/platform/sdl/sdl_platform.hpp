@@ -48,7 +48,7 @@ class SdlPlatform final : public Platform {
   SdlVideo video_;
   SdlGlWindow window_;
   InputState input_;
-  std::vector<KeyChange> pending_;  // taken from SDL, not yet shown to the game
+  std::vector<KeyChange> pending_;                  // taken from SDL, not yet shown to the game
   std::array<int, SDL_NUM_SCANCODES> pressedAs_{};  // the virtual key each held key went down as
   InputRecorder recorder_;
   Point cursor_;

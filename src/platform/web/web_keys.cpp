@@ -11,10 +11,9 @@ struct CodeEntry {
 };
 
 constexpr CodeEntry Codes[] = {
-    {"Backspace", 8},      {"Tab", 9},          {"Enter", 13},        {"NumpadEnter", 13},
-    {"ShiftLeft", 16},     {"ShiftRight", 16},  {"Escape", 27},       {"Space", 32},
-    {"ArrowLeft", 37},     {"ArrowUp", 38},     {"ArrowRight", 39},   {"ArrowDown", 40},
-    {"NumpadAdd", 107},    {"NumpadSubtract", 109},
+    {"Backspace", 8},   {"Tab", 9},        {"Enter", 13},      {"NumpadEnter", 13},     {"ShiftLeft", 16},
+    {"ShiftRight", 16}, {"Escape", 27},    {"Space", 32},      {"ArrowLeft", 37},       {"ArrowUp", 38},
+    {"ArrowRight", 39}, {"ArrowDown", 40}, {"NumpadAdd", 107}, {"NumpadSubtract", 109},
 };
 
 constexpr int FirstFunctionKey = 112;  // F1; F12 is 123

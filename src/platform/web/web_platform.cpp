@@ -80,9 +80,7 @@ std::optional<Rect> WebPlatform::displayArea() {
   return Rect{0, 0, gloam_web_viewport_width(), gloam_web_viewport_height()};
 }
 
-Instant WebPlatform::now() {
-  return Instant(static_cast<Instant::rep>(std::llround(emscripten_get_now() * 1000.0)));
-}
+Instant WebPlatform::now() { return Instant(static_cast<Instant::rep>(std::llround(emscripten_get_now() * 1000.0))); }
 
 // Sleeping is yielding: the browser runs its events and paints while the game waits.
 void WebPlatform::waitUntil(Instant deadline) {

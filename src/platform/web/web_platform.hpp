@@ -47,8 +47,8 @@ class WebPlatform final : public Platform {
   std::vector<std::string>* messageLog_ = nullptr;
   BrowserInput page_;
   InputState input_;
-  Point cursor_;            // canvas pixels (live)
-  int scriptMouseX_ = 0;    // Framebuffer pixels (scripted)
+  Point cursor_;          // canvas pixels (live)
+  int scriptMouseX_ = 0;  // Framebuffer pixels (scripted)
   int scriptMouseY_ = 0;
   int screenWidth_ = 320;
   int screenHeight_ = 240;
