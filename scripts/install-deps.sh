@@ -3,7 +3,7 @@
 # packages already present are left alone.
 set -eu
 
-PACKAGES="cmake make g++ clang libclang-rt-14-dev pkg-config \
+PACKAGES="cmake make g++ clang clang-format libclang-rt-14-dev pkg-config \
 libsdl2-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libegl-mesa0 libpng-dev \
 libgtest-dev libgmock-dev libbenchmark-dev \
 xfonts-base xvfb xdotool x11-apps x11-utils x11-xkb-utils xkb-data imagemagick python3 time \

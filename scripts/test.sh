@@ -8,6 +8,9 @@ set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 
+echo "== Format"
+./scripts/check-format.sh
+
 echo "== Build and test"
 cmake --preset ci >/dev/null
 cmake --build --preset ci
