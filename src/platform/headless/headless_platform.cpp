@@ -18,7 +18,7 @@ std::unique_ptr<HeadlessPlatform> HeadlessPlatform::open(InputScript script, std
                                                          std::string& error) {
   std::unique_ptr<HeadlessPlatform> p(new HeadlessPlatform());
   if (!p->video_.start("offscreen", error)) return nullptr;
-  p->script_ = std::move(script);
+  p->script_.load(std::move(script));
   p->messageLog_ = messageLog;
   return p;
 }
@@ -47,7 +47,7 @@ void HeadlessPlatform::messageBox(const char* caption, const char* text, Message
 
 Point HeadlessPlatform::cursorPos() {
   // Place the cursor so that the game's own mapping gives back exactly the scripted pixel.
-  return cursorForPixel(mouseX_, mouseY_, rect_, screenWidth_, screenHeight_);
+  return cursorForPixel(script_.mouseX(), script_.mouseY(), rect_, screenWidth_, screenHeight_);
 }
 
 std::optional<Event> HeadlessPlatform::nextEvent() {
@@ -64,18 +64,7 @@ void HeadlessPlatform::waitUntil(Instant deadline) { sleepUntil(deadline); }
 void HeadlessPlatform::beginFrame(int frameCounter, int screenWidth, int screenHeight) {
   screenWidth_ = screenWidth;
   screenHeight_ = screenHeight;
-  while (nextScriptEvent_ < script_.events.size() && script_.events[nextScriptEvent_].frame <= frameCounter) {
-    const ScriptEvent& e = script_.events[nextScriptEvent_++];
-    switch (e.kind) {
-      case ScriptEvent::Kind::Down: input_.change(e.a, true); break;
-      case ScriptEvent::Kind::Up: input_.change(e.a, false); break;
-      case ScriptEvent::Kind::Mouse:
-        mouseX_ = e.a;
-        mouseY_ = e.b;
-        break;
-      case ScriptEvent::Kind::Close: input_.post(Event{Event::Kind::Close}); break;
-    }
-  }
+  script_.play(frameCounter, input_);
 }
 
 }  // namespace gloam::platform

@@ -8,6 +8,7 @@
 #include "platform/input_script.hpp"
 #include "platform/input_state.hpp"
 #include "platform/platform.hpp"
+#include "platform/script_player.hpp"
 #include "platform/sdl/sdl_gl_window.hpp"
 #include "platform/sdl/sdl_video.hpp"
 
@@ -40,10 +41,7 @@ class HeadlessPlatform final : public Platform {
   SdlVideo video_;
   SdlGlWindow window_;
   InputState input_;
-  InputScript script_;
-  std::size_t nextScriptEvent_ = 0;
-  int mouseX_ = 0;  // Framebuffer pixels, as the script gives them
-  int mouseY_ = 0;
+  ScriptPlayer script_;
   Rect rect_;  // where the window would be on a screen
   int screenWidth_ = 320;
   int screenHeight_ = 240;

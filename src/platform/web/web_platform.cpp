@@ -27,7 +27,7 @@ std::unique_ptr<WebPlatform> WebPlatform::openLive() {
 
 std::unique_ptr<WebPlatform> WebPlatform::openScripted(InputScript script, std::vector<std::string>* messageLog) {
   std::unique_ptr<WebPlatform> p(new WebPlatform(true));
-  p->script_ = std::move(script);
+  p->script_.load(std::move(script));
   p->messageLog_ = messageLog;
   return p;
 }
@@ -71,7 +71,7 @@ void WebPlatform::messageBox(const char* caption, const char* text, MessageIcon)
 
 Point WebPlatform::cursorPos() {
   if (!scripted_) return cursor_;
-  return cursorForPixel(scriptMouseX_, scriptMouseY_, rect_, screenWidth_, screenHeight_);
+  return cursorForPixel(script_.mouseX(), script_.mouseY(), rect_, screenWidth_, screenHeight_);
 }
 
 // A live page may use the browser's viewport; a scripted run has no display, as on the desktop.
@@ -100,25 +100,9 @@ void WebPlatform::beginFrame(int frameCounter, int screenWidth, int screenHeight
   screenWidth_ = screenWidth;
   screenHeight_ = screenHeight;
   if (scripted_) {
-    applyScript(frameCounter);
+    script_.play(frameCounter, input_);
   } else {
     applyPageInput();
-  }
-}
-
-// As the headless platform does: a down and an up on the same frame are a tap.
-void WebPlatform::applyScript(int frameCounter) {
-  while (nextScriptEvent_ < script_.events.size() && script_.events[nextScriptEvent_].frame <= frameCounter) {
-    const ScriptEvent& e = script_.events[nextScriptEvent_++];
-    switch (e.kind) {
-      case ScriptEvent::Kind::Down: input_.change(e.a, true); break;
-      case ScriptEvent::Kind::Up: input_.change(e.a, false); break;
-      case ScriptEvent::Kind::Mouse:
-        scriptMouseX_ = e.a;
-        scriptMouseY_ = e.b;
-        break;
-      case ScriptEvent::Kind::Close: input_.post(Event{Event::Kind::Close}); break;
-    }
   }
 }
 

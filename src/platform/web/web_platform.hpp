@@ -10,6 +10,7 @@
 #include "platform/input_script.hpp"
 #include "platform/input_state.hpp"
 #include "platform/platform.hpp"
+#include "platform/script_player.hpp"
 #include "platform/web/browser_input.hpp"
 
 namespace gloam::platform {
@@ -38,18 +39,14 @@ class WebPlatform final : public Platform {
 
  private:
   explicit WebPlatform(bool scripted) : Platform(!scripted), scripted_(scripted) {}
-  void applyScript(int frameCounter);
   void applyPageInput();
 
   bool scripted_;
-  InputScript script_;
-  std::size_t nextScriptEvent_ = 0;
+  ScriptPlayer script_;  // scripted runs
   std::vector<std::string>* messageLog_ = nullptr;
   BrowserInput page_;
   InputState input_;
-  Point cursor_;          // canvas pixels (live)
-  int scriptMouseX_ = 0;  // Framebuffer pixels (scripted)
-  int scriptMouseY_ = 0;
+  Point cursor_;  // canvas pixels (live)
   int screenWidth_ = 320;
   int screenHeight_ = 240;
   Rect rect_;
