@@ -37,7 +37,24 @@ function treeCpuSeconds(rootPid) {
   return total;
 }
 
-async function measure(browser, url, mapView) {
+const counters = () => ({ passes: Module.gloamPasses(), drawn: Module.gloamPresentedFrames() });
+
+// Moves the mouse in a circle over the canvas until `until` resolves: every pass has a new cursor
+// (the map view draws it) or a new view direction (the first person, with a button held).
+async function circleMouse(page, until) {
+  const box = await (await page.$('#canvas')).boundingBox();
+  const [cx, cy, r] = [box.x + box.width / 2, box.y + box.height / 2, box.height / 4];
+  let done = false;
+  until.then(() => { done = true; });
+  for (let a = 0; !done; a += 0.05) {
+    await page.mouse.move(cx + r * Math.cos(a), cy + r * Math.sin(a));
+    await new Promise((resolve) => setTimeout(resolve, 5));
+  }
+}
+
+// Passes and drawn frames a second and the browser's CPU over Seconds of play. A busy run walks
+// (first person: left button held) and circles the mouse, so nearly every pass draws a new picture.
+async function measure(browser, url, mapView, busy) {
   const page = await browser.newPage();
   await page.goto(url + '?seed=7' + ExtraQuery);
   await page.waitForFunction(() => Module.gloamLastFrame() && document.activeElement.id === 'canvas');
@@ -45,27 +62,36 @@ async function measure(browser, url, mapView) {
     await page.keyboard.press('F6');
     await page.waitForFunction(() => Module.gloamLastFrame().width === 640);
   }
+  const box = await (await page.$('#canvas')).boundingBox();
+  await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
+  if (busy && !mapView) await page.mouse.down();
+  const elapsed = new Promise((r) => setTimeout(r, (Seconds + 1) * 1000));
+  const mouse = busy ? circleMouse(page, elapsed) : elapsed;
   await new Promise((r) => setTimeout(r, 1000));
   const pid = browser.process().pid;
-  const [frames0, cpu0, t0] = [await page.evaluate(() => Module.gloamPresentedFrames()), treeCpuSeconds(pid), Date.now()];
-  await new Promise((r) => setTimeout(r, Seconds * 1000));
-  const [frames1, cpu1, t1] = [await page.evaluate(() => Module.gloamPresentedFrames()), treeCpuSeconds(pid), Date.now()];
+  const [c0, cpu0, t0] = [await page.evaluate(counters), treeCpuSeconds(pid), Date.now()];
+  await elapsed;
+  const [c1, cpu1, t1] = [await page.evaluate(counters), treeCpuSeconds(pid), Date.now()];
+  await mouse;
   await page.close();
   const wall = (t1 - t0) / 1000;
-  return { passes: (frames1 - frames0) / wall, cpu: (cpu1 - cpu0) / wall };
+  return { passes: (c1.passes - c0.passes) / wall, drawn: (c1.drawn - c0.drawn) / wall, cpu: (cpu1 - cpu0) / wall };
 }
 
 const { server, url } = await serve(WebDir);
 const browser = await launchChromium();
 const rows = [];
 for (const [name, mapView] of [['first-person 320x240 x2', false], ['map 640x480 x1', true]]) {
-  const { passes, cpu } = await measure(browser, url, mapView);
-  rows.push(`| ${name} | ${Backend} | ${passes.toFixed(1)} | ${(cpu * 100).toFixed(0)} % |`);
+  for (const busy of [false, true]) {
+    const { passes, drawn, cpu } = await measure(browser, url, mapView, busy);
+    const play = busy ? (mapView ? 'mouse circling' : 'walking, turning') : 'standing';
+    rows.push(`| ${name} | ${play} | ${Backend} | ${passes.toFixed(1)} | ${drawn.toFixed(1)} | ${(cpu * 100).toFixed(0)} % |`);
+  }
 }
 await browser.close();
 server.close();
 const files = ['index.html', 'page.js', 'gloamdelve.js', 'gloamdelve.wasm', 'gloamdelve.data'];
 const bytes = files.reduce((sum, f) => sum + statSync(join(WebDir, f)).size, 0);
-console.log('| view | WebGL | passes/s | CPU (all Chromium processes, % of one core) |\n|---|---|---|---|');
+console.log('| view | play | WebGL | passes/s | drawn/s | CPU (all Chromium processes, % of one core) |\n|---|---|---|---|---|---|');
 console.log(rows.join('\n'));
 console.log(`\nPage download: ${bytes} bytes (${files.join(', ')}).`);

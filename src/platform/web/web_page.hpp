@@ -10,6 +10,7 @@ void gloam_web_show_cursor(int visible);
 void gloam_web_set_title(const char* title);
 void gloam_web_message(const char* caption, const char* text);
 void gloam_web_yield();
+void gloam_web_pass_begun();
 int gloam_web_viewport_width();
 int gloam_web_viewport_height();
 }

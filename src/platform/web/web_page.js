@@ -13,7 +13,8 @@ mergeInto(LibraryManager.library, {
     frameImage: null,    // its pixels, reused from frame to frame
     readBuffer: null,
     yieldChannel: null,
-    presentedFrames: 0,
+    passes: 0,           // passes the game has begun
+    presentedFrames: 0,  // of them, those whose picture was drawn
     quadRun: false,
     runVertices: 0,
 
@@ -40,6 +41,7 @@ mergeInto(LibraryManager.library, {
   },
   $GloamWeb__postset: 'Module["gloamLastFrame"] = function() { return GloamWeb.frameCanvas; };' +
                       'Module["gloamRunMain"] = function(args) { return gloamRunMain(args); };' +
+                      'Module["gloamPasses"] = function() { return GloamWeb.passes; };' +
                       'Module["gloamPresentedFrames"] = function() { return GloamWeb.presentedFrames; };' +
                       'GloamWeb.splitLongQuadRuns();',
 
@@ -102,6 +104,9 @@ mergeInto(LibraryManager.library, {
     Module.canvas.style.visibility = visible ? 'visible' : 'hidden';
     if (visible) Module.canvas.focus();
   },
+  gloam_web_pass_begun__deps: ['$GloamWeb'],
+  gloam_web_pass_begun: function() { ++GloamWeb.passes; },
+
   gloam_web_show_cursor: function(visible) { Module.canvas.style.cursor = visible ? 'default' : 'none'; },
   gloam_web_set_title: function(title) { document.title = UTF8ToString(title); },
 

@@ -99,6 +99,7 @@ void WebPlatform::waitUntil(Instant deadline) {
 void WebPlatform::beginFrame(int frameCounter, int screenWidth, int screenHeight) {
   screenWidth_ = screenWidth;
   screenHeight_ = screenHeight;
+  gloam_web_pass_begun();
   if (scripted_) {
     script_.play(frameCounter, input_);
   } else {
