@@ -1,11 +1,11 @@
 // Live play in headless Chromium: passes a second and CPU in both screen modes, and the page's
-// download. Prints a Markdown table. Usage: node tests/web/bench.mjs [seconds per mode] [extra query,
+// download. Prints a Markdown table. Usage: node bench/web/browser_bench.mjs [seconds per mode] [extra query,
 // e.g. fps=0 for the uncapped rate]
 import { readFileSync, readdirSync, statSync } from 'node:fs';
 import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { serve } from '../../web/serve.mjs';
-import { Backend, launchChromium } from './browser.mjs';
+import { Backend, launchChromium } from '../../tests/web/browser.mjs';
 
 const Root = fileURLToPath(new URL('../..', import.meta.url));
 const WebDir = process.env.GLOAMDELVE_WEB || join(Root, 'build-web');
