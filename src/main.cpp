@@ -29,7 +29,7 @@ std::string chooseDataFolder(const shell::CommandLineOptions& options) {
   std::error_code ec;
   const std::string exe = std::filesystem::read_symlink("/proc/self/exe", ec).string();
   bool fromElsewhere = false;
-  const std::string dir = shell::findDataFolder(exe, fromElsewhere);
+  std::string dir = shell::findDataFolder(exe, fromElsewhere);
   if (fromElsewhere) std::fprintf(stderr, "gloamdelve: using the game data in %s\n", dir.c_str());
   return dir;
 }

@@ -47,7 +47,7 @@ std::vector<std::uint8_t> encodeBitmap(std::span<const std::uint8_t> rgb, std::u
   for (std::uint32_t row = 0; row < height; ++row) {
     const std::size_t src = std::size_t{row} * width * 3;
     const std::size_t dst = BitmapHeaderSize + std::size_t{row} * stride;
-    for (std::uint32_t x = 0; x < width; ++x) {
+    for (std::size_t x = 0; x < width; ++x) {
       out[dst + x * 3] = rgb[src + x * 3 + 2];
       out[dst + x * 3 + 1] = rgb[src + x * 3 + 1];
       out[dst + x * 3 + 2] = rgb[src + x * 3];

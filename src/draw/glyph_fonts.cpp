@@ -7,7 +7,7 @@ namespace gloam::draw {
 namespace {
 
 // The drawers read rows up to the last drawn one; anything shorter is a label, not a glyph.
-constexpr std::size_t SmallGlyphBytesRead = (SmallGlyphLastRow + 1) * SmallGlyphRowLength;
+constexpr std::size_t SmallGlyphBytesRead = std::size_t{SmallGlyphLastRow + 1} * SmallGlyphRowLength;
 constexpr std::size_t LargeGlyphBytesRead = LargeGlyphLastRow * LargeGlyphRowLength + LargeGlyphColumns;
 
 }  // namespace

@@ -73,7 +73,8 @@ void copyRowsPortable(const RowPlan& plan) {
   for (int k = 0; k < plan.rows; ++k) {
     const std::uint8_t* src = plan.src + k * plan.srcPitch;
     std::uint8_t* dst = plan.dst + k * plan.dstPitch;
-    for (int j = 0; j < plan.count; ++j) storePixel<Keyed>(dst + 4 * j, loadRgb(src + SpriteBytesPerPixel * j));
+    for (std::ptrdiff_t j = 0; j < plan.count; ++j)
+      storePixel<Keyed>(dst + 4 * j, loadRgb(src + SpriteBytesPerPixel * j));
   }
 }
 
@@ -105,9 +106,10 @@ __attribute__((target("ssse3"))) void copyRowsSsse3(const RowPlan& plan) {
     std::uint8_t* dst = plan.dst + k * plan.dstPitch;
     // A group's 16-byte read ends 4 bytes past its pixels; at the buffer's end the last group of the
     // row is left to the pixel-by-pixel tail.
-    const int wide = src + SpriteBytesPerPixel * grouped + 4 > plan.bufferEnd ? grouped - 4 : grouped;
-    for (int j = 0; j < wide; j += 4) copyFourSsse3<Keyed>(dst + 4 * j, src + SpriteBytesPerPixel * j);
-    for (int j = std::max(wide, 0); j < count; ++j)
+    const std::ptrdiff_t wide =
+        src + SpriteBytesPerPixel * std::ptrdiff_t{grouped} + 4 > plan.bufferEnd ? grouped - 4 : grouped;
+    for (std::ptrdiff_t j = 0; j < wide; j += 4) copyFourSsse3<Keyed>(dst + 4 * j, src + SpriteBytesPerPixel * j);
+    for (std::ptrdiff_t j = std::max<std::ptrdiff_t>(wide, 0); j < count; ++j)
       storePixel<Keyed>(dst + 4 * j, loadRgb(src + SpriteBytesPerPixel * j));
   }
 }

@@ -11,7 +11,8 @@ void pushCameraTransform(const FirstPersonState& state, const units::UnitRecord&
   glRotatef(state.viewPitch, 1.0f, 0.0f, 0.0f);
   glRotatef(180 - state.viewYaw, 0.0f, 0.0f, 1.0f);
   glRotatef(180.0f, 1.0f, 0.0f, 0.0f);
-  glTranslatef(player.offsetX - 0.5, player.offsetY - 0.5, player.offsetZ - 0.5);
+  glTranslatef(static_cast<GLfloat>(player.offsetX - 0.5), static_cast<GLfloat>(player.offsetY - 0.5),
+               static_cast<GLfloat>(player.offsetZ - 0.5));
 }
 
 }  // namespace gloam::fpview

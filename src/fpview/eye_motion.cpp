@@ -36,8 +36,8 @@ std::uint16_t clampedCell(int v) { return static_cast<std::uint16_t>(std::clamp(
 }  // namespace
 
 StepVector stepVector(float viewYaw, float viewPitch) {
-  const float sx = -std::sin((viewYaw + 180) * DegreesToRadians) * StepLength;
-  const float sy = -std::cos((viewYaw + 180) * DegreesToRadians) * StepLength;
+  const auto sx = static_cast<float>(-std::sin((viewYaw + 180) * DegreesToRadians) * StepLength);
+  const auto sy = static_cast<float>(-std::cos((viewYaw + 180) * DegreesToRadians) * StepLength);
   const double pitchSine = std::sin(viewPitch * DegreesToRadians);
   return StepVector{static_cast<float>(-pitchSine * sx), static_cast<float>(-pitchSine * sy)};
 }

@@ -9,6 +9,7 @@
 
 namespace gloam::fpview {
 namespace {
+// NOLINTBEGIN(bugprone-narrowing-conversions): the double-to-float stores are the rounding above.
 
 bool isWallAt(const world::DungeonGrid& grid, const units::UnitRecord& player, float dx, float dy, float dz) {
   return cellCodeNearPlayer(grid, player, dx, dy, dz) == cell::Wall;
@@ -56,6 +57,7 @@ int pushOutOfCorner(const world::DungeonGrid& g, units::UnitRecord& p, float a, 
   }
   return 0;
 }
+// NOLINTEND(bugprone-narrowing-conversions)
 
 }  // namespace
 

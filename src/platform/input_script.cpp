@@ -83,7 +83,8 @@ bool parseInputScript(const std::string& text, const std::string& name, InputScr
       }
     }
     if (!complaint.empty()) {
-      error = name + ":" + std::to_string(lineNumber) + ": " + complaint;
+      error = name;
+      error.append(":").append(std::to_string(lineNumber)).append(": ").append(complaint);
       return false;
     }
   }

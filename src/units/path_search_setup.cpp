@@ -57,12 +57,13 @@ void resetWorkspace(SearchWorkspace& ws) {
 }
 
 void markBorder(SearchWorkspace& ws) {
-  const int last = ws.windowSize - 1;
-  for (int i = 0; i < ws.windowSize; ++i) {
-    ws.windowGrid[i] = WindowListed;                         // first row
-    ws.windowGrid[last * ws.windowSize + i] = WindowListed;  // last row
-    ws.windowGrid[i * ws.windowSize] = WindowListed;         // first column
-    ws.windowGrid[i * ws.windowSize + last] = WindowListed;  // last column
+  const auto side = static_cast<std::size_t>(ws.windowSize);
+  const std::size_t last = side - 1;
+  for (std::size_t i = 0; i < side; ++i) {
+    ws.windowGrid[i] = WindowListed;                // first row
+    ws.windowGrid[last * side + i] = WindowListed;  // last row
+    ws.windowGrid[i * side] = WindowListed;         // first column
+    ws.windowGrid[i * side + last] = WindowListed;  // last column
   }
 }
 

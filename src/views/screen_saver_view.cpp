@@ -31,7 +31,7 @@ void fillCanvasWithNoise(Screen& screen, Rng& rng) {
 }
 
 void drawCanvasRings(Screen& screen, Rng& rng, const assets::TrigTables& trig) {
-  const double radius = screen.mode.width / ScreenSaverRingDivisor;
+  const double radius = static_cast<double>(screen.mode.width) / ScreenSaverRingDivisor;
   for (int ring = 0; ring < ScreenSaverRingCount; ++ring) {
     const std::uint8_t b = randomChannel(rng);
     const std::uint8_t g = randomChannel(rng);

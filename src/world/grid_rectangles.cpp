@@ -32,7 +32,7 @@ int fillArea(DungeonGrid& grid, GridRect rect, int level, std::uint8_t code) {
   const int left = std::max(rect.x0, 0);
   const int right = std::min(rect.x1, GridSide - 1);
   for (int y = std::max(rect.y0, 0); y <= std::min(rect.y1, GridSide - 1) && left <= right; ++y) {
-    std::memset(&grid.cells[DungeonGrid::indexOf(left, y, level)], code, static_cast<std::size_t>(right - left + 1));
+    std::memset(&grid.cells[DungeonGrid::indexOf(left, y, level)], code, static_cast<std::size_t>(right - left) + 1);
   }
   return 0;
 }

@@ -127,7 +127,7 @@ void overlayKeyed(Canvas& dst, const Canvas& src, int x, int y) {
 
 std::vector<std::uint8_t> bottomUpRgb(const Canvas& c) {
   std::vector<std::uint8_t> out;
-  out.reserve(static_cast<std::size_t>(c.width * c.height * 3));
+  out.reserve(static_cast<std::size_t>(c.width) * c.height * 3);
   for (int y = c.height - 1; y >= 0; --y)
     for (int x = 0; x < c.width; ++x) {
       const Colour p = c.at(x, y);

@@ -31,9 +31,9 @@ struct Canvas {
 
   Canvas(int w, int h, Colour fill);
   bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
-  Colour at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+  Colour at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
   void set(int x, int y, Colour c) {
-    if (inside(x, y)) pixels[static_cast<std::size_t>(y * width + x)] = c;
+    if (inside(x, y)) pixels[static_cast<std::size_t>(y) * width + x] = c;
   }
 };
 

@@ -97,7 +97,7 @@ std::string writeGameIcons(const std::string& outDir) {
   namespace fs = std::filesystem;
   for (int size : GameIconSizes) {
     const std::string edge = std::to_string(size);
-    const fs::path folder = fs::path(outDir) / "hicolor" / (edge + "x" + edge) / "apps";
+    const fs::path folder = fs::path(outDir) / "hicolor" / (edge + "x").append(edge) / "apps";
     std::error_code ec;
     fs::create_directories(folder, ec);
     const fs::path file = folder / "gloamdelve.png";

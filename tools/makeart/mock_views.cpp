@@ -112,7 +112,7 @@ Canvas renderOverworldMock(const OverworldCells& cells) {
   painted.reserve(256);
   for (int y = 0; y < GridSide; ++y)
     for (int x = 0; x < GridSide; ++x) {
-      const std::uint8_t code = cells[static_cast<std::size_t>(y * GridSide + x)];
+      const std::uint8_t code = cells[static_cast<std::size_t>(y) * GridSide + x];
       if (cache[code] == nullptr) {
         painted.push_back(Canvas(TileSize, TileSize, {}));
         if (const PictureSpec* spec = findPictureForCode(code)) painted.back() = paintPicture(*spec);
@@ -147,7 +147,7 @@ Canvas renderOverworldView(const OverworldCells& cells) {
   Canvas view(MockColumns * TileSize, MockRows * TileSize, {});
   for (int j = 0; j < MockRows; ++j)
     for (int i = 0; i < MockColumns; ++i)
-      if (const PictureSpec* spec = findPictureForCode(cells[static_cast<std::size_t>((sy + j) * GridSide + sx + i)]))
+      if (const PictureSpec* spec = findPictureForCode(cells[static_cast<std::size_t>(sy + j) * GridSide + sx + i]))
         pasteOpaque(view, paintPicture(*spec), i * TileSize, (MockRows - 1 - j) * TileSize);  // row 0 at the bottom
   return view;
 }

@@ -38,7 +38,7 @@ struct Site {
   bool onRoad;
 };
 
-std::size_t index(int x, int y) { return static_cast<std::size_t>(y * GridSide + x); }
+std::size_t index(int x, int y) { return static_cast<std::size_t>(y) * GridSide + x; }
 
 bool isMountain(cell::Code c) { return c == cell::LandMountain || c == cell::LandMountainHigh; }
 bool isVillage(cell::Code c) { return c >= cell::VillageB && c <= cell::VillageBRed; }

@@ -16,7 +16,7 @@ constexpr std::uint32_t MapSeed = 19;
 class NoiseLayer {
  public:
   NoiseLayer(Rng& rng, int spacing) : spacing_(spacing), side_(GridSide / spacing + 2), values_() {
-    values_.resize(static_cast<std::size_t>(side_ * side_));
+    values_.resize(static_cast<std::size_t>(side_) * side_);
     for (double& v : values_) v = rng.below(10001) / 10000.0;
   }
   double at(int x, int y) const {
@@ -30,7 +30,7 @@ class NoiseLayer {
 
  private:
   static double smooth(double t) { return t * t * (3 - 2 * t); }
-  double lattice(int i, int j) const { return values_[static_cast<std::size_t>(j * side_ + i)]; }
+  double lattice(int i, int j) const { return values_[static_cast<std::size_t>(j) * side_ + i]; }
   int spacing_, side_;
   std::vector<double> values_;
 };
@@ -70,7 +70,7 @@ cell::Code forestKind(double kind) {
 
 // The value below which the given share of the samples lies.
 double quantile(std::vector<double> samples, double share) {
-  const auto nth = samples.begin() + static_cast<std::ptrdiff_t>(share * (samples.size() - 1));
+  const auto nth = samples.begin() + static_cast<std::ptrdiff_t>(share * static_cast<double>(samples.size() - 1));
   std::nth_element(samples.begin(), nth, samples.end());
   return *nth;
 }
@@ -109,7 +109,7 @@ OverworldCells makeOverworldTerrain(Rng& rng) {
   std::vector<double> height(LevelSize), moisture(LevelSize), kind(LevelSize);
   for (int y = 0; y < GridSide; ++y)
     for (int x = 0; x < GridSide; ++x) {
-      const auto i = static_cast<std::size_t>(y * GridSide + x);
+      const auto i = static_cast<std::size_t>(y) * GridSide + x;
       // Sampling through a warped grid bends the lattice's straight contours into ragged coasts.
       const int wx = std::clamp(x + static_cast<int>((warpX.at(x, y) - 0.5) * 40), 0, GridSide - 1);
       const int wy = std::clamp(y + static_cast<int>((warpY.at(x, y) - 0.5) * 40), 0, GridSide - 1);

@@ -5,7 +5,9 @@
 // dispatch; our own allocations never have these libraries on their stack.
 extern "C" {
 
-__attribute__((visibility("default"), used)) const char* __lsan_default_suppressions() {
+// The sanitizer runtime looks this function up by its reserved name.
+__attribute__((visibility("default"), used)) const char*
+__lsan_default_suppressions() {  // NOLINT(bugprone-reserved-identifier)
   return "leak:libGLdispatch\nleak:libSDL2\nleak:libEGL_mesa\nleak:libGLX_mesa\nleak:_dri.so\nleak:libLLVM\n";
 }
 
