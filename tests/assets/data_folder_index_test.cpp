@@ -1,8 +1,10 @@
 // Case-insensitive lookups in a scratch data folder: which spelling wins, what an absent name
-// resolves to, and that the index is a snapshot taken once.
+// resolves to, that the index is a snapshot taken once, and lookups under a root that is not there.
 #include "assets/data_folder_index.hpp"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "bmp_test_files.hpp"
 
@@ -11,20 +13,16 @@ namespace {
 
 using testing::ScratchDir;
 
-struct Lookup {
-  const char* folder;
-  const char* file;
-  const char* expected;  // relative to the scratch root
-};
-
 TEST(DataFolderIndex, ResolvesFolderAndFileInAnyCaseWithExactCasePreferred) {
   ScratchDir dir("data-index");
   for (const char* f : {"BMP_LAND/WATER.BMP", "bmp_land/road.bmp", "Bmp_Land/road.bmp", "Bmp_Land/Plain.bmp",
                         "bmp_unit/mage.bmp", "bmp_unit/MAGE.BMP", "bmp_unit/Mage.bmp", "MAP/1.OVERWORLD", "Kart/é.bmp"})
     dir.write(f, {1});
   const DataFolderIndex index = indexDataFolder(dir.path().string());
-  const Lookup table[] = {
-      {"bmp_land", "water.bmp", "BMP_LAND/WATER.BMP"},  // only folder of that name holding it
+  dir.write("bmp_land/water.bmp", {1});  // appears after the listing: not seen
+  const std::tuple<const char*, const char*, const char*> table[] = {
+      // folder, file, found path
+      {"bmp_land", "water.bmp", "BMP_LAND/WATER.BMP"},  // only folder of that name holding it when listed
       {"bmp_land", "road.bmp", "bmp_land/road.bmp"},    // exact folder and file
       {"bmp_land", "plain.bmp", "Bmp_Land/Plain.bmp"},  // exact folder lacks it: the next folder
       {"BMP_LAND", "ROAD.BMP", "Bmp_Land/road.bmp"},    // exact folder lacks it: next in byte order
@@ -37,22 +35,15 @@ TEST(DataFolderIndex, ResolvesFolderAndFileInAnyCaseWithExactCasePreferred) {
       {"kart", "É.bmp", "Kart/É.bmp"},
       {"bmp_cube", "wall.bmp", "bmp_cube/wall.bmp"},  // no such folder
   };
-  for (const Lookup& l : table)
-    EXPECT_EQ(resolveDataPath(index, l.folder, l.file), dir.path().string() + "/" + l.expected)
-        << l.folder << "/" << l.file;
+  for (const auto& [folder, file, expected] : table)
+    EXPECT_EQ(resolveDataPath(index, folder, file), dir.path().string() + "/" + expected) << folder << "/" << file;
   EXPECT_EQ(resolveDataFolder(index, "bmp_land"), dir.path().string() + "/bmp_land");
   EXPECT_EQ(resolveDataFolder(index, "Map"), dir.path().string() + "/MAP");
 }
 
-TEST(DataFolderIndex, IsASnapshotAndAMissingRootResolvesNamesAsAsked) {
-  ScratchDir dir("data-index");
-  dir.write("BMP_ITEM/SWORD.BMP", {1});
-  const DataFolderIndex index = indexDataFolder(dir.path().string());
-  dir.write("bmp_item/sword.bmp", {1});  // appears after the listing: not seen
-  EXPECT_EQ(resolveDataPath(index, "bmp_item", "sword.bmp"), dir.path().string() + "/BMP_ITEM/SWORD.BMP");
-
-  const DataFolderIndex none = indexDataFolder((dir.path() / "absent").string());
-  EXPECT_EQ(resolveDataPath(none, "bmp_item", "sword.bmp"), (dir.path() / "absent/bmp_item/sword.bmp").string());
+TEST(DataFolderIndex, AMissingRootResolvesNamesAsAsked) {
+  const DataFolderIndex none = indexDataFolder("no-such-data-folder");
+  EXPECT_EQ(resolveDataPath(none, "bmp_item", "sword.bmp"), "no-such-data-folder/bmp_item/sword.bmp");
   EXPECT_EQ(resolveDataPath(indexDataFolder(""), "map", "1.overworld"), "./map/1.overworld");
 }
 

@@ -1,6 +1,7 @@
 // The art tool's output as the game sees it: every catalogue path is written once, loads with the
 // game's reader at the size its users expect, keyed pictures carry the key colour and map tiles do
-// not, the sample overworld holds only overworld codes, and two runs give the same bytes.
+// not, the sample overworld holds only overworld codes, and two runs give the same bytes. Then the
+// canvas primitives the painters rely on, and the desktop icon at every hicolor size.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <iterator>
 #include <set>
 #include <string_view>
+#include <utility>
 
 #include "assets/bitmap_reader.hpp"
 #include "assets/catalogue.hpp"
@@ -15,6 +17,7 @@
 #include "core/constants.hpp"
 #include "makeart/art_output.hpp"
 #include "makeart/canvas.hpp"
+#include "makeart/game_icon.hpp"
 #include "makeart/overworld_map.hpp"
 #include "world/cell_codes.hpp"
 
@@ -28,32 +31,26 @@ bool isKeyedFolder(std::string_view dir) {
   return dir == "bmp_unit" || dir == "bmp_item" || dir == "bmp_structure" || dir == "bmp_cross";
 }
 
-struct Size {
-  std::uint32_t width, height;
-};
-
-Size expectedSize(std::string_view dir) {
+// Width and height the pictures of a folder are drawn at.
+std::pair<std::uint32_t, std::uint32_t> expectedSize(std::string_view dir) {
   if (dir == "bmp_cube") return {64, 64};
   if (dir == "bmp_scr") return {320, 240};
   return {16, 16};
 }
 
-bool hasPixel(const SpriteSlot& slot, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-  for (std::size_t i = 0; i + 2 < slot.pixels.size(); i += 3)
-    if (slot.pixels[i] == r && slot.pixels[i + 1] == g && slot.pixels[i + 2] == b) return true;
-  return false;
-}
-
-int drawnPixels(const SpriteSlot& slot) {  // what the keyed blit would put on screen
+int pixelsOf(const SpriteSlot& slot, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
   int n = 0;
-  for (std::size_t i = 0; i + 2 < slot.pixels.size(); i += 3) {
-    const int r = slot.pixels[i], g = slot.pixels[i + 1], b = slot.pixels[i + 2];
-    if (!(r == 255 && g == 0 && b == 246) && !(r == 0 && g == 0 && b == 0)) ++n;
-  }
+  for (std::size_t i = 0; i + 2 < slot.pixels.size(); i += 3)
+    n += slot.pixels[i] == r && slot.pixels[i + 1] == g && slot.pixels[i + 2] == b;
   return n;
 }
 
-std::vector<char> fileBytes(const std::filesystem::path& p) {
+// What the keyed blit would put on screen: every pixel but the key colour and black.
+int drawnPixels(const SpriteSlot& slot) {
+  return static_cast<int>(slot.pixels.size() / 3) - pixelsOf(slot, 255, 0, 246) - pixelsOf(slot, 0, 0, 0);
+}
+
+std::vector<std::uint8_t> fileBytes(const std::filesystem::path& p) {
   std::ifstream in(p, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
@@ -67,12 +64,6 @@ class MakeArt : public ::testing::Test {
   }
   static void TearDownTestSuite() { delete dir_; }
 
-  static SpriteSlot load(const CatalogueEntry& e) {
-    SpriteSlot slot;
-    EXPECT_TRUE(assets::loadBitmap(slot, assets::cataloguePath(dir_->path().string(), e))) << e.fileName;
-    return slot;
-  }
-
   static inline assets::testing::ScratchDir* dir_ = nullptr;
   static inline ArtOutcome outcome_;
   static inline bool mapWritten_ = false;
@@ -83,23 +74,22 @@ class MakeArt : public ::testing::Test {
 TEST_F(MakeArt, EveryEntryLoadsAtItsSizeWithTheKeyColourWhereItBelongs) {
   for (const CatalogueEntry& e : assets::catalogueEntries()) {
     SCOPED_TRACE(std::string(e.directory) + "/" + std::string(e.fileName));
-    const SpriteSlot slot = load(e);
-    const Size want = expectedSize(e.directory);
-    EXPECT_EQ(slot.width, want.width);
-    EXPECT_EQ(slot.height, want.height);
+    SpriteSlot slot;
+    EXPECT_TRUE(assets::loadBitmap(slot, assets::cataloguePath(dir_->path().string(), e)));
+    EXPECT_EQ(std::pair(slot.width, slot.height), expectedSize(e.directory));
     EXPECT_EQ(slot.width % 4, 0u) << "the reader and the texture upload assume unpadded rows";
     const bool keyed = isKeyedFolder(e.directory);
-    EXPECT_EQ(hasPixel(slot, 255, 0, 246), keyed);
+    EXPECT_EQ(pixelsOf(slot, 255, 0, 246) > 0, keyed);
     if (e.slot == 0) {
       EXPECT_EQ(drawnPixels(slot), 0);
     } else if (keyed && e.fileName != "blank.bmp") {
       EXPECT_GE(drawnPixels(slot), 12) << "draws next to nothing";
     }
     if (e.directory == "bmp_cube") {
-      EXPECT_FALSE(hasPixel(slot, 255, 0, 229)) << "the scene readback would drop it";
+      EXPECT_EQ(pixelsOf(slot, 255, 0, 229), 0) << "the scene readback would drop it";
     }
     if (e.slot == 22) {
-      EXPECT_TRUE(hasPixel(slot, 0, 0, 0));
+      EXPECT_GT(pixelsOf(slot, 0, 0, 0), 0);
       EXPECT_GT(drawnPixels(slot), 16 * 16 / 2);
       EXPECT_LT(drawnPixels(slot), 16 * 16);
     }
@@ -108,23 +98,18 @@ TEST_F(MakeArt, EveryEntryLoadsAtItsSizeWithTheKeyColourWhereItBelongs) {
 
 TEST_F(MakeArt, SampleOverworldIsOneLevelOfOverworldCodesWithEveryKindOfPlace) {
   ASSERT_TRUE(mapWritten_);
-  const std::vector<char> bytes = fileBytes(dir_->path() / "map" / "1.overworld");
+  const std::vector<std::uint8_t> bytes = fileBytes(dir_->path() / "map" / "1.overworld");
   ASSERT_EQ(bytes.size(), static_cast<std::size_t>(LevelSize));
-  std::set<int> seen;
-  for (char b : bytes) seen.insert(static_cast<std::uint8_t>(b));
-  for (int code : seen) {
-    const bool overworld = (code >= 10 && code <= 24) || (code >= 180 && code <= 184) || (code >= 188 && code <= 194);
-    EXPECT_TRUE(overworld) << "code " << code;
-  }
+  const std::set<int> seen(bytes.begin(), bytes.end());
+  for (int code : seen)
+    EXPECT_TRUE((code >= 10 && code <= 24) || (code >= 180 && code <= 184) || (code >= 188 && code <= 194)) << code;
   for (cell::Code want : {cell::LandPlain,  cell::LandWater,   cell::LandWaterDeep, cell::LandSwamp,
                           cell::LandDesert, cell::LandHills,   cell::LandMountain,  cell::LandMountainHigh,
                           cell::LandRoad,   cell::LandForest,  cell::LandForestB,   cell::LandForestC,
                           cell::VillageB,   cell::VillageBRed, cell::Castle,        cell::Ruin,
                           cell::Grotto,     cell::Mine,        cell::IronMine,      cell::Well})
     EXPECT_TRUE(seen.contains(want)) << "missing code " << int{want};
-  const OverworldCells again = makeOverworldMap();
-  EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), again.begin(),
-                         [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; }));
+  EXPECT_EQ(bytes, makeOverworldMap());
 }
 
 // Every catalogue path once (a file named twice is written once), the map, nothing else; and the
@@ -155,16 +140,13 @@ bool linkedByRoad(std::uint8_t code) {
 
 TEST(SampleOverworld, RoadsJoinEveryVillageCastleAndMineIntoOneNetwork) {
   const OverworldCells cells = makeOverworldMap();
+  const auto linked = std::count_if(cells.begin(), cells.end(), linkedByRoad);
+  ASSERT_GE(linked - std::count(cells.begin(), cells.end(), cell::LandRoad), 20) << "villages, castles and mines";
   std::vector<bool> seen(cells.size(), false);
-  std::vector<std::size_t> stack;
-  int linked = 0, sites = 0;
-  for (std::size_t i = 0; i < cells.size(); ++i) {
-    if (!linkedByRoad(cells[i])) continue;
-    ++linked;
-    if (cells[i] != cell::LandRoad) ++sites;
-    if (stack.empty() && !seen[i]) seen[i] = true, stack.push_back(i);
-  }
-  int reached = 0;
+  std::vector<std::size_t> stack{
+      static_cast<std::size_t>(std::find_if(cells.begin(), cells.end(), linkedByRoad) - cells.begin())};
+  seen[stack.front()] = true;
+  std::ptrdiff_t reached = 0;
   while (!stack.empty()) {  // flood fill over road and linked sites, 4-connected
     const std::size_t at = stack.back();
     stack.pop_back();
@@ -176,7 +158,6 @@ TEST(SampleOverworld, RoadsJoinEveryVillageCastleAndMineIntoOneNetwork) {
       if (!seen[next] && linkedByRoad(cells[next])) seen[next] = true, stack.push_back(next);
     }
   }
-  EXPECT_GE(sites, 20);
   EXPECT_EQ(reached, linked);
 }
 
@@ -196,10 +177,7 @@ TEST(MakeArtCanvas, KeyedOverlaySkipsExactlyTheGamesTwoKeyColours) {
   figure.set(3, 0, {1, 0, 0});      // one step off black: drawn
   Canvas ground(4, 1, {50, 60, 70});
   overlayKeyed(ground, figure, 0, 0);
-  EXPECT_EQ(ground.at(0, 0), (Colour{50, 60, 70}));
-  EXPECT_EQ(ground.at(1, 0), (Colour{50, 60, 70}));
-  EXPECT_EQ(ground.at(2, 0), (Colour{255, 0, 245}));
-  EXPECT_EQ(ground.at(3, 0), (Colour{1, 0, 0}));
+  EXPECT_EQ(ground.pixels, (std::vector<Colour>{{50, 60, 70}, {50, 60, 70}, {255, 0, 245}, {1, 0, 0}}));
 }
 
 TEST(MakeArtCanvas, OutlineRingsTheFigureWithoutTouchingIt) {
@@ -214,6 +192,37 @@ TEST(MakeArtCanvas, OutlineRingsTheFigureWithoutTouchingIt) {
 TEST(MakeArtCanvas, ShadingNeverProducesTheBlackKeyColour) {
   EXPECT_EQ(visible(shade({40, 40, 40}, 0.0)), (Colour{1, 1, 1}));
   EXPECT_EQ(visible({0, 0, 1}), (Colour{0, 0, 1}));
+}
+
+int brightness(Colour c) { return c.r + c.g + c.b; }
+
+// The same picture at each size: a warm doorway low in the middle, dark sky in the corners.
+TEST(GameIcon, EverySizeShowsALitDoorwayUnderADarkSky) {
+  for (int size : GameIconSizes) {
+    SCOPED_TRACE(size);
+    const Canvas icon = paintGameIcon(size);
+    ASSERT_EQ(std::pair(icon.width, icon.height), std::pair(size, size));
+    const Colour glow = icon.at(size / 2, size * 7 / 8);
+    const Colour sky = icon.at(0, 0);
+    EXPECT_GT(glow.r, glow.b + 60);  // firelight is warm
+    EXPECT_GT(brightness(glow), brightness(sky) + 150);
+    EXPECT_GT(sky.b, sky.g);  // dusk
+  }
+}
+
+TEST(GameIcon, WritesOnePngPerSizeIntoTheHicolorLayout) {
+  assets::testing::ScratchDir dir("game-icons");
+  ASSERT_EQ(writeGameIcons(dir.path().string()), "");
+  for (int size : GameIconSizes) {
+    const std::string edge = std::to_string(size);
+    std::ifstream png(dir.path() / "hicolor" / (edge + "x" + edge) / "apps" / "gloamdelve.png", std::ios::binary);
+    unsigned char head[24] = {};
+    ASSERT_TRUE(png.read(reinterpret_cast<char*>(head), sizeof head)) << size;
+    EXPECT_EQ(head[1], 'P');
+    EXPECT_EQ((head[16] << 24) | (head[17] << 16) | (head[18] << 8) | head[19], size);  // IHDR width
+  }
+  std::ofstream(dir.path() / "blocked") << "a file where the folder should be";
+  EXPECT_NE(writeGameIcons((dir.path() / "blocked").string()), "");
 }
 
 }  // namespace

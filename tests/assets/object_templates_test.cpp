@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace gloam::assets {
 namespace {
 
@@ -16,64 +18,50 @@ class ObjectTemplates : public ::testing::Test {
   ObjectTemplateTable table;
 };
 
-TEST_F(ObjectTemplates, CopyOfKnifeDiffersOnlyInPowerValue) {
-  ObjectTemplate copy = table[10000];
-  EXPECT_EQ(copy.templateId, 6110u);
-  EXPECT_EQ(copy.powerValue, 1.0f);
-  copy.powerValue = 0.0f;
-  EXPECT_EQ(copy, table[6110]);
-  EXPECT_EQ(table[9000], table[10000]);
-  EXPECT_EQ(table[6110].pictureSlot, 600);
-  EXPECT_EQ(table[6110].traitFlags, (std::array<std::uint8_t, 5>{1, 0, 1, 1, 1}));
+// Whole records, every field: the first and last weapons, the sources of the copies, the bag, the
+// potion, the first and last pieces of an armour material and the record past them, the last material.
+TEST_F(ObjectTemplates, BuiltRecordsHoldTheirRows) {
+  const std::pair<int, ObjectTemplate> rows[] = {
+      // picture, number, traits, equip slot, weapon, power, bonus, power value, grade, price
+      {6110, {600, 6110, {1, 0, 1, 1, 1}, 2, 1, 1, 0, 0.0f, 0.0f, 50}},
+      {6111, {601, 6111, {1, 1, 0, 0, 0}, 1, 1, 2, 0, 0.0f, 0.0f, 180}},
+      {6200, {630, 6200, {0, 1, 0, 0, 0}, 1, 1, 3, 0, 0.0f, 0.0f, 300}},
+      {6316, {650, 6316, {0, 0, 0, 1, 0}, 2, 1, 2, 0, 0.0f, 0.0f, 180}},
+      {6320, {654, 6320, {0, 0, 0, 1, 0}, 1, 1, 14, 0, 0.0f, 4.0f, 60000}},
+      {7000, {3000, 7000, {0, 0, 0, 0, 0}, 0, 0, 0, 0, 0.0f, 0.0f, 30}},
+      {7100, {682, 7100, {0, 0, 0, 0, 0}, 0, 0, 200, 0, 0.0f, 0.0f, 50}},
+      {8250, {744, 8250, {1, 1, 1, 1, 1}, 10, 0, 0, 0, 0.0f, 0.6f, 280}},
+      {8263, {744, 8263, {1, 1, 1, 1, 1}, 23, 0, 0, 0, 0.0f, 0.6f, 280}},
+      {8264, {}},
+      {8333, {746, 8333, {1, 1, 1, 1, 1}, 23, 0, 0, 0, 0.0f, 0.9f, 600}},
+  };
+  for (const auto& [record, expected] : rows) EXPECT_EQ(table[record], expected) << "record " << record;
 }
 
-TEST_F(ObjectTemplates, HandAxeCopyCarriesSourceNumberAndPower) {
-  const ObjectTemplate& copy = table[9003];
-  EXPECT_EQ(copy.templateId, 6316u);
-  EXPECT_EQ(copy.powerValue, 2.0f);
-  EXPECT_EQ(copy.pictureSlot, 650);
-  EXPECT_EQ(copy.equipSlot, 2);
-  EXPECT_EQ(copy.isWeapon, 1);
-  EXPECT_EQ(table[9001].templateId, 6111u);
-  EXPECT_EQ(table[9002].templateId, 6200u);
-  EXPECT_EQ(table[9002].powerValue, 3.0f);
+// A copy is its source with the power carried as a real number; it keeps the source's number.
+TEST_F(ObjectTemplates, CopiesDifferFromTheirSourceOnlyInPowerValue) {
+  const std::tuple<int, int, float> copies[] = {
+      {10000, 6110, 1.0f}, {9000, 6110, 1.0f}, {9001, 6111, 2.0f}, {9002, 6200, 3.0f}, {9003, 6316, 2.0f}};
+  for (auto [copy, source, powerValue] : copies) {
+    ObjectTemplate expected = table[source];
+    expected.powerValue = powerValue;
+    EXPECT_EQ(table[copy], expected) << "record " << copy;
+  }
 }
 
-TEST_F(ObjectTemplates, ArmourPiecesShareMaterialAndTakeTheirPlace) {
-  const ObjectTemplate& boots = table[8263];  // plate, piece 13
-  EXPECT_EQ(boots.templateId, 8263u);
-  EXPECT_EQ(boots.equipSlot, 23);
-  EXPECT_EQ(boots.pictureSlot, 744);
-  EXPECT_EQ(boots.grade, 0.6f);
-  EXPECT_EQ(boots.price, 280);
-  EXPECT_EQ(boots.traitFlags, (std::array<std::uint8_t, 5>{1, 1, 1, 1, 1}));
-  EXPECT_EQ(boots.isWeapon, 0);
-  EXPECT_EQ(table[8250].equipSlot, 10);
-  EXPECT_EQ(table[8264].pictureSlot, 0);  // one past the last piece
-  EXPECT_EQ(table[8333].grade, 0.9f);
-  EXPECT_EQ(table[8333].price, 600);
-}
-
-TEST_F(ObjectTemplates, WeaponsBagAndPotion) {
-  int weapons = 0;
-  for (int i = 0; i < ObjectTemplateCount; ++i) weapons += table[i].isWeapon;
-  EXPECT_EQ(weapons, 29 + 5);  // the five copies are all of weapons
-  EXPECT_EQ(table[7100].power, 200);
-  EXPECT_EQ(table[7100].isWeapon, 0);
-  EXPECT_EQ(table[7000].pictureSlot, 3000);
-  EXPECT_EQ(table[7000].price, 30);
-  EXPECT_EQ(table[6320].price, 60000);
-  EXPECT_EQ(table[6320].power, 14);
-}
-
+// 143 built records and 5 copies, the weapons among them flagged; everything else zero, the first and
+// the last record included.
 TEST_F(ObjectTemplates, EveryUnlistedRecordIsZero) {
   const ObjectTemplate zero{};
-  int nonZero = 0;
+  int nonZero = 0, weapons = 0;
   for (int i = 0; i < ObjectTemplateCount; ++i) {
-    if (!(table[i] == zero)) ++nonZero;
+    if (table[i] == zero) continue;
+    ++nonZero;
+    weapons += table[i].isWeapon;
   }
-  EXPECT_EQ(table[0], zero);
   EXPECT_EQ(nonZero, 143 + 5);
+  EXPECT_EQ(weapons, 29 + 5);
+  EXPECT_EQ(table[0], zero);
   EXPECT_EQ(table[ObjectTemplateCount - 1], zero);
 }
 

@@ -1,4 +1,6 @@
-// Loading the whole catalogue from a data folder written by the test, and the bank's lifetime.
+// The art catalogue table (its loader groups and the paths it builds), loading the whole of it from a
+// data folder written by the test, and the bank's lifetime. Distinct slots and the groups covering
+// the table are checked by the compiler.
 #include "assets/sprite_catalogue_loader.hpp"
 
 #include <gtest/gtest.h>
@@ -13,65 +15,83 @@
 namespace gloam::assets {
 namespace {
 
-using testing::makeBmp;
-using testing::patternBytes;
-using testing::ScratchDir;
-
-// Writes a distinct 4 x 4 picture for every catalogue path (a file named twice is written once).
-void writeWholeCatalogue(const ScratchDir& dir) {
-  std::uint32_t seed = 100;
-  for (const CatalogueEntry& entry : catalogueEntries()) {
-    const std::string relative = std::string(entry.directory) + "/" + std::string(entry.fileName);
-    if (std::filesystem::exists(dir.path() / relative)) continue;
-    dir.write(relative, makeBmp(4, 4, patternBytes(48, ++seed)));
+TEST(Catalogue, LoaderGroupsRunInLoadOrderAndCoverTheTable) {
+  const auto all = catalogueEntries();
+  std::size_t next = 0;
+  const int firstSlots[ArtLoaderCount] = {1104, 801, 10, 111, 390, 0, 1000, 1200};
+  const std::size_t sizes[ArtLoaderCount] = {1, 58, 27, 40, 10, 56, 1, 21};
+  for (int i = 0; i < ArtLoaderCount; ++i) {
+    const auto group = loaderEntries(static_cast<ArtLoader>(i));
+    ASSERT_EQ(group.size(), sizes[i]) << "loader " << i;
+    EXPECT_EQ(group.data(), all.data() + next);
+    EXPECT_EQ(group.front().slot, firstSlots[i]);
+    next += group.size();
   }
+  EXPECT_EQ(next, all.size());
 }
+
+TEST(Catalogue, CubeLoaderSwitchesFromCubeToUnitFolder) {
+  const auto cube = loaderEntries(ArtLoader::Cube);
+  EXPECT_EQ(cataloguePath("", cube[6]), "./bmp_cube/DSC3.bmp");
+  EXPECT_EQ(cube[6].slot, 1206);
+  EXPECT_EQ(cataloguePath("", cube[7]), "./bmp_unit/unit_green_slime.bmp");
+  EXPECT_EQ(cube[7].slot, 1210);
+  EXPECT_EQ(cube.back().fileName, "unit_pleidian.bmp");
+}
+
+TEST(Catalogue, PathJoinsDataDirFolderAndFile) {
+  const CatalogueEntry wall{"bmp_dungeon", "wall.bmp", 111};
+  EXPECT_EQ(cataloguePath("data", wall), "data/bmp_dungeon/wall.bmp");
+  EXPECT_EQ(cataloguePath("data/", wall), "data/bmp_dungeon/wall.bmp");
+  EXPECT_EQ(cataloguePath("", wall), "./bmp_dungeon/wall.bmp");
+}
+
+// A data folder holding a distinct 4 x 4 picture for every catalogue path (a file named twice is
+// written once), and an empty bank to load it into.
+class SpriteCatalogueLoader : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::uint32_t seed = 100;
+    for (const CatalogueEntry& entry : catalogueEntries()) {
+      const std::string relative = std::string(entry.directory) + "/" + std::string(entry.fileName);
+      if (!std::filesystem::exists(dir.path() / relative))
+        dir.write(relative, testing::makeBmp(4, 4, testing::patternBytes(48, ++seed)));
+    }
+    allocateSpriteBank(bank);
+  }
+  ArtLoadReport load() { return loadSpriteCatalogue(bank, dir.path().string()); }
+
+  testing::ScratchDir dir{"sprite-catalogue"};
+  SpriteBank bank;
+};
 
 std::string foldUpper(std::string name) {
   for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return name;
 }
 
-std::set<int> catalogueSlots() {
-  std::set<int> slots;
-  for (const CatalogueEntry& entry : catalogueEntries()) slots.insert(entry.slot);
-  return slots;
-}
-
-TEST(SpriteCatalogueLoader, FillsExactlyTheCatalogueSlotsWithIndependentCopies) {
-  ScratchDir dir("sprite-catalogue");
-  writeWholeCatalogue(dir);
-  SpriteBank bank;
-  allocateSpriteBank(bank);
-  const ArtLoadReport report = loadSpriteCatalogue(bank, dir.path().string());
+TEST_F(SpriteCatalogueLoader, FillsExactlyTheCatalogueSlotsWithIndependentCopies) {
+  const ArtLoadReport report = load();
   EXPECT_EQ(countLoadedSlots(bank), 214);
   EXPECT_EQ(report.loaded, 214);
   EXPECT_TRUE(report.missing.empty());
-  const std::set<int> named = catalogueSlots();
-  for (int slot = 0; slot < SpriteSlotCount; ++slot) {
-    EXPECT_EQ(!bank[slot].empty(), named.count(slot) == 1) << "slot " << slot;
-  }
-  EXPECT_EQ(bank[1200].width, 4u);
-  EXPECT_EQ(bank[1200].bytesPerPixel, 3u);
+  std::set<int> named;
+  for (const CatalogueEntry& entry : catalogueEntries()) named.insert(entry.slot);
+  for (int slot = 0; slot < SpriteSlotCount; ++slot) EXPECT_EQ(!bank[slot].empty(), named.contains(slot)) << slot;
   // Files named twice give independent copies.
   const std::pair<int, int> twins[] = {{802, 1210}, {130, 160}, {21, 193}, {849, 981}, {883, 1221}};
   for (auto [a, b] : twins) {
-    SCOPED_TRACE(std::to_string(a) + " and " + std::to_string(b));
-    ASSERT_EQ(bank[a].pixels, bank[b].pixels);
+    ASSERT_EQ(bank[a].pixels, bank[b].pixels) << a << " and " << b;
     bank[a].pixels[0] ^= 0xFF;
-    EXPECT_NE(bank[a].pixels[0], bank[b].pixels[0]);
+    EXPECT_NE(bank[a].pixels[0], bank[b].pixels[0]) << a << " and " << b;
   }
   // 615 and 1205 share a file name but not a folder: two different pictures.
   EXPECT_NE(bank[615].pixels, bank[1205].pixels);
 }
 
-TEST(SpriteCatalogueLoader, MissingCubeFolderLeavesOnlyTheTextureSlotsEmpty) {
-  ScratchDir dir("sprite-catalogue");
-  writeWholeCatalogue(dir);
+TEST_F(SpriteCatalogueLoader, MissingCubeFolderLeavesOnlyTheTextureSlotsEmpty) {
   std::filesystem::remove_all(dir.path() / "bmp_cube");
-  SpriteBank bank;
-  allocateSpriteBank(bank);
-  const ArtLoadReport report = loadSpriteCatalogue(bank, dir.path().string());
+  const ArtLoadReport report = load();
   for (int slot = 1200; slot <= 1206; ++slot) EXPECT_TRUE(bank[slot].empty()) << slot;
   EXPECT_FALSE(bank[1210].empty());
   EXPECT_EQ(countLoadedSlots(bank), 214 - 7);
@@ -81,21 +101,16 @@ TEST(SpriteCatalogueLoader, MissingCubeFolderLeavesOnlyTheTextureSlotsEmpty) {
 }
 
 // Every folder and file name upper-cased, as a copy from a case-blind disk may come.
-TEST(SpriteCatalogueLoader, UpperCasedCatalogueLoadsWhole) {
-  ScratchDir dir("sprite-catalogue");
-  writeWholeCatalogue(dir);
+TEST_F(SpriteCatalogueLoader, UpperCasedCatalogueLoadsWhole) {
   for (const auto& folder : std::filesystem::directory_iterator(dir.path())) {
     for (const auto& file : std::filesystem::directory_iterator(folder.path()))
       std::filesystem::rename(file.path(), folder.path() / foldUpper(file.path().filename().string()));
     std::filesystem::rename(folder.path(), dir.path() / foldUpper(folder.path().filename().string()));
   }
-  SpriteBank bank;
-  allocateSpriteBank(bank);
-  EXPECT_EQ(loadSpriteCatalogue(bank, dir.path().string()).loaded, 214);
-  EXPECT_EQ(countLoadedSlots(bank), 214);
+  EXPECT_EQ(load().loaded, 214);
 }
 
-TEST(SpriteBank, ReleaseDropsPixelsAndBankAndToleratesRepeats) {
+TEST(SpriteBank, ReleaseDropsPixelsAndBankAndIsHarmlessWithoutABank) {
   SpriteBank bank;
   EXPECT_EQ(countLoadedSlots(bank), 0);
   releaseSpriteBank(bank);  // never allocated: nothing to do
@@ -107,8 +122,6 @@ TEST(SpriteBank, ReleaseDropsPixelsAndBankAndToleratesRepeats) {
   releaseSpriteBank(bank);
   EXPECT_FALSE(bank.allocated());
   EXPECT_EQ(countLoadedSlots(bank), 0);
-  releaseSpriteBank(bank);
-  EXPECT_FALSE(bank.allocated());
 }
 
 }  // namespace

@@ -14,30 +14,20 @@
 namespace gloam::assets {
 namespace {
 
-class TrigTablesTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { buildTrigTables(tables); }
-  static TrigTables tables;
-};
-TrigTables TrigTablesTest::tables;
-
-TEST_F(TrigTablesTest, SecondBuildKeepsTablesAndValues) {
-  const float* sine = tables.sine.get();
-  const float* cosine = tables.cosine.get();
-  const float before = tables.sine[12345];
-  tables.sine[12345] = 42.0f;  // a rebuild would overwrite this
-  buildTrigTables(tables);
-  EXPECT_EQ(tables.sine.get(), sine);
-  EXPECT_EQ(tables.cosine.get(), cosine);
-  EXPECT_EQ(tables.sine[12345], 42.0f);
-  tables.sine[12345] = before;
-}
-
-TEST(TrigTablesRelease, EmptiesBothAndAllowsANewBuild) {
+// A second build keeps the tables and their values (a rebuild would overwrite the marked entry);
+// release, also before any build, empties both and allows a fresh build.
+TEST(TrigTables, BuildsOnceAndAfterAReleaseAgain) {
   TrigTables tables;
   releaseTrigTables(tables);  // nothing built yet
   buildTrigTables(tables);
   ASSERT_TRUE(tables.built());
+  const float* sine = tables.sine.get();
+  const float* cosine = tables.cosine.get();
+  tables.sine[12345] = 42.0f;
+  buildTrigTables(tables);
+  EXPECT_EQ(tables.sine.get(), sine);
+  EXPECT_EQ(tables.cosine.get(), cosine);
+  EXPECT_EQ(tables.sine[12345], 42.0f);
   releaseTrigTables(tables);
   EXPECT_EQ(tables.sine, nullptr);
   EXPECT_EQ(tables.cosine, nullptr);
@@ -46,16 +36,16 @@ TEST(TrigTablesRelease, EmptiesBothAndAllowsANewBuild) {
   EXPECT_EQ(tables.sine[90000], 1.0f);
 }
 
-TEST_F(TrigTablesTest, EveryEntryMatchesThePlainLoopBitForBit) {
-  std::vector<float> sine(TrigTableSize);
-  std::vector<float> cosine(TrigTableSize);
+TEST(TrigTables, EveryEntryMatchesThePlainLoopBitForBit) {
+  TrigTables tables;
+  buildTrigTables(tables);
+  std::vector<float> sine(TrigTableSize), cosine(TrigTableSize);
   for (float a = 0.0f; a < 3600000.0f; a += 1.0f) {
     const double x = a * 0.017453292516666667 / 1000.0;
     sine[static_cast<int>(std::floor(a))] = static_cast<float>(std::sin(x));
     cosine[static_cast<int>(std::floor(a))] = static_cast<float>(std::cos(x));
   }
-  int sineMismatches = 0;
-  int cosineMismatches = 0;
+  int sineMismatches = 0, cosineMismatches = 0;
   for (int i = 0; i < TrigTableSize; ++i) {
     sineMismatches += std::memcmp(&sine[i], &tables.sine[i], sizeof(float)) != 0;
     cosineMismatches += std::memcmp(&cosine[i], &tables.cosine[i], sizeof(float)) != 0;
