@@ -1,26 +1,27 @@
 // The comfort console fed with key presses: characters in the order typed, the classic character
-// set and cap, Tab, Enter's clearing and result line, the result's lifetime in passes, and recall.
+// set and cap, Tab, Enter's clearing and result line, the result's lifetime in passes, and recall;
+// and the result line of every kind of command line, read against what the command did to the
+// world, with the rule that a comfort command never pauses the loop.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "comfort/comfort_console.hpp"
-#include "console/console_world.hpp"
+#include "comfort/console_results.hpp"
 #include "platform/keys.hpp"
+#include "support/console_world.hpp"
+#include "world/cell_codes.hpp"
 
 namespace gloam::comfort {
 namespace {
 
-class ComfortConsoleTest : public ::testing::Test {
+class ComfortConsoleTest : public testing::ConsoleWorld {
  protected:
-  console::testing::ConsoleWorld w;
-  console::ConsoleState console;
   ComfortConsole comfort;
 
-  void SetUp() override { console::initConsole(console); }
-  // Queues the keys of `text` (upper-case letters with Shift) and runs one console step.
-  bool type(const std::string& text) {
-    for (const char ch : text) {
+  // Queues the keys of `typed` (upper-case letters with Shift) and runs one console step.
+  bool type(const std::string& typed) {
+    for (const char ch : typed) {
       if (ch >= 'a' && ch <= 'z')
         press(vk::KeyA + (ch - 'a'));
       else if (ch >= 'A' && ch <= 'Z')
@@ -31,7 +32,7 @@ class ComfortConsoleTest : public ::testing::Test {
     return step();
   }
   void press(int key, bool shift = false) { queueKeyPress(comfort, {key, shift}); }
-  bool step() { return runComfortConsole(comfort, console, w.targets(), 60); }
+  bool step() { return runComfortConsole(comfort, console, targets(), 60); }
   std::string line() const { return console.CommandLine; }
   std::string result() const { return comfort.lastReport.text.data(); }
   void open() {
@@ -65,7 +66,7 @@ TEST_F(ComfortConsoleTest, EnterRunsClearsAndShowsTheResultForThreeSeconds) {
   EXPECT_TRUE(type("env4teleport 101 101 2\r"));
   EXPECT_EQ(line(), "");
   EXPECT_EQ(result(), "teleported to 101,101,2");
-  EXPECT_EQ(w.platform.sleptMs(), 0);
+  EXPECT_EQ(platform.sleptMs(), 0);
   int shown = 0;
   while (comfort.resultPassesLeft > 0 && shown < 1000) {
     ++shown;
@@ -92,6 +93,48 @@ TEST_F(ComfortConsoleTest, UpAndDownRecallTheLastSixteenLines) {
   for (int i = 0; i < 30; ++i) press(vk::Down);
   step();
   EXPECT_EQ(line(), "");
+}
+
+using ConsoleResults = testing::ConsoleWorld;  // an Empty grid
+
+TEST_F(ConsoleResults, EveryLineIsAnsweredInTheConsolesOwnWordsAboutTheWorldAfterIt) {
+  grid.setCell(100, 100, 2, cell::Wall);
+  struct Case {
+    const char* line;
+    const char* result;
+    bool teleported = false;
+    int x = 10, y = 20, z = 4;  // where the player stands before the line
+  };
+  const Case cases[] = {
+      {"env4teleport 100 100 2", "blocked: Wall at 100,100,2"},
+      {"env4teleport 101 101 2", "teleported to 101,101,2", true},
+      {"env4block", "cell 101,101,2 is now EnvBlock", false, 101, 101, 2},
+      {"ENV4TELEPORT 0 999 0", "teleported to 1,254,2", true},  // the classic clamps, named as they landed
+      {"env4teleport 5 5", "usage: env4teleport X Y Z"},
+      {"foo", "no such command: foo"},
+      {"", "nothing to run"},
+      {"env4grass now", "cell 10,20,4 is now EnvGrass"},
+      {"env4dirt", "cell 10,20,4 is now EnvDirt"},
+      {"env4emptyx1", "cell 11,20,4 is now Empty"},
+      {"env4emptyy1", "cell 10,21,4 is now Empty"},
+      {"corner1", "cells 10,20,4 and 10,20,5 are now EnvCorner"},
+      {"screensavertoggle", "screen saver on"},
+      {"screensavertoggle", "screen saver off"},
+      // The last column and level: the neighbours lie off the grid.
+      {"env4emptyx1", "nothing changed: 256,20,179 is off the grid", false, 255, 20, 179},
+      {"corner1", "cell 255,20,179 is now EnvCorner", false, 255, 20, 179},
+  };
+  for (const Case& c : cases) {
+    placePlayer(c.x, c.y, c.z);
+    const CommandReport report = runReportedCommand(console, c.line, targets());
+    EXPECT_STREQ(report.text.data(), c.result) << c.line;
+    EXPECT_EQ(report.teleported, c.teleported) << c.line;
+    if (!c.teleported) {
+      EXPECT_EQ(player().cellX, c.x) << c.line;
+    }
+  }
+  EXPECT_EQ(grid.cellAt(101, 101, 2), cell::EnvBlock);
+  EXPECT_EQ(platform.sleptMs(), 0);
 }
 
 }  // namespace

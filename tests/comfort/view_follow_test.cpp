@@ -25,72 +25,48 @@ struct Origin {
 };
 Origin of(const world::ViewOrigin& v) { return {v.sx, v.sy, v.sz}; }
 
-// A follow state that has already seen the map view with the player at (x, y, z).
-FollowState settledAt(int x, int y, int z) {
-  FollowState s;
-  s.inMapView = true;
-  s.lastX = x;
-  s.lastY = y;
-  s.lastZ = z;
-  return s;
-}
-
-TEST(ViewFollow, EnteringTheMapCentresThePlayerWithinTheClamps) {
+TEST(ViewFollow, CentresOnEnteringOnATeleportAndOnAStepNearAnEdgeWithinTheClamps) {
+  // The map shows 40 x 30 cells; centring puts the player 20 columns right of the origin and 15
+  // rows above it. "settled": the last pass showed the map with the player elsewhere.
+  const FollowState entering, settled{true, false, 0, 0, 2};
+  const FollowState standing{true, false, 101, 101, 2}, teleported{true, true, 101, 101, 2};
   struct Case {
+    FollowState state;
+    world::ViewOrigin view;
     int x, y, z;
     Origin expected;
   };
   const Case cases[] = {
-      {100, 100, 2, {80, 85, 2}},    // 20 columns left of it, 15 rows below
-      {2, 3, 4, {0, 0, 4}},          // the low clamp
-      {254, 250, 6, {216, 226, 6}},  // the high clamp
+      {entering, {7, 7, 7}, 100, 100, 2, {80, 85, 2}},
+      {entering, {7, 7, 7}, 2, 3, 4, {0, 0, 4}},          // the low clamp
+      {entering, {7, 7, 7}, 254, 250, 6, {216, 226, 6}},  // the high clamp
+      // A step that keeps four cells of margin on every side leaves the view alone...
+      {settled, {100, 100, 2}, 104, 104, 2, {100, 100, 2}},
+      {settled, {100, 100, 2}, 135, 125, 2, {100, 100, 2}},
+      {settled, {100, 100, 2}, 120, 115, 2, {100, 100, 2}},
+      // ...one cell closer to an edge, or off the screen, centres.
+      {settled, {100, 100, 2}, 103, 110, 2, {83, 95, 2}},
+      {settled, {100, 100, 2}, 136, 110, 2, {116, 95, 2}},
+      {settled, {100, 100, 2}, 110, 103, 2, {90, 88, 2}},
+      {settled, {100, 100, 2}, 110, 126, 2, {90, 111, 2}},
+      {settled, {100, 100, 2}, 95, 110, 2, {75, 95, 2}},
+      {settled, {100, 100, 2}, 150, 110, 2, {130, 95, 2}},
+      // A standing player one cell from the corner, scrolled there by hand: the scroll keys' view
+      // stays, unless a teleport onto the cell it stands on asks to centre.
+      {standing, {100, 100, 2}, 101, 101, 2, {100, 100, 2}},
+      {teleported, {100, 100, 2}, 101, 101, 2, {81, 86, 2}},
   };
   for (const Case& c : cases) {
-    FollowState state;
-    world::ViewOrigin view{7, 7, 7};
+    FollowState state = c.state;
+    world::ViewOrigin view = c.view;
     followPlayer(state, view, playerAt(c.x, c.y, c.z), Map);
-    EXPECT_EQ(of(view), c.expected) << c.x << "," << c.y;
+    EXPECT_EQ(of(view), c.expected) << c.x << "," << c.y << "," << c.z;
   }
-}
-
-TEST(ViewFollow, AStepRecentresOnlyWithinFourCellsOfAnEdgeOrOffTheScreen) {
-  struct Case {
-    int dx, dy;  // the player's cell after its step, relative to the view origin (40 x 30 cells)
-    bool recentred;
-  };
-  const Case cases[] = {
-      {4, 4, false},  {35, 25, false}, {20, 15, false},  // four cells of margin on every side
-      {3, 10, true},  {36, 10, true},  {10, 3, true},
-      {10, 26, true}, {-5, 10, true},  {50, 10, true},  // walked off the screen
-  };
-  for (const Case& c : cases) {
-    const world::ViewOrigin start{100, 100, 2};
-    world::ViewOrigin view = start;
-    FollowState state = settledAt(0, 0, 2);
-    const units::UnitRecord player = playerAt(100 + c.dx, 100 + c.dy, 2);
-    followPlayer(state, view, player, Map);
-    EXPECT_EQ(of(view) != of(start), c.recentred) << c.dx << "," << c.dy;
-    if (c.recentred) {
-      EXPECT_TRUE(wellInside(view, player, Map));
-    }
-  }
-}
-
-TEST(ViewFollow, AStandingPlayerLeavesTheScrollKeysAlone) {
-  const units::UnitRecord player = playerAt(101, 101, 2);
-  FollowState state = settledAt(101, 101, 2);
-  world::ViewOrigin view{100, 100, 2};  // the player one cell from the corner, scrolled there by hand
-  followPlayer(state, view, player, Map);
-  EXPECT_EQ(of(view), (Origin{100, 100, 2}));
-  state.centreRequested = true;  // a teleport onto the cell it stands on still centres
-  followPlayer(state, view, player, Map);
-  EXPECT_EQ(of(view), (Origin{81, 86, 2}));
 }
 
 TEST(ViewFollow, TheFirstPersonViewKeepsItsOriginAndReentryCentresAgain) {
-  FollowState state = settledAt(50, 50, 2);
+  FollowState state{true, true, 50, 50, 2};
   world::ViewOrigin view{50, 50, 2};
-  state.centreRequested = true;
   followPlayer(state, view, playerAt(60, 60, 4), FirstPerson);
   EXPECT_EQ(of(view), (Origin{50, 50, 2}));
   followPlayer(state, view, playerAt(60, 60, 4), Map);

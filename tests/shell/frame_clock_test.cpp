@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "platform/null_window_platform.hpp"
 #include "shell/frame_clock.hpp"
+#include "support/fake_platform.hpp"
 
 namespace gloam::shell {
 namespace {
@@ -12,26 +12,19 @@ namespace {
 using platform::Instant;
 using std::chrono::milliseconds;
 
-class ManualClock : public platform::NullWindowPlatform {
- public:
-  Instant t{1'000'000};
-  std::vector<Instant> waits;  // every deadline waited for, as an offset from the start
-  Instant now() override { return t; }
-  void waitUntil(Instant deadline) override {
-    waits.push_back(deadline - Instant{1'000'000});
-    t = deadline;
-  }
-};
+constexpr Instant Start{1'000'000};  // the clock's reading before the first pass, not its zero
 
-// Runs passes that each take the given time before the clock is asked to wait.
+// Runs passes that each take the given time before the clock is asked to wait; returns every
+// deadline waited for.
 std::vector<Instant> pace(int fps, const std::vector<int>& passMs) {
-  ManualClock p;
+  gloam::testing::FakePlatform p;
+  p.clock = Start;
   FrameClock clock{fps};
   for (int ms : passMs) {
-    p.t += milliseconds(ms);
+    p.clock += milliseconds(ms);
     waitForNextPass(clock, p);
   }
-  return p.waits;
+  return p.deadlines;
 }
 
 TEST(FrameClock, PassesKeepTheCadenceWithoutDriftOrCatchUpBursts) {
@@ -47,7 +40,7 @@ TEST(FrameClock, PassesKeepTheCadenceWithoutDriftOrCatchUpBursts) {
   };
   for (const auto& c : cases) {
     std::vector<Instant> want;
-    for (int ms : c.waits) want.push_back(milliseconds(ms));
+    for (int ms : c.waits) want.push_back(Start + milliseconds(ms));
     EXPECT_EQ(pace(c.fps, c.passMs), want) << c.fps << " " << c.passMs[1];
   }
 }

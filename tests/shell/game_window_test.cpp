@@ -3,14 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "shell/game_window.hpp"
-#include "shell/recording_platform.hpp"
+#include "support/fake_platform.hpp"
 
 namespace gloam::shell {
 namespace {
 
+using gloam::testing::FakePlatform;
 using platform::CloseStep;
 using platform::OpenStep;
-using testing::RecordingPlatform;
 using Calls = std::vector<std::string>;
 
 TEST(GameWindow, EachFailingStepTearsDownFirstThenShowsItsOwnMessage) {
@@ -24,7 +24,7 @@ TEST(GameWindow, EachFailingStepTearsDownFirstThenShowsItsOwnMessage) {
       {OpenStep::ActivateContext, "Can't Activate The GL Rendering Context."},
   };
   for (const auto& [step, text] : cases) {
-    RecordingPlatform p;
+    FakePlatform p;
     p.failOpenAt = step;
     Game game(p, {});
     EXPECT_EQ(createGameWindow(game), 0) << text;
@@ -36,7 +36,7 @@ TEST(GameWindow, EachFailingStepTearsDownFirstThenShowsItsOwnMessage) {
 }
 
 TEST(GameWindow, TeardownReportsEveryFailedStepInTeardownOrder) {
-  RecordingPlatform p;
+  FakePlatform p;
   p.failCloseSteps = static_cast<unsigned>(CloseStep::UnregisterClass) |
                      static_cast<unsigned>(CloseStep::ReleaseContext) | static_cast<unsigned>(CloseStep::DestroyWindow);
   Game game(p, {});

@@ -5,10 +5,10 @@
 
 #include <vector>
 
-#include "headless_game.hpp"
 #include "shell/draw_pixels_presentation.hpp"
 #include "shell/game_window.hpp"
 #include "shell/presentation.hpp"
+#include "support/headless_game.hpp"
 
 namespace gloam::shell {
 namespace {

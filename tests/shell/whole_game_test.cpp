@@ -1,12 +1,14 @@
-// Whole games on the headless platform: the overworld file at start-up, a right-click walk on the
-// map, and a console command typed key by key, each checked on the state the game is left in.
+// Whole games on the headless platform, with scripted keys through the same code a window uses:
+// the order of a pass, the mode keys, the clamps and the pauses, the overworld file at start-up, a
+// right-click walk on the map, and a console command typed key by key, each checked on the state
+// the game is left in.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "platform/keys.hpp"
-#include "shell/headless_game.hpp"
+#include "support/headless_game.hpp"
 #include "world/cell_codes.hpp"
 
 namespace gloam::shell {
@@ -14,21 +16,86 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::HeadlessGame;
+using testing::hold;
 using testing::tap;
 
-fs::path freshDir(const std::string& name) {
-  const fs::path dir = fs::temp_directory_path() / ("gloam-whole-game-" + name);
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  return dir;
+TEST(MainLoop, FramesEscapeAndCloseEndTheLoopOnTheirPass) {
+  const struct {
+    const char* script;
+    long long frames;
+    int passes;
+  } cases[] = {
+      {"", 3, 3},                        // --frames 3
+      {"5 down 27\n", 100, 6},           // Escape finishes its pass
+      {"5 down 27\n5 up 27\n", 100, 6},  // an Escape tap shorter than a pass still ends that pass
+      {"2 close\n", 100, 3},             // a close request ends the loop after the drain
+  };
+  for (const auto& c : cases) {
+    HeadlessGame g(c.script, c.frames);
+    EXPECT_EQ(g.run().game->loop.frameCounter, c.passes) << c.script;
+    EXPECT_EQ(g.game->loop.quitRequested, 1);
+  }
+}
+
+TEST(MainLoop, AnUnchangedMapIsDrawnOnlyToRefreshItAMovingMouseEveryPass) {
+  HeadlessGame still(hold(0, vk::F6, 1), 61);
+  still.run();
+  // The first-person pass, the new map window's first pass, then a refresh every 15 passes.
+  EXPECT_EQ(still.game->shown.drawn, 2 + (61 - 2) / RedrawUnchangedEvery);
+  std::string moves;
+  for (int f = 1; f < 61; ++f) moves += std::to_string(f) + " mouse " + std::to_string(100 + f) + " 200\n";
+  HeadlessGame moving(hold(0, vk::F6, 1) + moves, 61);
+  EXPECT_EQ(moving.run().game->shown.drawn, 61);
+}
+
+TEST(MainLoop, ModeKeysKeepTheZoomAndHeldSpeedKeysLeaveTheLastOne) {
+  HeadlessGame g(tap(0, vk::F6) + tap(2, vk::function(2)) + tap(4, vk::F5) + "6 down 49\n6 down 51\n", -1);
+  g.runTo(4);  // F6 then F2: the map at zoom two
+  EXPECT_EQ((std::array{g.game->screen.mode.width, g.game->screen.mode.height, g.game->screen.mode.pixelZoom}),
+            (std::array{640, 480, 2}));
+  EXPECT_EQ(g.platform->windowRect().right, 1280);
+  EXPECT_EQ(g.platform->windowRect().bottom, 960);
+  g.runTo(7);  // F5: back to first person, still at zoom two
+  EXPECT_EQ(g.game->screen.mode.width, 320);
+  EXPECT_EQ(g.game->screen.mode.pixelZoom, 2);
+  EXPECT_EQ(g.platform->windowRect().right, 640);
+  EXPECT_EQ(g.game->loop.tickDivisor, 60.0f);
+}
+
+TEST(MainLoop, ArrowsMoveACellAPassAndLevelKeysPauseAllWithinTheClamps) {
+  HeadlessGame g(hold(0, vk::Right, 3) + hold(3, vk::Up, 50) + hold(60, vk::NumpadAdd, 64), -1);
+  g.game->view = {100, 200, 177};
+  g.runTo(60);
+  EXPECT_EQ(g.game->view.sx, 103);
+  EXPECT_EQ(g.game->view.sy, 256 - 240 / 16);  // 241: held Up stops at the 320x240 limit
+  const long long slept = g.platform->sleptMs();
+  g.runTo(66);
+  EXPECT_EQ(g.game->view.sz, 179);  // and the last level
+  EXPECT_EQ(g.platform->sleptMs() - slept, 4 * 380);
+}
+
+TEST(MainLoop, MouseCrossIsAnElevenPixelPlusOnTheMousePixel) {
+  // The map of an Empty level far from the player shows nothing but texts, away from the mouse.
+  HeadlessGame g("0 mouse 500 300\n" + tap(0, vk::F6), 2);
+  g.game->view = {0, 0, 20};
+  g.run();
+  int inked = 0;
+  for (int y = 290; y <= 310; ++y)
+    for (int x = 490; x <= 510; ++x) {
+      const std::uint8_t* p = g.presentedPixel(x, y);
+      const bool white = p[0] == 255 && p[1] == 255 && p[2] == 255 && p[3] == 255;
+      const bool onCross = (y == 300 && x >= 495 && x <= 505) || (x == 500 && y >= 295 && y <= 305);
+      EXPECT_EQ(white, onCross) << x << "," << y;
+      inked += white;
+    }
+  EXPECT_EQ(inked, 21);
 }
 
 TEST(WholeGame, LevelZeroIsTheOverworldFileColumnByColumnOrOnlyTheStartUpCells) {
-  const fs::path dir = freshDir("overworld");
+  const fs::path dir = fs::temp_directory_path() / "gloam-whole-game-overworld";
+  fs::remove_all(dir);
+  fs::create_directories(dir);
   HeadlessGame without("", 0, 1, false, dir.string());
-  int nonEmpty = 0;
-  for (int i = 0; i < LevelSize; ++i) nonEmpty += without.game->grid.level(0)[i] != cell::Empty;
-  EXPECT_EQ(nonEmpty, 2);
   EXPECT_EQ(without.game->grid.cellAt(1, 0, 0), cell::EnvBlock);
   EXPECT_EQ(without.game->grid.cellAt(3, 0, 0), cell::EnvBlock);
   EXPECT_EQ(without.platform->sleptMs(), 0);
@@ -43,49 +110,41 @@ TEST(WholeGame, LevelZeroIsTheOverworldFileColumnByColumnOrOnlyTheStartUpCells) 
   EXPECT_EQ(g.platform->sleptMs(), 1000);
 }
 
-// A Floor cell a few steps from the player, reachable through Floor alone along a straight row.
-bool findFloorInRow(const Game& game, int& destX, int& destY) {
-  const units::UnitRecord& p = game.units[units::PlayerUnitIndex];
+// The column of a Floor cell a few steps east of the player, reachable through Floor alone along
+// the player's row; 0 when there is none.
+int floorRunEnd(const HeadlessGame& g) {
+  const units::UnitRecord& p = g.player();
   for (int dx = 6; dx >= 2; --dx) {
     bool clear = true;
-    for (int k = 1; k <= dx && clear; ++k) clear = game.grid.cellAt(p.cellX + k, p.cellY, p.level) == cell::Floor;
-    if (clear) {
-      destX = p.cellX + dx;
-      destY = p.cellY;
-      return true;
-    }
+    for (int k = 1; k <= dx && clear; ++k) clear = g.game->grid.cellAt(p.cellX + k, p.cellY, p.level) == cell::Floor;
+    if (clear) return p.cellX + dx;
   }
-  return false;
+  return 0;
 }
 
 TEST(WholeGame, RightClickWalksOneCellPerThirtyFramesToTheDestination) {
-  const std::string showMap = tap(0, vk::F6);
   for (std::uint32_t seed = 1; seed < 40; ++seed) {
-    HeadlessGame probe(showMap, -1, seed);
-    int destX = 0, destY = 0;
-    if (!findFloorInRow(*probe.game, destX, destY)) continue;
-    const units::UnitRecord start = probe.player();
-    probe.runTo(2);  // the map shows the player's cell at the bottom-left corner (clamped at 1 or more)
-    const world::ViewOrigin view = probe.game->view;
-    const int mx = (destX - view.sx) * 16 + 8, my = (destY - view.sy) * 16 + 8;
-
+    HeadlessGame g(tap(0, vk::F6), -1, seed);
+    const int destX = floorRunEnd(g), startX = g.player().cellX, destY = g.player().cellY;
+    if (destX == 0) continue;
+    g.runTo(2);  // the map shows the player's cell at the bottom-left corner (clamped at 1 or more)
     // A right click on the third pass, shorter than the pass itself.
-    HeadlessGame g(showMap + "2 mouse " + std::to_string(mx) + " " + std::to_string(my) + "\n2 down 2\n2 up 2\n", -1,
-                   seed);
-    Game& game = *g.game;
-    for (int pass = 0; pass < 3; ++pass) runOnePass(game);
-    const units::UnitRecord& p = game.units[units::PlayerUnitIndex];
+    const world::ViewOrigin& view = g.game->view;
+    g.platform->pointAt({(destX - view.sx) * 16 + 8.0f, (destY - view.sy) * 16 + 8.0f});
+    g.platform->tap(vk::RightButton);
+    g.runTo(3);
+    const units::UnitRecord& p = g.player();
     int lastX = p.cellX, moves = 0;
-    while (game.loop.frameCounter < 30 * 10) {
-      runOnePass(game);
+    while (g.game->loop.frameCounter < 30 * 10) {
+      runOnePass(*g.game);
       if (p.cellX != lastX) {
-        EXPECT_EQ((game.loop.frameCounter - 1) % 30, 0) << "a step off the tick";
+        EXPECT_EQ((g.game->loop.frameCounter - 1) % 30, 0) << "a step off the tick";
         EXPECT_EQ(p.cellX, lastX + 1);
         lastX = p.cellX;
         ++moves;
       }
     }
-    EXPECT_EQ(moves, destX - start.cellX);
+    EXPECT_EQ(moves, destX - startX);
     EXPECT_EQ(p.cellX, destX);
     EXPECT_EQ(p.cellY, destY);
     EXPECT_EQ(p.moving, 0);
@@ -98,15 +157,14 @@ std::string typeLine(int frame, const std::string& text) {
   std::string script;
   for (char c : text) {
     const int key = c == ' ' ? vk::Space : (c >= '0' && c <= '9') ? vk::digit(c - '0') : vk::letter(c - 'a' + 'A');
-    script += std::to_string(frame) + " down " + std::to_string(key) + "\n";
-    script += std::to_string(frame + 1) + " up " + std::to_string(key) + "\n";
+    script += hold(frame, key, frame + 1);
     frame += 2;
   }
   return script;
 }
 
 TEST(WholeGame, TypedTeleportMovesThePlayerAndTheView) {
-  const std::string script = "0 down 9\n1 up 9\n" + typeLine(2, "env4teleport 100 100 4") + "60 down 13\n61 up 13\n";
+  const std::string script = hold(0, vk::Tab, 1) + typeLine(2, "env4teleport 100 100 4") + hold(60, vk::Enter, 61);
   HeadlessGame g(script, 64, 3);
   g.run();
   const units::UnitRecord& p = g.player();

@@ -1,33 +1,46 @@
-// A whole world for command tests: an empty grid, the PlayerUnit standing at (10, 20) on level 4,
-// the ViewOrigin elsewhere, and a copy of the grid to tell which cells a command touched.
+// A whole world for console tests, as a test fixture: an empty grid, the PlayerUnit standing at
+// (10, 20) on level 4, the ViewOrigin elsewhere, a console with its word buffers, a 320x240 screen
+// to draw the prompt on, and a copy of the grid to tell which cells a command touched.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <cstring>
+#include <set>
 #include <vector>
 
 #include "console/console_commands.hpp"
-#include "console/fake_platform.hpp"
+#include "core/screen.hpp"
+#include "draw/text.hpp"
+#include "support/fake_platform.hpp"
 
-namespace gloam::console::testing {
+namespace gloam::testing {
 
-struct ConsoleWorld {
+class ConsoleWorld : public ::testing::Test {
+ protected:
   FakePlatform platform;
   world::DungeonGrid grid;
   units::UnitTable units;
   world::ViewOrigin viewOrigin{5, 6, 3};
   int screenSaverMode = 0;
+  console::ConsoleState console;
+  Screen screen;
+  draw::TextBuffer text;
   std::vector<std::uint8_t> before;
 
   ConsoleWorld() {
     world::allocateGrid(grid);
     units::allocateUnitTable(units);
     placePlayer(10, 20, 4);
+    console::initConsole(console);
+    setScreenMode(screen, 320, 240);
   }
   void placePlayer(int x, int y, int z) {
     units[units::PlayerUnitIndex].cellX = static_cast<std::uint16_t>(x);
     units[units::PlayerUnitIndex].cellY = static_cast<std::uint16_t>(y);
     units[units::PlayerUnitIndex].level = static_cast<std::uint16_t>(z);
   }
-  CommandTargets targets() { return {grid, units, viewOrigin, screenSaverMode, platform}; }
+  const units::UnitRecord& player() const { return units[units::PlayerUnitIndex]; }
+  console::CommandTargets targets() { return {grid, units, viewOrigin, screenSaverMode, platform}; }
   void snapshot() { before.assign(grid.cells.get(), grid.cells.get() + GridBytes); }
   // Cells that differ from the snapshot, as grid indices.
   std::vector<std::size_t> changedCells() const {
@@ -38,4 +51,4 @@ struct ConsoleWorld {
   }
 };
 
-}  // namespace gloam::console::testing
+}  // namespace gloam::testing

@@ -13,7 +13,7 @@
 #include "shell/main_loop.hpp"
 #include "shell/startup.hpp"
 
-namespace gloam::shell::testing {
+namespace gloam::testing {
 
 // The headless platform with a test's hand on the keys and the mouse: between passes a test may
 // point at a pixel and tap a key or button, so that it can aim at what the last pass showed.
@@ -60,7 +60,7 @@ class Hand : public platform::Platform {
 struct HeadlessGame {
   std::vector<std::string> messages;  // every message box, as "CAPTION: text"
   std::unique_ptr<Hand> platform;
-  std::unique_ptr<Game> game;
+  std::unique_ptr<shell::Game> game;
 
   HeadlessGame(const std::string& script, long long frames, std::uint32_t seed = 1, bool comfort = false,
                const std::string& dataDir = "no-such-data") {
@@ -75,23 +75,19 @@ struct HeadlessGame {
       return;
     }
     platform = std::make_unique<Hand>(std::move(opened));
-    RunSettings settings;
-    settings.seed = seed;
-    settings.dataDir = dataDir;
-    settings.maxFrames = frames;
-    settings.keepLastPresented = true;
-    settings.comfort = comfort;
-    game = std::make_unique<Game>(*platform, settings);
-    runStartup(*game);
+    const shell::RunSettings settings{
+        .dataDir = dataDir, .seed = seed, .maxFrames = frames, .keepLastPresented = true, .comfort = comfort};
+    game = std::make_unique<shell::Game>(*platform, settings);
+    shell::runStartup(*game);
   }
 
   HeadlessGame& run() {
-    runMainLoop(*game);
+    shell::runMainLoop(*game);
     return *this;
   }
   // Runs passes until the FrameCounter reaches `frame`.
   void runTo(int frame) {
-    while (game->loop.frameCounter < frame && game->loop.quitRequested == 0) runOnePass(*game);
+    while (game->loop.frameCounter < frame && game->loop.quitRequested == 0) shell::runOnePass(*game);
   }
   const units::UnitRecord& player() const { return game->units[game->loop.playerUnitIndex]; }
   const std::uint8_t* presentedPixel(int x, int y) const {
@@ -99,10 +95,12 @@ struct HeadlessGame {
   }
 };
 
-// A press and release on the same pass: a tap shorter than a pass.
-inline std::string tap(int frame, int key) {
-  const std::string f = std::to_string(frame);
-  return f + " down " + std::to_string(key) + "\n" + f + " up " + std::to_string(key) + "\n";
+// Script lines that press a key on one pass and release it on another; on the same pass, a tap
+// shorter than a pass.
+inline std::string hold(int frame, int key, int releaseFrame) {
+  return std::to_string(frame) + " down " + std::to_string(key) + "\n" + std::to_string(releaseFrame) + " up " +
+         std::to_string(key) + "\n";
 }
+inline std::string tap(int frame, int key) { return hold(frame, key, frame); }
 
-}  // namespace gloam::shell::testing
+}  // namespace gloam::testing
