@@ -43,7 +43,7 @@ bool writeOutputs(const shell::Game& game, const shell::CommandLineOptions& o) {
   if (!o.statePath.empty()) check(shell::writeStateJson(game, game.platform.sleptMs(), o.statePath), o.statePath);
   if (!o.dumpWorldPath.empty()) check(shell::writeWorldDump(game, o.dumpWorldPath), o.dumpWorldPath);
   if (!o.screenshotPath.empty())
-    check(shell::writeScreenshot(game.lastPresented, game.lastPresentedMode, o.screenshotPath), o.screenshotPath);
+    check(shell::writeScreenshot(game.shown.pixels, game.shown.mode, o.screenshotPath), o.screenshotPath);
   return ok;
 }
 
@@ -73,7 +73,6 @@ int main(int argc, char** argv) {
                                    : static_cast<std::uint32_t>(std::time(nullptr));
   settings.dataDir = chooseDataFolder(options);
   settings.maxFrames = options.frames;
-  settings.keepLastPresented = !options.screenshotPath.empty();
   settings.fps = shell::effectiveFps(options);
   settings.comfort = options.comfort;
   po.seed = settings.seed;

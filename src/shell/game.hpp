@@ -39,10 +39,9 @@ struct LoopState {
 struct RunSettings {
   std::string dataDir = ".";
   std::uint32_t seed = 0;
-  long long maxFrames = -1;        // request quit after this many passes; -1: no limit
-  bool keepLastPresented = false;  // a screenshot will be written after the last pass
-  int fps = 0;                     // passes a second on the wall clock; 0: uncapped
-  bool comfort = false;            // --comfort: the comfort layer replaces some classic steps
+  long long maxFrames = -1;  // request quit after this many passes; -1: no limit
+  int fps = 0;               // passes a second on the wall clock; 0: uncapped
+  bool comfort = false;      // --comfort: the comfort layer replaces some classic steps
 };
 
 struct Game {
@@ -72,11 +71,7 @@ struct Game {
   fpview::FirstPersonState firstPerson;
   comfort::ComfortState comfort;      // used only with RunSettings::comfort
   FramebufferTexture presentTexture;  // what presentFrame shows the Framebuffer through
-  ShownFrame shown;                   // what the window shows now
-
-  // The last picture handed to presentFrame, kept only when a screenshot is wanted.
-  std::vector<std::uint8_t> lastPresented;
-  ScreenMode lastPresentedMode;
+  ShownFrame shown;                   // what the window shows now, and the last picture drawn
   bool screenshotKeyWasDown = false;  // F12 writes one screenshot per press, not per frame
 };
 

@@ -76,7 +76,7 @@ int createGameWindow(Game& game) {
   char title[100];
   std::snprintf(title, sizeof title, "GAME");
   const ScreenMode& m = game.screen.mode;
-  game.shown.pixels.clear();  // a new window shows nothing yet
+  game.shown.windowBlank = true;
   if (!openGlWindow(game, title, m.width * m.pixelZoom, m.height * m.pixelZoom, 16)) return 0;
   game.platform.showCursor(false);
   return 1;

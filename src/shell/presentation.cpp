@@ -30,10 +30,6 @@ void presentFrame(Game& game) {
     notePresented(game.shown, game.screen, window);
   }
   glEnable(GL_TEXTURE_2D);
-  if (game.settings.keepLastPresented) {
-    game.lastPresented = game.screen.framebuffer;
-    game.lastPresentedMode = m;
-  }
 }
 
 }  // namespace gloam::shell

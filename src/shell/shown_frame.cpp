@@ -15,7 +15,7 @@ bool sameMode(const ScreenMode& a, const ScreenMode& b) {
 
 bool mustPresent(ShownFrame& shown, const Screen& screen, const platform::Rect& window) {
   shown.passesSinceDrawn += 1;
-  return shown.pixels.empty() || shown.passesSinceDrawn >= RedrawUnchangedEvery || !sameMode(shown.mode, screen.mode) ||
+  return shown.windowBlank || shown.passesSinceDrawn >= RedrawUnchangedEvery || !sameMode(shown.mode, screen.mode) ||
          !sameRect(shown.window, window) || shown.pixels != screen.framebuffer;
 }
 
@@ -23,6 +23,7 @@ void notePresented(ShownFrame& shown, const Screen& screen, const platform::Rect
   shown.pixels = screen.framebuffer;
   shown.mode = screen.mode;
   shown.window = window;
+  shown.windowBlank = false;
   shown.passesSinceDrawn = 0;
   shown.drawn += 1;
 }

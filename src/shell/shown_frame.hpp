@@ -1,8 +1,9 @@
 // What the window shows: the Framebuffer last drawn and swapped, in which mode and where. A pass
 // whose Framebuffer is the same, in the same mode and the same window, has nothing new to show, so
-// presenting it again would only spend the CPU on an identical picture. A window that is re-created
-// forgets what it showed, and the picture is drawn again now and then in any case, so a window
-// system that lost the window's pixels (an uncovered window) gets them back within moments.
+// presenting it again would only spend the CPU on an identical picture. A re-created window shows
+// nothing until it is drawn, and the picture is drawn again now and then in any case, so a window
+// system that lost the window's pixels (an uncovered window) gets them back within moments. The
+// last picture stays known across a re-creation: it is what a screenshot of the run shows.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -13,9 +14,10 @@
 namespace gloam::shell {
 
 struct ShownFrame {
-  std::vector<std::uint8_t> pixels;  // empty: nothing known to be on screen
+  std::vector<std::uint8_t> pixels;  // the picture last drawn; empty before the first
   ScreenMode mode;
   platform::Rect window;
+  bool windowBlank = true;  // the window was (re-)created and nothing was drawn into it yet
   int passesSinceDrawn = 0;
   long long drawn = 0;  // frames drawn and swapped so far
 };

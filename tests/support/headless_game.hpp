@@ -75,8 +75,7 @@ struct HeadlessGame {
       return;
     }
     platform = std::make_unique<Hand>(std::move(opened));
-    const shell::RunSettings settings{
-        .dataDir = dataDir, .seed = seed, .maxFrames = frames, .keepLastPresented = true, .comfort = comfort};
+    const shell::RunSettings settings{.dataDir = dataDir, .seed = seed, .maxFrames = frames, .comfort = comfort};
     game = std::make_unique<shell::Game>(*platform, settings);
     shell::runStartup(*game);
   }
@@ -91,7 +90,7 @@ struct HeadlessGame {
   }
   const units::UnitRecord& player() const { return game->units[game->loop.playerUnitIndex]; }
   const std::uint8_t* presentedPixel(int x, int y) const {
-    return game->lastPresented.data() + (static_cast<std::size_t>(y) * game->lastPresentedMode.width + x) * 4;
+    return game->shown.pixels.data() + (static_cast<std::size_t>(y) * game->shown.mode.width + x) * 4;
   }
 };
 
