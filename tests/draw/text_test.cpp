@@ -1,8 +1,11 @@
-// The text drawers: where glyph rows land, how far the pen moves, what is never drawn, and how the
+// The fonts and the text drawers. Golden metrics of both fonts: which codes have glyphs, every
+// SmallFont width and the letter A exactly; these must never drift, other code lays text out by
+// them. Then where glyph rows land, how far the pen moves, what is never drawn, and how the
 // TextBuffer is filled.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 #include "draw/draw_test_support.hpp"
 #include "draw/glyph_fonts.hpp"
@@ -15,11 +18,65 @@ using testing::blankScreen;
 using testing::inkedPixels;
 using testing::PixelSet;
 
-PixelSet drawSmall(const char* s, int x, int y, int width = 320, int height = 240) {
-  Screen screen = blankScreen(width, height);
+int expectedSmallWidth(char c) {
+  const std::string_view one = ":il", two = " !'(),;=[\\]fjr", five = "#*MWXmw", four = "&/JNOQRZa";
+  if (one.find(c) != std::string_view::npos) return 1;
+  if (two.find(c) != std::string_view::npos) return 2;
+  if (five.find(c) != std::string_view::npos) return 5;
+  if (four.find(c) != std::string_view::npos) return 4;
+  return c == '@' ? 7 : 3;
+}
+
+bool smallHasGlyph(int c) { return (c >= 32 && c <= 95) || (c >= 97 && c <= 122); }
+
+// The large font covers 32..126; the small one its own codes, with the listed widths.
+TEST(GlyphFonts, EachFontCoversExactlyItsCodesAndSmallWidthsAreAsListed) {
+  for (int c = 0; c < 256; ++c) {
+    SCOPED_TRACE(c);
+    ASSERT_EQ(largeGlyph(static_cast<unsigned char>(c)).size(), c >= 32 && c <= 126 ? 130u : 0u);
+    const std::string_view glyph = smallGlyph(static_cast<unsigned char>(c));
+    ASSERT_EQ(!glyph.empty(), smallHasGlyph(c));
+    if (glyph.empty()) continue;
+    EXPECT_EQ(smallGlyphWidth(glyph), expectedSmallWidth(static_cast<char>(c)));
+    EXPECT_EQ(glyph.size(), c == ' ' ? 80u : 88u);
+  }
+}
+
+TEST(GlyphFonts, LetterAIsExactlyTheReferenceGlyph) {
+  EXPECT_EQ(smallGlyph('A'),
+            "38000000"
+            "00000000"
+            "00000000"
+            "01000000"
+            "10100000"
+            "11100000"
+            "10100000"
+            "10100000"
+            "00000000"
+            "00000000"
+            "00000000");
+  EXPECT_EQ(largeGlyph('A'),
+            "0000000000"
+            "0000000000"
+            "0011000000"
+            "0111100000"
+            "1100110000"
+            "1100110000"
+            "1100110000"
+            "1111110000"
+            "1100110000"
+            "1100110000"
+            "1100110000"
+            "0000000000"
+            "0000000000");
+}
+
+// The pixels a string inks on a 320 x 240 screen, in the small font or the large one.
+PixelSet inkOf(const char* s, int x, int y, bool large = false) {
+  Screen screen = blankScreen(320, 240);
   TextBuffer text;
   formatText(text, "%s", s);
-  drawText(screen, text, x, y, {255, 255, 0});
+  large ? drawTextLarge(screen, text, x, y, {255, 255, 0}) : drawText(screen, text, x, y, {255, 255, 0});
   return inkedPixels(screen);
 }
 
@@ -34,48 +91,34 @@ TEST(FormatText, WritesIntoTheBufferAndTruncatesAtItsSize) {
 
 TEST(DrawText, SmallRowsLandFromYPlusOneDownToYMinusSeven) {
   // 'A': rows 3..7 of the glyph, so screen rows y-1 .. y-5; the apex is column 1.
-  EXPECT_EQ(drawSmall("A", 0, 20),
+  EXPECT_EQ(inkOf("A", 0, 20),
             (PixelSet{{1, 19}, {0, 18}, {2, 18}, {0, 17}, {1, 17}, {2, 17}, {0, 16}, {2, 16}, {0, 15}, {2, 15}}));
   // 'j' reaches the last drawn row (y - 7); 'y' has ink in row 10, which is never drawn.
-  EXPECT_TRUE(drawSmall("j", 0, 20).count({0, 13}));
-  for (const auto& [x, y] : drawSmall("y", 0, 20)) EXPECT_GE(y, 13);
+  EXPECT_TRUE(inkOf("j", 0, 20).count({0, 13}));
+  for (const auto& [x, y] : inkOf("y", 0, 20)) EXPECT_GE(y, 13);
 }
 
 TEST(DrawText, SpaceAndCodesWithoutGlyphsAdvanceThreeAndDrawNothing) {
-  EXPECT_TRUE(drawSmall("", 5, 20).empty());
-  EXPECT_TRUE(drawSmall(" ", 5, 20).empty());
-  const PixelSet afterSpace = drawSmall(" A", 5, 20);
-  for (const char* s : {"`A",
-                        "\x7f"
-                        "A",
-                        "\x01"
-                        "A",
-                        "\xc8"
-                        "A"})
-    EXPECT_EQ(drawSmall(s, 5, 20), afterSpace) << s;
-  EXPECT_EQ(afterSpace, drawSmall("A", 8, 20));
+  EXPECT_TRUE(inkOf("", 5, 20).empty());
+  EXPECT_TRUE(inkOf(" ", 5, 20).empty());
+  const PixelSet afterSpace = inkOf(" A", 5, 20);
+  for (const char* s : {"`A", "\177A", "\001A", "\310A"}) EXPECT_EQ(inkOf(s, 5, 20), afterSpace) << s;
+  EXPECT_EQ(afterSpace, inkOf("A", 8, 20));
 }
 
-TEST(DrawText, ColumnsBeyondTheWidthAreNeverDrawn) {
-  // The backslash carries two pixels past its two columns; 'B' must start right after its blank column.
-  for (const auto& [x, y] : drawSmall("\\", 0, 20)) EXPECT_LT(x, 2);
-  EXPECT_EQ(drawSmall("\\B", 0, 20).size(), drawSmall("\\", 0, 20).size() + drawSmall("B", 3, 20).size());
-}
-
-TEST(DrawText, NegativeStartDropsOnlyTheOffScreenColumns) {
-  const PixelSet full = drawSmall("HELLO", 10, 20);
+// The backslash carries two pixels past its two columns, never drawn; 'B' must start right after
+// its blank column. A negative start drops only the columns off the screen.
+TEST(DrawText, ColumnsBeyondTheWidthOrTheScreenAreNeverDrawn) {
+  for (const auto& [x, y] : inkOf("\\", 0, 20)) EXPECT_LT(x, 2);
+  EXPECT_EQ(inkOf("\\B", 0, 20).size(), inkOf("\\", 0, 20).size() + inkOf("B", 3, 20).size());
   PixelSet shifted;
-  for (const auto& [x, y] : full)
+  for (const auto& [x, y] : inkOf("HELLO", 10, 20))
     if (x - 12 >= 0) shifted.insert({x - 12, y});
-  EXPECT_EQ(drawSmall("HELLO", -2, 20), shifted);
+  EXPECT_EQ(inkOf("HELLO", -2, 20), shifted);
 }
 
 TEST(DrawTextLarge, LetterAAtTwelveFillsRowsZeroToTenAndColumnsZeroToFive) {
-  Screen screen = blankScreen(32, 32);
-  TextBuffer text;
-  formatText(text, "A");
-  drawTextLarge(screen, text, 0, 12, {255, 255, 255});
-  const PixelSet ink = inkedPixels(screen);
+  const PixelSet ink = inkOf("A", 0, 12, true);
   ASSERT_FALSE(ink.empty());
   for (const auto& [x, y] : ink) {
     EXPECT_LE(x, 5);
@@ -85,16 +128,7 @@ TEST(DrawTextLarge, LetterAAtTwelveFillsRowsZeroToTenAndColumnsZeroToFive) {
 }
 
 TEST(DrawTextLarge, PenMovesEightPerCodeWithOrWithoutAGlyph) {
-  Screen a = blankScreen(64, 32), b = blankScreen(64, 32);
-  TextBuffer text;
-  formatText(text,
-             "\x7f"
-             "\xff"
-             "Z");
-  drawTextLarge(a, text, 0, 20, {1, 2, 3});
-  formatText(text, "Z");
-  drawTextLarge(b, text, 16, 20, {1, 2, 3});
-  EXPECT_EQ(inkedPixels(a), inkedPixels(b));
+  EXPECT_EQ(inkOf("\177\377Z", 0, 20, true), inkOf("Z", 16, 20, true));
 }
 
 }  // namespace

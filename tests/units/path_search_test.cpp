@@ -1,23 +1,27 @@
-// Path search behaviour at its edges: start and goal clamping, obstacle units, the diagonal rule,
-// cell costs, equal-cost ties, the expansion budget and the storing of routes.
+// The path search at its edges: start and goal clamping, obstacle units, cell costs, equal-cost
+// ties and the storing of routes. Then the heap-based node selection against the literal scan:
+// both searches run on the same random levels, units, windows and budgets and must leave identical
+// workspaces, which also holds the expansion loop itself (the diagonal rule, the budget, a region
+// searched to exhaustion) to its literal reference.
 #include <algorithm>
-#include <cstdlib>
+#include <cstring>
+#include <string>
 
+#include "literal_path_search.hpp"
 #include "path_test_support.hpp"
+#include "random_levels.hpp"
+#include "world/dungeon_generator.hpp"
 
 namespace gloam::units {
 namespace {
 
 using testing::Route;
-constexpr int L = 2;  // the level every test searches
 
 class PathSearchTest : public ::testing::Test {
  protected:
+  static constexpr int L = 2;  // the level every search test searches
   testing::PathWorld w;
   void SetUp() override { w.fill(L, cell::Floor); }
-  int closedNodes() const {
-    return static_cast<int>(std::count(w.ws.nodeState.get(), w.ws.nodeState.get() + w.ws.lastNode + 1, NodeClosed));
-  }
 };
 
 TEST_F(PathSearchTest, RunWithoutSetUpIsNotReadyAndStartOnGoalExpandsNothing) {
@@ -35,8 +39,7 @@ TEST_F(PathSearchTest, RunWithoutSetUpIsNotReadyAndStartOnGoalExpandsNothing) {
 // Entry 0 is the goal, moved one cell inside when it lies on or beyond the grid's edge.
 TEST_F(PathSearchTest, StoredRouteEndsOnTheGoalClampedInsideTheGrid) {
   ASSERT_EQ(SearchCode::GoalReached, w.search(40, 40, 41, 41, L));
-  EXPECT_EQ((Route{{41, 41}}), w.storedRoute(7));  // a goal beside the start: one entry, the cursor on it
-  EXPECT_EQ(0, w.table.pathCursor[7]);
+  EXPECT_EQ((Route{{41, 41}}), w.storedRoute(7));  // a goal beside the start: one entry
   struct Case {
     int gx, gy, wantX, wantY;
   };
@@ -50,62 +53,32 @@ TEST_F(PathSearchTest, StoredRouteEndsOnTheGoalClampedInsideTheGrid) {
   EXPECT_EQ(254, w.ws.startY);
 }
 
-TEST_F(PathSearchTest, StoredRouteRunsFromGoalBackToBesideTheStart) {
-  w.rect(L, 30, 20, 30, 60, cell::Wall);  // a wall to walk around
-  ASSERT_EQ(SearchCode::GoalReached, w.search(25, 40, 35, 40, L));
-  const Route route = w.storedRoute(2);
-  EXPECT_EQ(std::make_pair(35, 40), route.at(0));
-  EXPECT_EQ(static_cast<int>(route.size()) - 1, w.table.pathCursor[2]);
-  std::pair<int, int> previous{25, 40};
-  for (auto it = route.rbegin(); it != route.rend(); ++it) {
-    EXPECT_LE(std::max(std::abs(it->first - previous.first), std::abs(it->second - previous.second)), 1);
-    EXPECT_NE(cell::Wall, w.grid.cellAt(it->first, it->second, L));
-    previous = *it;
-  }
-}
-
-// A corridor from (10,10) to (20,10) with one unit standing in it at (15,10).
+// A corridor from (10,10) to (20,10) with one unit: standing in it at (15,10), elsewhere with its
+// next step (15,10) reserved while it moves, or on the start or the goal, which stay reachable.
 TEST_F(PathSearchTest, OnlyTheFirstTenLiveBlockingUnitsOfTheLevelBlock) {
   w.fill(L, cell::Wall);
   w.rect(L, 10, 10, 20, 10, cell::Floor);
   struct Case {
-    int index, level, kind, blocks, inUse;
+    int index, x, level, kind, blocks, inUse, moving;
     bool blocked;
   };
-  for (const Case c : {Case{0, L, 2, 1, 1, true}, Case{9, L, 1, 1, 1, true}, Case{10, L, 1, 1, 1, false},
-                       Case{2999, L, 1, 1, 1, false}, Case{3, L + 2, 1, 1, 1, false}, Case{3, L, 1, 0, 1, false},
-                       Case{3, L, 0, 1, 1, false}, Case{3, L, 1, 1, 2, false}, Case{3, L, 1, 2, 1, false}}) {
-    UnitRecord& r = w.placeUnit(c.index, 15, 10, c.level);
+  for (const Case c :
+       {Case{0, 15, L, 2, 1, 1, 0, true}, Case{9, 15, L, 1, 1, 1, 0, true}, Case{10, 15, L, 1, 1, 1, 0, false},
+        Case{2999, 15, L, 1, 1, 1, 0, false}, Case{3, 15, L + 2, 1, 1, 1, 0, false}, Case{3, 15, L, 1, 0, 1, 0, false},
+        Case{3, 15, L, 0, 1, 1, 0, false}, Case{3, 15, L, 1, 1, 2, 0, false}, Case{3, 15, L, 1, 2, 1, 0, false},
+        Case{4, 40, L, 1, 1, 1, 0, false}, Case{4, 40, L, 1, 1, 1, 1, true}, Case{5, 20, L, 1, 1, 1, 0, false},
+        Case{6, 10, L, 1, 1, 1, 0, false}}) {
+    UnitRecord& r = w.placeUnit(c.index, c.x, 10, c.level);
     r.unitKind = static_cast<std::uint16_t>(c.kind);
     r.blocksPaths = static_cast<std::uint16_t>(c.blocks);
     r.inUse = static_cast<std::uint8_t>(c.inUse);
-    EXPECT_EQ(c.blocked ? SearchCode::NotFound : SearchCode::GoalReached, w.search(10, 10, 20, 10, L)) << c.index;
+    r.moving = static_cast<std::uint16_t>(c.moving);
+    r.nextX = 15;
+    r.nextY = 10;
+    EXPECT_EQ(c.blocked ? SearchCode::NotFound : SearchCode::GoalReached, w.search(10, 10, 20, 10, L))
+        << c.index << " at " << c.x;
     r = {};
   }
-  UnitRecord& mover = w.placeUnit(4, 40, 40, L);  // the next step of a moving unit is reserved
-  mover.nextX = 15;
-  mover.nextY = 10;
-  EXPECT_EQ(SearchCode::GoalReached, w.search(10, 10, 20, 10, L));
-  mover.moving = 1;
-  EXPECT_EQ(SearchCode::NotFound, w.search(10, 10, 20, 10, L));
-  mover = {};
-  w.placeUnit(5, 20, 10, L);  // units on the start and the goal do not block
-  w.placeUnit(6, 10, 10, L);
-  EXPECT_EQ(SearchCode::GoalReached, w.search(10, 10, 20, 10, L));
-}
-
-TEST_F(PathSearchTest, DiagonalNeedsOpenGroundOnBothFlanks) {
-  w.grid.setCell(41, 40, L, cell::Door);
-  ASSERT_EQ(SearchCode::GoalReached, w.search(40, 40, 41, 41, L));
-  const Route detour = w.storedRoute(0);
-  ASSERT_EQ(2u, detour.size());  // the corner is not cut: one straight step, then another
-  EXPECT_EQ(1, std::abs(detour[1].first - 40) + std::abs(detour[1].second - 40));
-
-  w.grid.setCell(41, 40, L, cell::Floor);
-  w.grid.setCell(41, 41, L, cell::Door);  // a Door may be the target of a diagonal step
-  w.placeUnit(2, 40, 41, L);              // units beside the step do not matter
-  ASSERT_EQ(SearchCode::GoalReached, w.search(40, 40, 41, 41, L));
-  EXPECT_EQ(1u, w.storedRoute(0).size());
 }
 
 TEST_F(PathSearchTest, RoadIsPreferredToPlainOfEqualLength) {
@@ -133,31 +106,8 @@ TEST_F(PathSearchTest, EqualCostsExpandTheNewestNodeFirst) {
   EXPECT_EQ(99, w.ws.nodeY[5]);
 }
 
-TEST_F(PathSearchTest, BudgetCountsExpansionsExactlyAndCallsContinue) {
-  ASSERT_EQ(SearchCode::GoalReached, w.search(100, 100, 104, 103, L));
-  const int needed = closedNodes();
-  beginPathSearch(w.ws, w.units, {100, 100}, {104, 103}, L, GridSide);
-  ASSERT_EQ(SearchCode::NotFound, runPathSearch(w.ws, w.grid, needed - 1));
-  EXPECT_EQ(SearchCode::NotFound, w.ws.searchResult);
-  ASSERT_EQ(SearchCode::GoalReached, runPathSearch(w.ws, w.grid, 1));
-  EXPECT_EQ(w.ws.currentNode, w.ws.goalNode);
-}
-
-TEST_F(PathSearchTest, UnreachableGoalFailsAfterListingTheWholeRegion) {
-  w.rect(L, 60, 60, 62, 62, cell::Wall);
-  w.grid.setCell(61, 61, L, cell::Floor);  // a walled pocket
-  EXPECT_EQ(SearchCode::NotFound, w.search(10, 10, 61, 61, L));
-  EXPECT_EQ(SearchCode::NotFound, w.ws.searchResult);
-  EXPECT_EQ(254 * 254 - 9, w.ws.lastNode + 1);  // every interior cell but the pocket's nine
-  EXPECT_EQ(w.ws.lastNode + 1, closedNodes());
-}
-
 TEST_F(PathSearchTest, RouteLongerThanThePathTableIsRefused) {
-  w.fill(L, cell::Wall);
-  for (int row = 1; row <= 253; row += 2) {  // a serpentine corridor far longer than 1000 cells
-    w.rect(L, 1, row, 254, row, cell::Floor);
-    w.grid.setCell(row % 4 == 1 ? 254 : 1, row + 1, L, cell::Floor);
-  }
+  testing::paintSerpentine(w.grid, L, cell::Floor);  // far longer than 1000 cells
   ASSERT_EQ(SearchCode::GoalReached, w.search(1, 1, 1, 9, L));
   EXPECT_GT(routeLength(w.ws), PathStepsPerUnit);
   w.table.pathX[w.table.pathIndex(4, 0)] = 77;
@@ -165,6 +115,123 @@ TEST_F(PathSearchTest, RouteLongerThanThePathTableIsRefused) {
   EXPECT_EQ(0u, w.table.pathLength[4]);
   EXPECT_EQ(NoPath, w.table.pathCursor[4]);
   EXPECT_EQ(77u, w.table.pathX[w.table.pathIndex(4, 0)]);
+}
+
+class PathOracleTest : public ::testing::Test {
+ protected:
+  static constexpr int L = 4;
+  testing::PathWorld w;
+  SearchWorkspace reference;
+  Rng rng;
+
+  void SetUp() override {
+    allocateSearchWorkspace(reference);
+    initCellCostTable(reference.cellCostTable);
+  }
+
+  int coordinate() { return rng.below(GridSide + 20) - 10; }  // now and then off the grid
+
+  // A random Floor cell of the searched level (the level has plenty).
+  std::pair<int, int> floorCell() {
+    for (;;) {
+      const int x = rng.below(GridSide), y = rng.below(GridSide);
+      if (w.grid.cellAt(x, y, L) == cell::Floor) return {x, y};
+    }
+  }
+
+  // A few of the first twelve units on or near the searched level, some of them moving.
+  void scatterUnits(int nearX, int nearY) {
+    for (int u = 0; u < 12; ++u) {
+      w.units[u] = {};
+      if (rng.below(3) != 0) continue;
+      UnitRecord& r =
+          w.placeUnit(u, (nearX + rng.below(21) - 10) & 255, (nearY + rng.below(21) - 10) & 255, L + rng.below(4) / 3);
+      r.moving = static_cast<std::uint16_t>(rng.below(2));
+      r.nextX = static_cast<std::uint16_t>(r.cellX + 1);
+      r.nextY = r.cellY;
+    }
+  }
+
+  // Runs one search both ways, in one call or split over continuing calls, and compares. The
+  // literal search answers with the plain numbers 0, 1, 4 and 5.
+  void compareSearch(int sx, int sy, int gx, int gy, int windowSize, const std::string& label) {
+    beginPathSearch(w.ws, w.units, {sx, sy}, {gx, gy}, L, windowSize);
+    beginPathSearch(reference, w.units, {sx, sy}, {gx, gy}, L, windowSize);
+    const int total = windowSize * windowSize;
+    int calls = 1 + rng.below(3);
+    while (calls-- > 0) {
+      const int budget = calls == 0 ? total : rng.below(total / 2 + 1);
+      const SearchCode fast = runPathSearch(w.ws, w.grid, budget);
+      ASSERT_EQ(literal::runPathSearch(reference, w.grid, budget), static_cast<int>(fast)) << label;
+      testing::expectSameWorkspace(w.ws, reference, label);
+      if (fast != SearchCode::NotFound) break;
+    }
+  }
+};
+
+TEST_F(PathOracleTest, SmallWindowsOnMixedOverworldAndDungeonCodes) {
+  struct Mix {
+    const std::vector<testing::WeightedCode>* palette;
+    std::uint32_t firstSeed;
+    const char* name;
+  };
+  for (const Mix m : {Mix{&testing::OverworldMix, 1, "overworld"}, Mix{&testing::DungeonMix, 11, "dungeon mix"}}) {
+    for (std::uint32_t seed = m.firstSeed; seed < m.firstSeed + 4; ++seed) {
+      rng.seed(seed);
+      testing::paintMix(w.grid, L, *m.palette, rng);
+      for (int i = 0; i < 60; ++i) {
+        const int sx = coordinate(), sy = coordinate();
+        scatterUnits(sx, sy);
+        const int windowSize = 3 + rng.below(70);
+        const int gx = sx + rng.below(windowSize + 8) - windowSize / 2 - 4;
+        const int gy = sy + rng.below(windowSize + 8) - windowSize / 2 - 4;
+        const std::string label =
+            std::string(m.name) + " seed " + std::to_string(seed) + " search " + std::to_string(i);
+        compareSearch(sx, sy, gx, gy, windowSize, label);
+        if (HasFatalFailure()) return;
+      }
+    }
+  }
+}
+
+// Six levels of a generated dungeon: rooms, doors, stairs and items, copied in turn onto level L.
+TEST_F(PathOracleTest, WholeGeneratedDungeonLevels) {
+  world::GeneratorTables tables;
+  world::allocateGeneratorTables(tables);
+  rng.seed(21);
+  world::generateStartupDungeon(w.grid, tables, rng);
+  int found = 0;
+  for (int level = world::StartupFirstLevel; level < world::StartupFirstLevel + 6; ++level) {
+    std::memcpy(w.grid.level(L), w.grid.level(level), LevelSize);
+    for (int i = 0; i < 3; ++i) {
+      const auto [sx, sy] = floorCell();
+      const auto [gx, gy] = floorCell();
+      scatterUnits(sx, sy);
+      compareSearch(sx, sy, gx, gy, GridSide, "generated level " + std::to_string(level));
+      found += w.ws.searchResult == SearchCode::GoalReached;
+    }
+  }
+  EXPECT_GT(found, 0);  // the comparison covered successful searches too
+}
+
+TEST_F(PathOracleTest, WholeLevelOfMixedTerrainWithAnUnreachableGoal) {
+  rng.seed(31);
+  testing::paintMix(w.grid, L, testing::OverworldMix, rng);
+  w.rect(L, 199, 199, 201, 201, cell::Wall);
+  compareSearch(60, 60, 200, 200, GridSide, "overworld, walled goal");
+  EXPECT_EQ(SearchCode::NotFound, w.ws.searchResult);
+  EXPECT_EQ(WindowFree, w.ws.windowGrid[200 * GridSide + 200]) << "the walled goal cell never received a node";
+  EXPECT_GT(w.ws.lastNode, 1000) << "the search did spread before giving up";
+}
+
+TEST_F(PathOracleTest, CostsPastTheSelectionBound) {
+  testing::paintSerpentine(w.grid, L, cell::LandHills);
+  w.rect(L, 100, 100, 140, 140, cell::LandHills);  // a wide field crossed after the bound
+  rng.seed(41);
+  compareSearch(1, 1, 120, 252, GridSide, "hill serpentine");
+  float dearest = 0.0f;
+  for (int n = 0; n <= w.ws.lastNode; ++n) dearest = std::max(dearest, w.ws.nodeCost[n]);
+  EXPECT_GT(dearest, 2.0f * GridSide * GridSide);
 }
 
 }  // namespace

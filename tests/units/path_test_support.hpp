@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -77,12 +78,8 @@ inline void expectSameWorkspace(const SearchWorkspace& a, const SearchWorkspace&
   EXPECT_EQ(0, std::memcmp(a.nodeCost.get(), b.nodeCost.get(), nodes * sizeof(float)));
   const std::size_t cells = static_cast<std::size_t>(a.windowSize) * a.windowSize;
   EXPECT_EQ(0, std::memcmp(a.windowGrid.get(), b.windowGrid.get(), cells));
-  EXPECT_EQ(a.currentNode, b.currentNode);
-  EXPECT_EQ(a.firstOpen, b.firstOpen);
-  EXPECT_EQ(a.bestNode, b.bestNode);
-  EXPECT_EQ(a.bestCost, b.bestCost);
-  EXPECT_EQ(a.searchResult, b.searchResult);
-  EXPECT_EQ(a.goalNode, b.goalNode);
+  EXPECT_EQ(std::tie(a.currentNode, a.firstOpen, a.bestNode, a.bestCost, a.searchResult, a.goalNode),
+            std::tie(b.currentNode, b.firstOpen, b.bestNode, b.bestCost, b.searchResult, b.goalNode));
 }
 
 }  // namespace gloam::units::testing

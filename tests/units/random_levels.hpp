@@ -1,6 +1,6 @@
 // Random levels for comparing the path search against its literal reference: cell mixes drawn
-// from weighted palettes, and a serpentine of hills whose route cost climbs past the selection
-// bound. Shared by the tests and the path benchmark.
+// from weighted palettes, and a serpentine corridor (of hills, its route cost climbs past the
+// selection bound). Shared by the tests and the path benchmark.
 #pragma once
 #include <cstring>
 #include <vector>
@@ -45,13 +45,14 @@ inline const std::vector<WeightedCode> DungeonMix = {
     {cell::LandHills, 2}, {200, 1},         {cell::EnvGrass, 1},
 };
 
-// One corridor of hills winding over the whole level; past about 350 cells its nodes cost more
-// than the selection bound, so the search goes on only through the newest node.
-inline void paintHillSerpentine(world::DungeonGrid& grid, int level) {
+// One corridor of `code` winding through Wall over the whole level, some 32,000 cells long. Of
+// hills, past about 350 cells its nodes cost more than the selection bound, so the search goes on
+// only through the newest node.
+inline void paintSerpentine(world::DungeonGrid& grid, int level, cell::Code code) {
   std::memset(grid.level(level), cell::Wall, LevelSize);
   for (int row = 1; row <= 253; row += 2) {
-    for (int x = 1; x <= 254; ++x) grid.setCell(x, row, level, cell::LandHills);
-    grid.setCell(row % 4 == 1 ? 254 : 1, row + 1, level, cell::LandHills);
+    for (int x = 1; x <= 254; ++x) grid.setCell(x, row, level, code);
+    grid.setCell(row % 4 == 1 ? 254 : 1, row + 1, level, code);
   }
 }
 

@@ -1,10 +1,58 @@
-// Move orders and the movement pass: tick timing, the states of an order (Ordered, Walking,
-// Used up, Idle), re-planning while the button is held, and orders to the edge of the level.
+// The PlayerUnit's start-up placement: the draw order, the cells it may land on, its fields, and
+// the empty slot left when every try hits Wall. Then move orders and the movement pass: tick
+// timing, the states of an order (Ordered, Walking, Used up, Idle), re-planning while the button
+// is held, and orders to the edge of the level.
 #include "units/unit_movement.hpp"
 #include "path_test_support.hpp"
+#include "units/player_placement.hpp"
 
 namespace gloam::units {
 namespace {
+
+class PlayerPlacementTest : public ::testing::Test {
+ protected:
+  testing::PathWorld w;
+  Rng rng;
+  void SetUp() override { w.fill(PlayerStartLevel, cell::Wall); }
+};
+
+TEST_F(PlayerPlacementTest, FirstNonWallDrawWinsColumnDrawnFirst) {
+  w.fill(PlayerStartLevel, cell::Floor);
+  rng.seed(1234);
+  Rng expected = rng;
+  const auto x = static_cast<std::uint16_t>(expected.below(254) + 1);
+  const auto y = static_cast<std::uint16_t>(expected.below(254) + 1);
+  ASSERT_EQ(1, placePlayerUnit(w.units, w.grid, rng));
+  EXPECT_EQ(expected.state, rng.state);  // exactly two draws
+  UnitRecord want{};                     // every field not named here stays zero
+  want.inUse = 1, want.unitKind = 1, want.spriteSlot = 849, want.cellX = x, want.cellY = y, want.level = 2;
+  want.offsetX = want.offsetY = want.offsetZ = 0.5f;
+  want.maxHitPoints = want.hitPoints = 24.0f;
+  EXPECT_EQ(want, w.units[PlayerUnitIndex]);
+  EXPECT_EQ(UnitRecord{}, w.units[0]);
+  EXPECT_EQ(UnitRecord{}, w.units[2]);
+}
+
+// Every try on an all-Wall level fails and leaves the slot empty. Then Floor only in one column,
+// and all of row 0 and column 255: every seed lands in that column, off the outer ring.
+TEST_F(PlayerPlacementTest, LandsOnlyOffWallInsideTheOuterRing) {
+  rng.seed(99);
+  Rng expected = rng;
+  for (int i = 0; i < 2 * PlacementTries; ++i) expected.next();
+  EXPECT_EQ(0, placePlayerUnit(w.units, w.grid, rng));
+  EXPECT_EQ(expected.state, rng.state);
+  EXPECT_EQ(UnitRecord{}, w.units[PlayerUnitIndex]);
+  w.rect(PlayerStartLevel, 255, 0, 255, 255, cell::Floor);
+  w.rect(PlayerStartLevel, 0, 0, 255, 0, cell::Floor);
+  w.rect(PlayerStartLevel, 100, 1, 100, 254, cell::Door);
+  for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+    rng.seed(seed);
+    ASSERT_EQ(1, placePlayerUnit(w.units, w.grid, rng)) << seed;
+    EXPECT_EQ(100, w.units[PlayerUnitIndex].cellX) << seed;
+    EXPECT_GE(w.units[PlayerUnitIndex].cellY, 1);
+    EXPECT_LE(w.units[PlayerUnitIndex].cellY, 254);
+  }
+}
 
 constexpr int L = 2;
 
@@ -38,7 +86,7 @@ TEST_F(UnitMovementTest, RightClickOrdersOnlyOnTheMapMode) {
 }
 
 TEST_F(UnitMovementTest, UnitStepsOncePerTruncatedTickAndStopsOnTheDestination) {
-  for (const float divisor : {10.0f, 30.0f, 60.0f}) {
+  for (const float divisor : {10.0f, 10.9f, 30.0f, 60.0f}) {  // 10.9 counts as 10
     SCOPED_TRACE(divisor);
     player().cellX = 50;
     order(55, 50);
@@ -50,12 +98,6 @@ TEST_F(UnitMovementTest, UnitStepsOncePerTruncatedTickAndStopsOnTheDestination) 
     EXPECT_EQ(0, player().moving);
     EXPECT_EQ(NoPath, cursor());
   }
-  player().cellX = 50;
-  order(55, 50);
-  tick(10, 10.9f);  // 10.9 counts as 10
-  EXPECT_EQ(51, player().cellX);
-  tick(11, 10.9f);
-  EXPECT_EQ(51, player().cellX);
 }
 
 TEST_F(UnitMovementTest, HoldingTheButtonReplansEveryTick) {
@@ -65,24 +107,10 @@ TEST_F(UnitMovementTest, HoldingTheButtonReplansEveryTick) {
     EXPECT_EQ(51 + t, player().cellX);
     EXPECT_EQ(5u - t, w.table.pathLength[PlayerUnitIndex]) << "a fresh route from the current cell";
   }
-  // The last plan had one entry: the cursor is used up at -1 and the unit stands on the goal.
-  EXPECT_EQ(-1, cursor());
   order(55, 50);
   tick();
   EXPECT_EQ(0, player().moving);  // ordered onto its own cell: it stays and goes idle
   EXPECT_EQ(55, player().cellX);
-}
-
-TEST_F(UnitMovementTest, OneEntryPathIsUsedUpOnTheNextTick) {
-  order(51, 51);
-  tick();
-  EXPECT_EQ(51, player().cellX);
-  EXPECT_EQ(51, player().cellY);
-  EXPECT_EQ(1, player().moving);
-  EXPECT_EQ(-1, cursor());
-  tick();
-  EXPECT_EQ(0, player().moving);
-  EXPECT_EQ(-1, cursor());  // the used-up cursor keeps its value
 }
 
 TEST_F(UnitMovementTest, UnreachableDestinationOrDisabledUnitStaysWhereItStands) {
@@ -101,7 +129,7 @@ TEST_F(UnitMovementTest, UnreachableDestinationOrDisabledUnitStaysWhereItStands)
   EXPECT_EQ(1, player().moving);
 }
 
-TEST_F(UnitMovementTest, OrderToColumnZeroWalksToColumnOneThenLandsOnZero) {
+TEST_F(UnitMovementTest, OrderToColumnZeroLandsOnZeroUnlessItsPathHasOneEntry) {
   player().cellX = 3;
   order(0, 50, 640, true, {0, 40, L});
   tick();
@@ -112,10 +140,14 @@ TEST_F(UnitMovementTest, OrderToColumnZeroWalksToColumnOneThenLandsOnZero) {
 
   player().cellX = 2;
   order(0, 50, 640, true, {0, 40, L});
+  tick();  // a one-entry path: its entry is taken on planning, leaving the cursor used up
+  EXPECT_EQ(1, player().cellX);
+  EXPECT_EQ(1, player().moving);
+  EXPECT_EQ(-1, cursor());
   tick();
-  tick();
-  EXPECT_EQ(1, player().cellX);  // a one-entry path never takes the landing branch
+  EXPECT_EQ(1, player().cellX);  // a used-up path never takes the landing branch
   EXPECT_EQ(0, player().moving);
+  EXPECT_EQ(-1, cursor());  // the used-up cursor keeps its value
 }
 
 TEST_F(UnitMovementTest, EarlierUnitsMoveBeforeLaterUnitsPlan) {

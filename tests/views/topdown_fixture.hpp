@@ -2,6 +2,8 @@
 // tile slot, the road and a unit picture with key-coloured pixels, and the trig tables built once.
 #pragma once
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "core/screen.hpp"
 #include "draw/draw_test_support.hpp"
@@ -58,7 +60,7 @@ struct TopDownFixture {
   }
 
   // Stores a path for the PlayerUnit: entry k is cells[k] (entry 0 the goal).
-  void setPlayerPath(std::initializer_list<std::pair<int, int>> cells, int cursor) {
+  void setPlayerPath(const std::vector<std::pair<int, int>>& cells, int cursor) {
     int k = 0;
     for (const auto& [x, y] : cells) {
       paths.pathX[paths.pathIndex(units::PlayerUnitIndex, k)] = static_cast<std::uint32_t>(x);
@@ -77,11 +79,9 @@ inline void populateBusyLevel(TopDownFixture& f) {
     for (int x = 0; x < GridSide; ++x) f.grid.setCell(x, y, 2, codes[(x * 7 + y * 3) % 12]);
   f.origin = {100, 100, 2};
   f.addUnit(units::PlayerUnitIndex, 120, 115, 2).moving = 1;
-  for (int k = 0; k < 24; ++k) {
-    f.paths.pathX[f.paths.pathIndex(units::PlayerUnitIndex, k)] = 121 + k / 2;
-    f.paths.pathY[f.paths.pathIndex(units::PlayerUnitIndex, k)] = 116 + k / 3;
-  }
-  f.paths.pathCursor[units::PlayerUnitIndex] = 23;
+  std::vector<std::pair<int, int>> path;
+  for (int k = 0; k < 24; ++k) path.emplace_back(121 + k / 2, 116 + k / 3);
+  f.setPlayerPath(path, 23);
   for (int u = 2; u < 22; ++u) f.addUnit(u, 100 + u, 100 + u, 2).hitPoints = static_cast<float>(u);
 }
 

@@ -1,10 +1,13 @@
-// Circles: the clamped radii, the truncated centre, the mirrored halves and the missing-table case.
+// Lines and circles. Line pixels are pinned exactly: the first step's rounding and the symmetric
+// horizontal case. Circles: the clamped radii, the truncated centre, the mirrored halves and the
+// missing-table case.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "draw/circle.hpp"
 #include "draw/draw_test_support.hpp"
+#include "draw/line.hpp"
 
 namespace gloam::draw {
 namespace {
@@ -13,6 +16,27 @@ using testing::blankScreen;
 using testing::inkedPixels;
 using testing::PixelSet;
 using testing::sharedTrig;
+
+PixelSet line(int x0, int y0, int x1, int y1) {
+  Screen s = blankScreen(32, 32);
+  drawLine(s, x0, y0, x1, y1, {255, 255, 255});
+  return inkedPixels(s);
+}
+
+TEST(DrawLine, ShallowLineStepsOnEverySecondColumn) {
+  EXPECT_EQ(line(0, 0, 10, 5),
+            (PixelSet{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 2}, {6, 3}, {7, 3}, {8, 4}, {9, 4}, {10, 5}}));
+}
+
+TEST(DrawLine, HorizontalLineIsTheSameInBothDirections) {
+  EXPECT_EQ(line(0, 0, 5, 0), line(5, 0, 0, 0));
+  EXPECT_EQ(line(0, 0, 5, 0).size(), 6u);
+}
+
+TEST(DrawLine, PointIsOnePixelAndOffScreenPartsAreDropped) {
+  EXPECT_EQ(line(3, 4, 3, 4), (PixelSet{{3, 4}}));
+  EXPECT_EQ(line(-5, 31, 5, 31).size(), 6u);  // x = 0..5 of the eleven pixels are on screen
+}
 
 PixelSet circle(double cx, double cy, double radius, int width = 64, int height = 64) {
   Screen s = blankScreen(width, height);
