@@ -6,41 +6,38 @@
 shift_frames() { awk '$2 == "down" && $3 == 16 {print $1}' "$1"; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
-# pace_run NAME [ARGS...]: prints passes a second and the share of a core used over five seconds.
+# pace_run NAME [ARGS...]: sets rate_NAME to the passes a second and cpu_NAME to the share of a
+# core used over five seconds.
 pace_run() {
   name=$1; shift
-  start_game "$name" --record "$WORK/$name.input" "$@" >/dev/null
-  hold_until F6 window_replaced "$(current_window)" >/dev/null  # the map view
+  start_game "$name" --record "$WORK/$name.input" "$@"
+  hold_until F6 window_replaced "$(current_window)"  # the map view
   xdotool keydown shift sleep 0.05 keyup shift
   t0=$(date +%s.%N); c0=$(cpu_ticks "$GAME_PID")
   sleep 5
   xdotool keydown shift sleep 0.05 keyup shift
   t1=$(date +%s.%N); c1=$(cpu_ticks "$GAME_PID")
   sleep 0.3
-  hold_until Escape game_ended >/dev/null
-  wait_exit 10
+  quit_game
   set -- $(shift_frames "$WORK/$name.input")
-  python3 -c "import sys, os
+  set -- $(python3 -c "import sys, os
 f0,f1,t0,t1,c0,c1=map(float,sys.argv[1:])
-print('%.1f %.0f' % ((f1-f0)/(t1-t0), 100*(c1-c0)/os.sysconf('SC_CLK_TCK')/(t1-t0)))" "$1" "$2" "$t0" "$t1" "$c0" "$c1"
+print('%.1f %.0f' % ((f1-f0)/(t1-t0), 100*(c1-c0)/os.sysconf('SC_CLK_TCK')/(t1-t0)))" \
+    "${1-}" "${2-}" "$t0" "$t1" "$c0" "$c1")
+  eval "rate_$name=${1-} cpu_$name=${2-}"
 }
 
 # within VALUE LOW HIGH
 within() { python3 -c "import sys; v,l,h=map(float,sys.argv[1:]); print('yes' if l<=v<=h else 'no (%s)'%v)" "$@"; }
 
-read -r rate60 cpu60 <<EOT
-$(pace_run paced60)
-EOT
-read -r rate30 _ <<EOT
-$(pace_run paced30 --fps 30)
-EOT
-read -r rate0 cpu0 <<EOT
-$(pace_run uncapped --fps 0)
-EOT
-check "the default rate is 60 passes a second (300 passes in 5.0 s +- 5%)" "$(within "$rate60" 57 63)" "yes"
-check "--fps 30 runs 30 passes a second" "$(within "$rate30" 28.5 31.5)" "yes"
-check "--fps 0 runs faster than the default rate" "$(within "$rate0" 63 100000)" "yes"
-echo "  (map view: paced ${rate60}/s at ${cpu60}% of a core; uncapped ${rate0}/s at ${cpu0}%)"
+pace_run paced60
+pace_run paced30 --fps 30
+pace_run uncapped --fps 0
+check "the default rate is 60 passes a second (300 passes in 5.0 s +- 5%)" "$(within "$rate_paced60" 57 63)" "yes"
+check "--fps 30 runs 30 passes a second" "$(within "$rate_paced30" 28.5 31.5)" "yes"
+check "--fps 0 runs faster than the default rate" "$(within "$rate_uncapped" 63 100000)" "yes"
+echo "  (map view: paced ${rate_paced60}/s at ${cpu_paced60}% of a core;" \
+  "uncapped ${rate_uncapped}/s at ${cpu_uncapped}%)"
 
 start_game escape_in_pause
 # A level-key tap starts a 380 ms pause; an Escape tap 150 ms into it must still end the game.
@@ -58,8 +55,7 @@ for key in e n v 4 t e l e p o r t space 1 0 1 space 1 0 1 space 2; do
   keys="$keys keydown $key sleep 0.05 keyup $key sleep 0.117"
 done
 xdotool $keys
-hold_until Escape game_ended
-wait_exit 10
+quit_game
 check "typing at six keys a second keeps every letter" "$(json_field "$STATE" "['console']['line']")" \
   "env4teleport 101 101 2"
 
@@ -69,6 +65,5 @@ setxkbmap fr
 xdotool keydown Tab sleep 0.05 keyup Tab sleep 0.6
 xdotool key --delay 200 a z m
 setxkbmap us
-hold_until Escape game_ended
-wait_exit 10
+quit_game
 check "letters follow the keyboard layout" "$(json_field "$STATE" "['console']['line']")" "azm"

@@ -1,19 +1,19 @@
 # Playing in the real window: scrolling, level keys, the window move, zoom that keeps the picture,
 # walking in the first-person view, and console commands typed key by key.
 
-# type_text TEXT: each character held long enough for one pass to see it, and released during the
-# 120 ms pause that follows a typed character, so no second pass sees it.
-type_text() {
+# console_command TEXT: Tab opens the console, the text is typed and Return submits it. Each
+# character is held long enough for one pass to see it, and released during the 120 ms pause that
+# follows a typed character, so no second pass sees it.
+console_command() {
+  xdotool keydown Tab; sleep 0.1; xdotool keyup Tab; sleep 0.6
   printf '%s\n' "$1" | fold -w1 | while IFS= read -r ch; do
     case "$ch" in " ") key=space ;; *) key=$ch ;; esac
     xdotool keydown "$key" sleep 0.08 keyup "$key"; sleep 0.25
   done
+  xdotool keydown Return; sleep 0.1; xdotool keyup Return; sleep 1.0
 }
 
-tap_key() { xdotool keydown "$1"; sleep 0.1; xdotool keyup "$1"; sleep 0.6; }
-
-headless_start_state() { "$GAME" --headless --seed 5 --frames 0 --state "$WORK/start.json" >/dev/null 2>&1; }
-headless_start_state
+"$GAME" --headless --seed 5 --frames 0 --state "$WORK/start.json" --dump-world "$WORK/world.bin" >/dev/null 2>&1
 start_sx=$(json_field "$WORK/start.json" "['viewOrigin'][0]")
 start_x=$(json_field "$WORK/start.json" "['player']['cellX']")
 start_y=$(json_field "$WORK/start.json" "['player']['cellY']")
@@ -34,8 +34,7 @@ check "F2 shows the same picture twice as large" \
 xdotool mousemove 300 200; sleep 0.3
 hold_until m [ "$(window_origin)" = "300,200" ]
 check "M moves the window's corner to the mouse" "$(window_origin)" "300,200"
-hold_until Escape game_ended
-wait_exit 10
+quit_game
 check "Left scrolled the map" "$(json_field "$STATE" "['viewOrigin'][0] < $start_sx")" "True"
 check "numeric-pad plus went down a level or more" "$(json_field "$STATE" "['viewOrigin'][2] > 2")" "True"
 
@@ -44,40 +43,25 @@ xdotool mousemove 320 240; sleep 0.2
 xdotool keydown z; sleep 1.5; xdotool keyup z
 xdotool mousemove 500 240; xdotool mousedown 2; sleep 0.5; xdotool mouseup 2
 xdotool mousedown 1; sleep 1.5; xdotool mouseup 1
-hold_until Escape game_ended
-wait_exit 10
+quit_game
 check "walking moved the player inside or out of the start cell" \
   "$(json_field "$STATE" "['player']['offsetX'] != 0.5 or d['player']['offsetY'] != 0.5 or \
       d['player']['cellX'] != $start_x or d['player']['cellY'] != $start_y")" "True"
 
 start_game console
-tap_key Tab
-type_text "screensavertoggle"
-xdotool keydown Return; sleep 0.1; xdotool keyup Return; sleep 1.0
+console_command "screensavertoggle"
 capture "$WORK/screensaver.png"
-hold_until Escape game_ended
-wait_exit 10
+quit_game
 check "Tab opened the console" "$(json_field "$STATE" "['console']['visible']")" "1"
 check "the typed line is in the console" "$(json_field "$STATE" "['console']['line']")" "screensavertoggle"
 check "screensavertoggle switched the screen saver on" "$(json_field "$STATE" "['screenSaverMode']")" "1"
 
-target=$(python3 - "$GAME" "$WORK" <<'PY'
-import subprocess, sys
-game, work = sys.argv[1], sys.argv[2]
-subprocess.run([game, "--headless", "--seed", "5", "--frames", "0", "--dump-world", work + "/world.bin"],
-               capture_output=True)
-level = open(work + "/world.bin", "rb").read()[4 * 65536:5 * 65536]
-for y in range(100, 200):
-    for x in range(100, 200):
-        if level[y * 256 + x] == 60:
-            print(x, y); sys.exit(0)
-PY
-)
+# The first floor cell (code 60) of level 4 in columns and rows 100..199 of the start-up world.
+target=$(python3 -c "import sys; level = open(sys.argv[1], 'rb').read()[4 * 65536:5 * 65536]
+print(*next((x, y) for y in range(100, 200) for x in range(100, 200) if level[y * 256 + x] == 60))" \
+  "$WORK/world.bin")
 start_game teleport
-tap_key Tab
-type_text "env4teleport $target 4"
-xdotool keydown Return; sleep 0.1; xdotool keyup Return; sleep 1.0
-hold_until Escape game_ended
-wait_exit 10
+console_command "env4teleport $target 4"
+quit_game
 check "env4teleport moved the player to a floor cell of level 4" \
   "$(json_field "$STATE" "['player']['cellX'], d['player']['cellY'], d['player']['level']" | tr -d '(),')" "$target 4"

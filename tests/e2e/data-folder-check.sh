@@ -7,9 +7,6 @@
 set -u
 GAME=$(readlink -f "${1:?usage: data-folder-check.sh GAME DATA_DIR}")
 DATA=$(readlink -f "${2:?usage: data-folder-check.sh GAME DATA_DIR}")
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-LEVEL_BYTES=65536
 . "$(dirname "$0")/checks.sh"
 
 # play DATA_DIR NAME: one headless pass; leaves NAME.json, NAME.world, NAME.log and NAME.status.
@@ -18,8 +15,6 @@ play() {
     >"$WORK/$2.log" 2>&1
   echo $? >"$WORK/$2.status"
 }
-
-loaded() { python3 -c "import json,sys; print(json.load(open(sys.argv[1]))['spriteSlotsLoaded'])" "$1" 2>&1; }
 
 # Upper-cases every name below $1, deepest first so that renamed folders do not move files away.
 upper_case_names() {
@@ -35,7 +30,7 @@ upper_case_names "$WORK/upper"
 check "the copy has upper-case names only" "$(find "$WORK/upper" -mindepth 1 -name '*[a-z]*' | wc -l | tr -d ' ')" "0"
 play "$WORK/upper" upper
 check "upper-cased data: exit status" "$(cat "$WORK/upper.status")" "0"
-check "upper-cased data: pictures loaded" "$(loaded "$WORK/upper.json")" "214"
+check "upper-cased data: pictures loaded" "$(json_field "$WORK/upper.json" "['spriteSlotsLoaded']")" "214"
 check "upper-cased data: level 0 is the map" \
   "$(cmp -n $LEVEL_BYTES "$WORK/upper.world" "$DATA/map/1.overworld" >/dev/null 2>&1 && echo same)" "same"
 check "upper-cased data: nothing said" "$(cat "$WORK/upper.log")" ""

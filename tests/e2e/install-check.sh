@@ -4,17 +4,11 @@
 # Usage: tests/e2e/install-check.sh BUILD_DIR
 set -u
 BUILD=$(readlink -f "${1:?usage: install-check.sh BUILD_DIR}")
-WORK=$(mktemp -d)
-trap 'chmod -R u+w "$WORK"; rm -rf "$WORK"' EXIT
-PREFIX="$WORK/prefix"
 . "$(dirname "$0")/checks.sh"
+PREFIX="$WORK/prefix"
 . "$(dirname "$0")/installed-game.sh"
 
-cmake --install "$BUILD" --prefix "$PREFIX" >"$WORK/install.log" 2>&1 || {
-  cat "$WORK/install.log"
-  echo "FAILED: cmake --install"
-  exit 1
-}
+run_or_fail "$WORK/install.log" cmake --install "$BUILD" --prefix "$PREFIX"
 
 check "the program is in games/" "$([ -x "$PREFIX/games/gloamdelve" ] && echo yes)" "yes"
 check "the overworld map is in share/gloamdelve/map/" \

@@ -1,7 +1,5 @@
 # Sourced by install-check.sh and package-check.sh: what an installed game must do for a player.
-# Needs WORK (a scratch folder the player may enter) and uses `check` from the sourcing script.
-
-LEVEL_BYTES=65536
+# Needs WORK (a scratch folder the player may enter) and checks.sh sourced before it.
 
 # Runs a command as a player: root drops to nobody, anyone else is already unprivileged.
 as_player() {
@@ -33,9 +31,8 @@ check_installed_game() {
   check "the installed game exits with status 0" "$?" "0"
   check "it announces the installed data folder and says nothing else" \
     "$(cat "$WORK/out/game.log")" "gloamdelve: using the game data in $data"
-  loaded=$(python3 -c "import json,sys; print(json.load(open(sys.argv[1]))['spriteSlotsLoaded'])" \
-    "$WORK/out/state.json" 2>&1)
-  check "every picture loaded from the installed data" "$loaded" "214"
+  check "every picture loaded from the installed data" \
+    "$(json_field "$WORK/out/state.json" "['spriteSlotsLoaded']")" "214"
   check "level 0 is the installed overworld map" \
     "$(cmp -n $LEVEL_BYTES "$data/map/1.overworld" "$WORK/out/world.bin" >/dev/null 2>&1 && echo same)" "same"
   check "the player's own copy of the map was made" \

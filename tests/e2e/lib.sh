@@ -1,8 +1,5 @@
-# Shared helpers of the end-to-end tests: one Xvfb for the whole run, the game started in the
-# background with its state written at exit, and checks on windows and captured screens.
-
-E2E_FAILURES=0
-E2E_CASES=0
+# Shared helpers of the end-to-end tests, beside checks.sh: one Xvfb for the whole run, the game
+# started in the background with its state written at exit, and conditions on its window.
 
 # start_xvfb [WIDTHxHEIGHT]: a screen of that size (default 2048x1536) on the first free display.
 start_xvfb() {
@@ -21,21 +18,15 @@ start_xvfb() {
 stop_xvfb() { kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; true; }
 
 # start_game NAME [ARGS...]: starts the game with --state $WORK/NAME.json and waits for its window.
+# The window appears part-way through start-up. F5 re-creates the window in the mode it already
+# has, so a new window proves the loop is reading keys, and leaves nothing else changed.
 start_game() {
   name=$1; shift
   STATE="$WORK/$name.json"
   rm -f "$STATE"
   "$GAME" --seed 5 --state "$STATE" "$@" >"$WORK/$name.log" 2>&1 &
   GAME_PID=$!
-  WID=$(xdotool search --sync --onlyvisible --name '^GAME$' 2>/dev/null | head -n 1)
-  [ -n "$WID" ] || { echo "no game window" >&2; return 1; }
-  timeout 2 xdotool windowfocus "$WID" 2>/dev/null || true
-  wait_until_running
-}
-
-# The window appears part-way through start-up. F5 re-creates the window in the mode it already
-# has, so a new window proves the loop is reading keys, and leaves nothing else changed.
-wait_until_running() {
+  xdotool search --sync --onlyvisible --name '^GAME$' >/dev/null 2>&1 || { echo "no game window" >&2; return 1; }
   hold_until F5 window_replaced "$(current_window)"
 }
 
@@ -44,29 +35,26 @@ wait_until_running() {
 wait_exit() {
   EXIT_STATUS=124
   for _ in $(seq $(( $1 * 10 ))); do
-    if [ "$(ps -o stat= -p "$GAME_PID" 2>/dev/null | cut -c1)" != "S" ] &&
-       [ "$(ps -o stat= -p "$GAME_PID" 2>/dev/null | cut -c1)" != "R" ]; then
-      wait "$GAME_PID"; EXIT_STATUS=$?; return
-    fi
+    if game_ended; then wait "$GAME_PID"; EXIT_STATUS=$?; return; fi
     sleep 0.1
   done
   kill "$GAME_PID" 2>/dev/null; wait "$GAME_PID" 2>/dev/null
 }
 
+# quit_game: Escape held until the game has ended, then its exit status in EXIT_STATUS.
+quit_game() { hold_until Escape game_ended; wait_exit 10; }
+
 # current_window: the id of the game's window now (it is re-created on every mode or zoom change).
 current_window() { xdotool search --onlyvisible --name '^GAME$' 2>/dev/null | tail -n 1; }
 
-window_size() {
+# window_info AWK_PROGRAM: the game window's xwininfo read by the program, or "none" without a window.
+window_info() {
   w=$(current_window)
   [ -n "$w" ] || { echo none; return; }  # xwininfo without an id would wait for a click
-  xwininfo -id "$w" 2>/dev/null | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
+  xwininfo -id "$w" 2>/dev/null | awk "$1"
 }
-
-window_origin() {
-  w=$(current_window)
-  [ -n "$w" ] || { echo none; return; }
-  xwininfo -id "$w" 2>/dev/null | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} END {print x "," y}'
-}
+window_size() { window_info '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
+window_origin() { window_info '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} END {print x "," y}'; }
 
 # hold_until KEY CONDITION...: holds a key on the game window until the condition command
 # succeeds (the game has seen the key), at most 15 seconds; then releases it. Fails on timeout.
@@ -88,16 +76,4 @@ window_replaced() { [ -n "$(current_window)" ] && [ "$(current_window)" != "$1" 
 window_size_is() { [ "$(window_size)" = "$1" ]; }
 game_ended() { ! kill -0 "$GAME_PID" 2>/dev/null || [ "$(ps -o stat= -p "$GAME_PID" | cut -c1)" = "Z" ]; }
 
-json_field() { python3 -c "import json,sys; d=json.load(open(sys.argv[1])); print(eval('d'+sys.argv[2]))" "$1" "$2"; }
-
 capture() { xwd -root -silent | convert xwd:- "$1"; }
-
-check() {
-  E2E_CASES=$((E2E_CASES + 1))
-  if [ "$2" = "$3" ]; then
-    echo "  ok   $1"
-  else
-    echo "  FAIL $1: expected '$3', got '$2'"
-    E2E_FAILURES=$((E2E_FAILURES + 1))
-  fi
-}

@@ -5,7 +5,7 @@ set -u
 GAME=$(readlink -f "${1:-build/gloamdelve}")
 HERE=$(dirname "$(readlink -f "$0")")
 SEND_CLOSE="$(dirname "$GAME")/e2e/send_close_request"
-WORK=$(mktemp -d)
+. "$HERE/checks.sh"
 . "$HERE/lib.sh"
 start_xvfb || exit 1
 trap 'stop_xvfb; rm -rf "$WORK"' EXIT
@@ -15,5 +15,5 @@ for case_file in "$HERE"/case_*.sh; do
   . "$case_file"
 done
 
-echo "end-to-end: $E2E_CASES checks, $E2E_FAILURES failed"
-[ "$E2E_FAILURES" -eq 0 ]
+echo "end-to-end: $checks checks, $failures failed"
+[ "$failures" -eq 0 ]

@@ -1,9 +1,14 @@
 // Walking without GL: step length and direction, pacing by TickDivisor, the ground test's snap
-// back, the eye-height bob, the clamped carry across cell edges and the mouse look.
+// back, the eye-height bob, the clamped carry across cell edges and the mouse look; and the wall
+// push: the face hold at 0.3 / 0.7, the further 0.2 push, at most one diagonal push (which a
+// straight wall trips too), and no collision outside the grid.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "fixtures.hpp"
 #include "fpview/eye_motion.hpp"
-#include "test_worlds.hpp"
+#include "fpview/wall_collision.hpp"
 
 namespace gloam::fpview {
 namespace {
@@ -38,23 +43,26 @@ TEST(EyeHeight, IsPointFiftyFourAtRestAndStaysInItsBand) {
   }
 }
 
-// An open room on level 2 with rock below it; the ViewOrigin stands above that rock.
-class EyeMotion : public ::testing::Test {
+// An open room (columns and rows 95..105) on level 2 with rock all round and below; the
+// ViewOrigin stands above that rock.
+class InRoom : public ::testing::Test {
  protected:
   void SetUp() override { testing::buildRoom(grid); }
   void frame(int frameCounter, bool left, bool back) {
     moveEye(state, grid, player, view, MotionInput{left, back, frameCounter, 30.0f});
   }
+  int resolve(units::UnitRecord& p) { return resolveWallCollision(grid, p, 1 - p.offsetX, p.offsetY, 1 - p.offsetZ); }
   world::DungeonGrid grid;
   FirstPersonState state;
   units::UnitRecord player = playerAt(100, 100, 2);
   world::ViewOrigin view{100, 100, 2};
 };
+using EyeMotion = InRoom;
+using WallCollision = InRoom;
 
 TEST_F(EyeMotion, PitchZeroStepKeepsThePlaceButMovesThePhaseAndBob) {
   frame(0, true, false);
-  EXPECT_EQ(player.offsetX, 0.5f);
-  EXPECT_EQ(player.offsetY, 0.5f);
+  EXPECT_EQ(std::tie(player.offsetX, player.offsetY), std::make_tuple(0.5f, 0.5f));
   EXPECT_EQ(player.walkPhase, 1.0f);
   EXPECT_EQ(player.offsetZ, eyeHeight(1.0f));
   EXPECT_EQ(player.prevOffsetZ, 0.54f);
@@ -66,11 +74,8 @@ TEST_F(EyeMotion, GroundTestRemembersSolidGroundAndSnapsBackOffIt) {
   player.offsetX = 0.8f;
   player.offsetY = 0.2f;
   frame(1, false, true);
-  EXPECT_EQ(view.sx, 100);
-  EXPECT_EQ(view.sy, 100);
-  EXPECT_EQ(view.sz, 2);
-  EXPECT_EQ(player.offsetX, 0.5f);
-  EXPECT_EQ(player.offsetY, 0.5f);
+  EXPECT_EQ(std::tie(view.sx, view.sy, view.sz), std::make_tuple(100, 100, 2));
+  EXPECT_EQ(std::tie(player.offsetX, player.offsetY), std::make_tuple(0.5f, 0.5f));
   EXPECT_EQ(player.offsetZ, eyeHeight(0.0f));  // reset to 0.5, then the bob sets the height
 }
 
@@ -79,17 +84,14 @@ TEST(CarryIntoNeighbourCell, MirrorsColumnsAndStaysOnTheGrid) {
   p.offsetX = 1.25f;
   p.offsetY = -0.25f;
   carryIntoNeighbourCell(p);
-  EXPECT_EQ(p.cellX, 9);
-  EXPECT_EQ(p.cellY, 9);
-  EXPECT_EQ(p.offsetX, 0.25f);
-  EXPECT_EQ(p.offsetY, 0.75f);
+  EXPECT_EQ(std::tie(p.cellX, p.cellY), std::make_tuple(9, 9));
+  EXPECT_EQ(std::tie(p.offsetX, p.offsetY), std::make_tuple(0.25f, 0.75f));
   units::UnitRecord edge = playerAt(0, 255, 2);
   edge.offsetX = 1.5f;
   edge.offsetY = 1.5f;
   carryIntoNeighbourCell(edge);
-  EXPECT_EQ(edge.cellX, 0);
-  EXPECT_EQ(edge.cellY, 255);
-  EXPECT_EQ(edge.offsetX, 0.5f);
+  EXPECT_EQ(std::tie(edge.cellX, edge.cellY), std::make_tuple(0, 255));
+  EXPECT_EQ(std::tie(edge.offsetX, edge.offsetY), std::make_tuple(0.5f, 0.5f));
 }
 
 TEST(MouseLook, SetsAnglesFromThePositionOnlyWhileAButtonIsHeld) {
@@ -97,8 +99,58 @@ TEST(MouseLook, SetsAnglesFromThePositionOnlyWhileAButtonIsHeld) {
   applyMouseLook(s, false, 100, 100);
   EXPECT_EQ(s.viewYaw, 0.0f);
   applyMouseLook(s, true, 0, 90);
-  EXPECT_EQ(s.viewYaw, 20.0f);
-  EXPECT_EQ(s.viewPitch, -90.0f);
+  EXPECT_EQ(std::tie(s.viewYaw, s.viewPitch), std::make_tuple(20.0f, -90.0f));
+}
+
+TEST_F(WallCollision, ProbeIsEmptyOutsideTheGrid) {
+  grid.setCell(0, 0, 0, cell::Wall);
+  const units::UnitRecord p = playerAt(0, 0, 0);
+  EXPECT_EQ(cellCodeNearPlayer(grid, p, 0.5f, 0.5f, 0.5f), cell::Wall);
+  EXPECT_EQ(cellCodeNearPlayer(grid, p, -0.1f, 0.5f, 0.5f), 0);
+  EXPECT_EQ(cellCodeNearPlayer(grid, p, 0.5f, -0.1f, 0.5f), 0);
+  EXPECT_EQ(cellCodeNearPlayer(grid, p, 0.5f, 0.5f, -0.1f), 0);
+  EXPECT_EQ(cellCodeNearPlayer(grid, playerAt(255, 255, 179), 0.0f, 0.0f, 1.0f), 0);
+}
+
+// Columns are mirrored: the wall at column - 1 lies on the side of growing offsetX.
+TEST_F(WallCollision, HoldsAtPointThreePushesWithinPointTwoAndAtMostOneDiagonal) {
+  const struct {
+    int x, y;
+    float ox, oy;
+    int diagonals;
+    float wantX, wantY;
+    const char* what;
+  } cases[] = {
+      {95, 95, 0.75f, 0.25f, 0, 0.7f, 0.3f, "walls at column 94 and row 94: held at both faces"},
+      {105, 105, 0.25f, 0.75f, 0, 0.3f, 0.7f, "walls at column 106 and row 106: held at both faces"},
+      // Held at 0.3, then 0.2 more; the first diagonal probe (own column, row 94) finds the same
+      // straight wall, so one diagonal push follows.
+      {100, 95, 0.5f, 0.15f, 1, 0.3f, 0.7f, "wall only along row 94, the eye within 0.2 of it"},
+      // Axis tests: 0.85 -> 0.7 -> 0.5 and 0.15 -> 0.3 -> 0.5; then a single diagonal 0.2 each.
+      {95, 95, 0.85f, 0.15f, 1, 0.3f, 0.7f, "corner, the eye within 0.2 of both walls"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    units::UnitRecord p = playerAt(c.x, c.y, 2);
+    p.offsetX = c.ox;
+    p.offsetY = c.oy;
+    EXPECT_EQ(resolve(p), c.diagonals);
+    EXPECT_FLOAT_EQ(p.offsetX, c.wantX);
+    EXPECT_FLOAT_EQ(p.offsetY, c.wantY);
+    if (c.diagonals > 0) continue;
+    const units::UnitRecord held = p;  // the hold is stable
+    EXPECT_EQ(resolve(p), 0);
+    EXPECT_EQ(std::tie(p.offsetX, p.offsetY), std::tie(held.offsetX, held.offsetY));
+  }
+}
+
+TEST_F(WallCollision, TestsUseThePassedValuesNotTheLiveOffsets) {
+  units::UnitRecord p = playerAt(100, 100, 2);
+  grid.setCell(99, 100, 2, cell::Wall);
+  // Passed as if the eye sat at offsetX 0.9 while the live offset is 0.5: held (-0.2), pushed
+  // (-0.2), and the first diagonal probe finds the same wall (-0.2), all on the live value.
+  EXPECT_EQ(resolveWallCollision(grid, p, 0.1f, p.offsetY, 1 - p.offsetZ), 1);
+  EXPECT_NEAR(p.offsetX, -0.1f, 1e-6);
 }
 
 }  // namespace

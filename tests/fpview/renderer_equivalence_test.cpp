@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "scene_gl_fixture.hpp"
+#include "fixtures.hpp"
 
 namespace gloam::fpview {
 namespace {
@@ -47,10 +47,7 @@ int countDiffs(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_
 
 TEST_F(SceneGl, FastRenderersMatchPerCubeUpToEdgePixels) {
   // A patterned wall picture, so that a shifted texture coordinate would show too.
-  std::uint8_t* p = bank[1201].pixels.data();
-  for (int i = 0; i < 64 * 64 * 3; ++i) p[i] = static_cast<std::uint8_t>(i * 7 + i / 192 * 4);
-  glDeleteTextures(SceneTextureCount, state.sceneTextures.data());
-  uploadSceneTextures(state, bank);
+  useWallPicture([](int i) { return static_cast<std::uint8_t>(i * 7 + i / 192 * 4); });
   testing::buildCaves(grid, 7);
   grid.setCell(102, 100, 2, cell::Wall);  // a pillar beside the eye's room
   // The eye in its room, then close to the pillar (nearer than the near plane's corners reach),

@@ -1,27 +1,44 @@
-// The first-person scene in a real GL context: the clear colour reads back as the key, key texels
-// drop out while near-key ones are copied, a corridor shows its walls, floor and ceiling where
-// they belong.
+// The first-person scene: the readback's copy into the Framebuffer, the scene drawn in a real GL
+// context, and whole frames driven by a held button and the mouse.
 #include <algorithm>
 #include <vector>
 
-#include "fpview/scene_constants.hpp"
-#include "scene_gl_fixture.hpp"
+#include "fixtures.hpp"
+#include "fpview/first_person_view.hpp"
+#include "platform/keys.hpp"
+#include "platform/null_window_platform.hpp"
+#include "platform/pixel_mapping.hpp"
 
 namespace gloam::fpview {
 namespace {
 
-using testing::SceneGl;
-
-TEST_F(SceneGl, ClearColourReadsBackAsTheKeyAndNothingIsCopied) {
-  world::allocateGrid(grid);  // no Wall anywhere
-  render();
-  for (int i = 0; i < SceneWidth * SceneHeight; ++i) {
-    const std::uint8_t* c = screen.sceneCapture.data() + i * 3;
-    ASSERT_TRUE(c[0] == 255 && c[1] == 0 && c[2] == 229)
-        << "pixel " << i << ": " << int(c[0]) << "," << int(c[1]) << "," << int(c[2]);
-  }
-  EXPECT_TRUE(std::all_of(screen.framebuffer.begin(), screen.framebuffer.end(), [](auto v) { return v == 0; }));
+// The memory half of the readback: only the exact key colour (255, 0, 229) is left out, its near
+// neighbours are copied with alpha 255, and nothing is copied outside the 320x240 mode.
+TEST(SceneCopy, DropsOnlyTheExactKeyColour) {
+  Screen s;
+  setScreenMode(s, 320, 240);
+  // Four near neighbours of the key, then the key itself in every other pixel.
+  const std::uint8_t near[][3] = {{255, 0, 230}, {254, 0, 229}, {255, 1, 229}, {255, 0, 228}, {255, 0, 229}};
+  for (int i = 0; i < 320 * 240 * 3; ++i) s.sceneCapture[i] = near[std::min(i / 3, 4)][i % 3];
+  s.framebuffer[4 * 4] = 7;  // a key pixel leaves what was there
+  copySceneIntoFramebuffer(s);
+  for (int i = 0; i < 4; ++i)
+    for (int c = 0; c < 4; ++c) EXPECT_EQ(s.framebuffer[i * 4 + c], c < 3 ? near[i][c] : 255) << i;
+  EXPECT_EQ(s.framebuffer[4 * 4], 7);
+  int copied = 0;
+  for (int i = 0; i < 320 * 240; ++i) copied += s.framebuffer[i * 4 + 3] == 255;
+  EXPECT_EQ(copied, 4);
 }
+
+TEST(SceneCopy, DoesNothingOutsideThe320By240Mode) {
+  Screen s;
+  setScreenMode(s, 640, 480);
+  std::fill_n(s.sceneCapture.begin(), 320 * 240 * 3, std::uint8_t{10});
+  copySceneIntoFramebuffer(s);
+  for (std::uint8_t b : s.framebuffer) ASSERT_EQ(b, 0);
+}
+
+using testing::SceneGl;
 
 TEST_F(SceneGl, UploadNamesThirtyTwoTexturesAndFillsTheFirstSevenWithNearestFiltering) {
   std::vector<unsigned int> names(state.sceneTextures.begin(), state.sceneTextures.end());
@@ -35,53 +52,84 @@ TEST_F(SceneGl, UploadNamesThirtyTwoTexturesAndFillsTheFirstSevenWithNearestFilt
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
     EXPECT_EQ(width, i < SceneTextureImageCount ? 64 : 0) << "entry " << i;
     if (i < SceneTextureImageCount) {
-      EXPECT_EQ(minFilter, GL_NEAREST);
+      EXPECT_EQ(minFilter, GL_NEAREST) << "entry " << i;
     }
   }
 }
 
-// Yaw 0 and pitch -90 look level along the corridor towards the lower rows.
-TEST_F(SceneGl, CorridorShowsWallsLeftAndRightFloorBelowCeilingAbove) {
+// Yaw 0 and pitch -90 look level along the corridor towards the lower rows. A wall picture in the
+// key colour drops out whole; one a step away from the key is copied exactly, as is any other.
+TEST_F(SceneGl, CorridorShowsItsFacesWhereTheyBelongAndOnlyKeyTexelsDropOut) {
   testing::buildCorridor(grid, 80, 120);
   state.viewPitch = -90.0f;
-  render();
-  EXPECT_TRUE(isColour(5, 120, 40, 120, 200));  // side walls
-  EXPECT_TRUE(isColour(314, 120, 40, 120, 200));
-  EXPECT_TRUE(isColour(160, 5, 40, 120, 200));    // floor
-  EXPECT_TRUE(isColour(160, 234, 40, 120, 200));  // ceiling
-  EXPECT_EQ(fb(160, 120)[3], 0);                  // past the block's end: background
-  // The eye sits 0.04 above the cell centre, so the vanishing point is just below the middle row
-  // and the background hole is a square about 320 / 28 pixels wide around it.
-  int holeWidth = 0;
-  for (int x = 0; x < 320; ++x) holeWidth += fb(x, 118)[3] == 0;
-  EXPECT_GT(holeWidth, 8);
-  EXPECT_LT(holeWidth, 30);
-}
-
-TEST_F(SceneGl, KeyColouredTexelsDropOutAndNearKeyTexelsAreCopied) {
-  testing::buildCorridor(grid, 80, 120);
-  state.viewPitch = -90.0f;
-  const struct {
-    std::uint8_t r, g, b;
-    bool copied;
-  } cases[] = {{255, 0, 229, false}, {255, 0, 230, true}, {254, 0, 229, true}};
-  for (const auto& c : cases) {
-    useWallColour(c.r, c.g, c.b);
+  const std::uint8_t colours[][3] = {{40, 120, 200}, {255, 0, 230}, {254, 0, 229}, {255, 0, 229}};
+  for (const auto& c : colours) {
+    SCOPED_TRACE(::testing::Message() << "wall " << int(c[0]) << "," << int(c[1]) << "," << int(c[2]));
+    useWallColour(c[0], c[1], c[2]);
     render();
     int copied = 0, foreign = 0;
-    for (int y = 0; y < 240; ++y)
-      for (int x = 0; x < 320; ++x) {
-        if (fb(x, y)[3] == 0) continue;
-        ++copied;
-        foreign += !isColour(x, y, c.r, c.g, c.b);
-      }
-    EXPECT_EQ(foreign, 0) << int(c.b);
-    if (c.copied) {
-      EXPECT_GT(copied, 320 * 240 / 2) << int(c.r) << "," << int(c.b);
-    } else {
-      EXPECT_EQ(copied, 0);
+    for (int i = 0; i < 320 * 240; ++i) {
+      copied += fb(i % 320, i / 320)[3] != 0;
+      foreign += fb(i % 320, i / 320)[3] != 0 && !isColour(i % 320, i / 320, c[0], c[1], c[2]);
     }
+    EXPECT_EQ(foreign, 0);
+    if (c[0] == 255 && c[1] == 0 && c[2] == 229) {
+      EXPECT_EQ(copied, 0);
+      continue;
+    }
+    EXPECT_GT(copied, 320 * 240 / 2);
+    const int faces[][2] = {{5, 120}, {314, 120}, {160, 5}, {160, 234}};  // side walls, floor, ceiling
+    for (const auto& p : faces) EXPECT_TRUE(isColour(p[0], p[1], c[0], c[1], c[2])) << p[0] << "," << p[1];
+    EXPECT_EQ(fb(160, 120)[3], 0);  // past the block's end: background
+    // The eye sits 0.04 above the cell centre, so the vanishing point is just below the middle row
+    // and the background hole is a square about 320 / 28 pixels wide around it.
+    int holeWidth = 0;
+    for (int x = 0; x < 320; ++x) holeWidth += fb(x, 118)[3] == 0;
+    EXPECT_GT(holeWidth, 8);
+    EXPECT_LT(holeWidth, 30);
   }
+}
+
+// A whole frame: the scene shows the state of the previous frame, the held button steps every
+// third frame and turns the view to the mouse, and the background never reaches the Framebuffer.
+// The player's hand: a held mouse button and a cursor over one Framebuffer pixel of a 640x480
+// window showing the 320x240 view.
+class Controls : public platform::NullWindowPlatform {
+ public:
+  bool leftButton = false;
+  int pixelX = 0, pixelY = 0;
+  bool keyDown(int virtualKey) override { return virtualKey == vk::LeftButton && leftButton; }
+  platform::Point cursorPos() override { return platform::cursorForPixel(pixelX, pixelY, windowRect(), 320, 240); }
+};
+
+class FirstPersonFrame : public testing::SceneGl {
+ protected:
+  int frame(int frameCounter) {
+    clearFramebuffer(screen);
+    drawFirstPersonView(state, screen, controls, {grid, player, view, frameCounter, 30.0f});
+    int covered = 0;
+    for (int i = 0; i < 320 * 240; ++i) covered += screen.framebuffer[i * 4 + 3] == 255;
+    return covered;
+  }
+  world::ViewOrigin view{100, 100, 2};
+  Controls controls;
+};
+
+TEST_F(FirstPersonFrame, HeldButtonTurnsTheViewOneFrameLateAndWalksEveryThirdFrame) {
+  testing::buildCorridor(grid, 80, 120);
+  controls.leftButton = true;
+  controls.pixelX = 10;
+  controls.pixelY = 90;            // yaw 20 - 2 * 10 = 0, pitch -90: level, along the corridor
+  EXPECT_EQ(frame(0), 320 * 240);  // drawn looking down: the floor covers everything
+  EXPECT_EQ(state.viewPitch, -90.0f);
+  EXPECT_EQ(player.offsetY, 0.5f);  // the step at pitch 0 had length 0
+  EXPECT_LT(frame(1), 320 * 240);   // now level: the corridor's far end is background
+  EXPECT_EQ(screen.framebuffer[(118 * 320 + 160) * 4 + 3], 0);
+  frame(2);
+  EXPECT_EQ(player.offsetY, 0.5f);
+  frame(3);
+  EXPECT_NEAR(player.offsetY, 0.4f, 1e-6);
+  EXPECT_EQ(player.walkPhase, 2.0f);
 }
 
 }  // namespace

@@ -8,21 +8,21 @@
 #include <set>
 #include <tuple>
 
+#include "fixtures.hpp"
 #include "fpview/first_person_state.hpp"
 #include "fpview/visible_wall_faces.hpp"
 #include "fpview/wall_block_walk.hpp"
-#include "test_worlds.hpp"
 
 namespace gloam::fpview {
 namespace {
 
-using testing::buildCorridor;
 using testing::playerAt;
+using FaceMap = std::map<std::tuple<int, int, int, int>, int>;
 
-// Records each face as (order 1..6, absolute cell) -> times drawn.
+// Records each face as (order 1..6, absolute cell) -> times drawn, and each Wall cell visited.
 struct FaceRecorder {
   const units::UnitRecord& player;
-  std::map<std::tuple<int, int, int, int>, int> faces;
+  FaceMap faces;
   int wallCells = 0;
   std::set<std::tuple<int, int, int>> wallCellsAt;
 
@@ -36,14 +36,24 @@ struct FaceRecorder {
   }
 };
 
-TEST(WallBlockWalk, CorridorShowsSideWallsFloorCeilingAndEnds) {
-  world::DungeonGrid grid;
-  buildCorridor(grid, 90, 110);
-  const units::UnitRecord player = playerAt(100, 100, 2);
+// The full walk over the block around the player.
+FaceRecorder walkAll(const world::DungeonGrid& grid, const units::UnitRecord& player) {
   FaceRecorder rec{player, {}, 0, {}};
   walkWallBlock(grid, player, DefaultViewRadius, rec);
+  return rec;
+}
 
-  std::map<std::tuple<int, int, int, int>, int> want;
+FaceMap visibleFaces(const world::DungeonGrid& grid, const units::UnitRecord& player) {
+  FaceRecorder rec{player, {}, 0, {}};
+  VisibilityScratch scratch;
+  walkVisibleWallFaces(grid, player, DefaultViewRadius, ViewFrustum{}, scratch, rec);
+  return rec.faces;
+}
+
+TEST(WallBlockWalk, CorridorShowsSideWallsFloorCeilingAndEnds) {
+  world::DungeonGrid grid;
+  testing::buildCorridor(grid, 90, 110);
+  FaceMap want;
   for (int y = 90; y <= 110; ++y) {
     want[{5, 99, y, 2}] = 1;   // side wall in column x - 1, facing the corridor
     want[{6, 101, y, 2}] = 1;  // side wall in column x + 1
@@ -52,22 +62,17 @@ TEST(WallBlockWalk, CorridorShowsSideWallsFloorCeilingAndEnds) {
   }
   want[{4, 100, 89, 2}] = 1;  // end caps
   want[{3, 100, 111, 2}] = 1;
-  EXPECT_EQ(rec.faces, want);
+  EXPECT_EQ(walkAll(grid, playerAt(100, 100, 2)).faces, want);
 }
 
 TEST(WallBlockWalk, BlockSpansRadiusBelowToRadiusMinusOneAbove) {
   world::DungeonGrid grid;
   world::allocateGrid(grid);
-  const units::UnitRecord player = playerAt(100, 100, 20);
-  // Single Wall cells just inside and just outside the block on each axis.
-  grid.setCell(86, 100, 20, cell::Wall);   // x - 14: inside
-  grid.setCell(85, 100, 20, cell::Wall);   // x - 15: outside
-  grid.setCell(113, 100, 20, cell::Wall);  // x + 13: inside
-  grid.setCell(114, 100, 20, cell::Wall);  // x + 14: outside
-  grid.setCell(100, 100, 6, cell::Wall);   // z - 14: inside
-  grid.setCell(100, 100, 34, cell::Wall);  // z + 14: outside
-  FaceRecorder rec{player, {}, 0, {}};
-  walkWallBlock(grid, player, DefaultViewRadius, rec);
+  // Single Wall cells just inside and just outside the block on each axis: x - 14, x + 13 and
+  // z - 14 inside, x - 15, x + 14 and z + 14 outside.
+  const int cells[][2] = {{86, 20}, {113, 20}, {100, 6}, {85, 20}, {114, 20}, {100, 34}};
+  for (const auto& c : cells) grid.setCell(c[0], 100, c[1], cell::Wall);
+  const FaceRecorder rec = walkAll(grid, playerAt(100, 100, 20));
   const std::set<std::tuple<int, int, int>> inside{{86, 100, 20}, {113, 100, 20}, {100, 100, 6}};
   EXPECT_EQ(rec.wallCellsAt, inside);
   // A Wall neighbour outside the block still hides the face towards it.
@@ -80,74 +85,52 @@ TEST(WallBlockWalk, OutermostColumnsRowsAndLevelsAreNeverDrawn) {
   world::DungeonGrid grid;
   world::allocateGrid(grid);
   testing::fillBox(grid, 0, 0, 0, 12, 12, 12, cell::Wall);
-  const units::UnitRecord player = playerAt(3, 3, 3);
-  FaceRecorder rec{player, {}, 0, {}};
-  walkWallBlock(grid, player, DefaultViewRadius, rec);
+  const FaceRecorder rec = walkAll(grid, playerAt(3, 3, 3));
   EXPECT_EQ(rec.wallCells, 12 * 12 * 12);  // columns, rows and levels 1..12
   EXPECT_EQ(*rec.wallCellsAt.begin(), std::make_tuple(1, 1, 1));
-}
-
-using FaceMap = std::map<std::tuple<int, int, int, int>, int>;
-
-FaceMap allFaces(const world::DungeonGrid& grid, const units::UnitRecord& player) {
-  FaceRecorder rec{player, {}, 0, {}};
-  walkWallBlock(grid, player, DefaultViewRadius, rec);
-  return rec.faces;
-}
-
-FaceMap visibleFaces(const world::DungeonGrid& grid, const units::UnitRecord& player, const ViewFrustum& frustum = {}) {
-  FaceRecorder rec{player, {}, 0, {}};
-  VisibilityScratch scratch;
-  walkVisibleWallFaces(grid, player, DefaultViewRadius, frustum, scratch, rec);
-  return rec.faces;
-}
-
-// The inner faces of buildRoom's room (columns and rows 95..105 on level 2) with a pillar at
-// (103, 100): floor, ceiling and four walls, and of the pillar only the face towards the eye.
-FaceMap roomFacesSeenFrom100() {
-  FaceMap want;
-  for (int y = 95; y <= 105; ++y)
-    for (int x = 95; x <= 105; ++x) {
-      if (x == 103 && y == 100) continue;
-      want[{2, x, y, 3}] = 1;
-      want[{1, x, y, 1}] = 1;
-    }
-  for (int i = 95; i <= 105; ++i) {
-    want[{5, 94, i, 2}] = 1;
-    want[{6, 106, i, 2}] = 1;
-    want[{4, i, 94, 2}] = 1;
-    want[{3, i, 106, 2}] = 1;
-  }
-  want[{6, 103, 100, 2}] = 1;
-  return want;
 }
 
 TEST(VisibleWallFaces, KeepsFrontFacesOfReachableSpaceAndFallsBackToAllNearOrInWall) {
   world::DungeonGrid grid;
   testing::buildRoom(grid);
   grid.setCell(103, 100, 2, cell::Wall);
+  // The inner faces of the room (columns and rows 95..105 on level 2) seen from (100, 100):
+  // floor, ceiling and four walls, and of the pillar at (103, 100) only the face towards the eye.
+  FaceMap room;
+  for (int y = 95; y <= 105; ++y)
+    for (int x = 95; x <= 105; ++x) {
+      if (x == 103 && y == 100) continue;
+      room[{2, x, y, 3}] = 1;
+      room[{1, x, y, 1}] = 1;
+    }
+  for (int i = 95; i <= 105; ++i) {
+    room[{5, 94, i, 2}] = 1;
+    room[{6, 106, i, 2}] = 1;
+    room[{4, i, 94, 2}] = 1;
+    room[{3, i, 106, 2}] = 1;
+  }
+  room[{6, 103, 100, 2}] = 1;
+  EXPECT_EQ(visibleFaces(grid, playerAt(100, 100, 2)), room);
   const struct {
-    int x, y;
+    int x;
     float ox;
     bool all;  // expect every face of the full walk
     const char* what;
-  } cases[] = {{100, 100, 0.5f, false, "eye mid-room"},
-               {95, 100, 0.5f, false, "eye beside a wall, 0.5 away"},
-               {95, 100, 0.9f, true, "eye 0.1 from a wall: the near plane could cut into it"},
-               {103, 100, 0.5f, true, "eye inside the pillar"}};
+  } cases[] = {{95, 0.5f, false, "eye beside a wall, 0.5 away"},
+               {95, 0.9f, true, "eye 0.1 from a wall: the near plane could cut into it"},
+               {103, 0.5f, true, "eye inside the pillar"}};
   for (const auto& c : cases) {
-    const units::UnitRecord player = playerAt(c.x, c.y, 2);
-    units::UnitRecord moved = player;
-    moved.offsetX = c.ox;
-    const FaceMap got = visibleFaces(grid, moved);
+    SCOPED_TRACE(c.what);
+    units::UnitRecord eye = playerAt(c.x, 100, 2);
+    eye.offsetX = c.ox;
+    const FaceMap got = visibleFaces(grid, eye);
     if (c.all) {
-      EXPECT_EQ(got, allFaces(grid, moved)) << c.what;
+      EXPECT_EQ(got, walkAll(grid, eye).faces);
     } else {
-      EXPECT_LT(got.size(), allFaces(grid, moved).size()) << c.what;
-      for (const auto& [face, n] : got) EXPECT_EQ(roomFacesSeenFrom100().count(face), 1u) << c.what;
+      EXPECT_LT(got.size(), walkAll(grid, eye).faces.size());
+      for (const auto& [face, n] : got) EXPECT_EQ(room.count(face), 1u);
     }
   }
-  EXPECT_EQ(visibleFaces(grid, playerAt(100, 100, 2)), roomFacesSeenFrom100());
 }
 
 TEST(VisibleWallFaces, AFloodThatReachesTheUndrawnRimFallsBackToAllFaces) {
@@ -156,9 +139,9 @@ TEST(VisibleWallFaces, AFloodThatReachesTheUndrawnRimFallsBackToAllFaces) {
   testing::fillBox(grid, 0, 0, 1, 10, 10, 3, cell::Wall);
   testing::fillBox(grid, 1, 1, 2, 5, 5, 2, cell::Floor);  // open up to the rim column and row 0
   const units::UnitRecord player = playerAt(3, 3, 2);
-  EXPECT_EQ(visibleFaces(grid, player), allFaces(grid, player));
+  EXPECT_EQ(visibleFaces(grid, player), walkAll(grid, player).faces);
   grid.setCell(3, 3, 2, cell::Wall);  // and an eye inside Wall on the rim's level
-  EXPECT_EQ(visibleFaces(grid, player), allFaces(grid, player));
+  EXPECT_EQ(visibleFaces(grid, player), walkAll(grid, player).faces);
 }
 
 TEST(ViewFrustum, ExcludesOnlyQuadsWhollyOutsideOnePlane) {

@@ -1,8 +1,7 @@
 #!/bin/sh
 # Soak test: plays the headless game for FRAMES passes with seeded random input on every key but
-# Escape, then checks that it ended cleanly, that the sanitizers (when built in) found no
-# error and no leak in the game's code, that the state it wrote is valid JSON for the last pass,
-# and that its peak memory stayed under a bound.
+# Escape, then checks that it ended cleanly, its state and its sanitizer report (see soak.py), and
+# that its peak memory stayed under a bound.
 # Usage: tests/soak/run-soak.sh BINARY FRAMES [SEED] [MAX_RSS_MB]   (defaults: seed 1, 700 MB)
 # The memory bound suits a sanitized build, whose quarantine alone holds up to 256 MB; a plain
 # build stays near 200 MB. SOAK_DRIVER_LEAK_LIMIT (bytes, default 4 MiB) bounds what the GL
@@ -23,7 +22,7 @@ fail() {
   exit 1
 }
 
-python3 "$HERE/make_soak_script.py" "$SEED" "$FRAMES" "$WORK/input.txt" || fail "cannot write the input script"
+python3 "$HERE/soak.py" script "$SEED" "$FRAMES" "$WORK/input.txt" || fail "cannot write the input script"
 echo "soak: $FRAMES frames, seed $SEED, $(grep -vc '^#' "$WORK/input.txt") input events"
 
 # The game runs in an empty folder so it finds its data the way an installed copy does, and a
@@ -39,7 +38,7 @@ start=$(date +%s)
   >"$WORK/game.log" 2>&1 )
 status=$?
 elapsed=$(( $(date +%s) - start ))
-# A leak report alone also ends the run with a failure status; check_run.py then judges whose
+# A leak report alone also ends the run with a failure status; soak.py check then judges whose
 # leaks they are. Anything else that failed the run fails the soak.
 if [ "$status" -ne 0 ] && ! grep -q "ERROR: LeakSanitizer: detected memory leaks" "$WORK/game.log"; then
   fail "exit status $status"
@@ -48,7 +47,7 @@ fi
 peak_kb=$(sed -n 's/^[[:space:]]*Maximum resident set size (kbytes): //p' "$WORK/time.txt")
 [ -n "$peak_kb" ] || fail "no peak memory figure from /usr/bin/time"
 
-python3 "$HERE/check_run.py" "$WORK/state.json" "$FRAMES" "$WORK/game.log" "$DRIVER_LEAK_LIMIT" || fail "checks"
+python3 "$HERE/soak.py" check "$WORK/state.json" "$FRAMES" "$WORK/game.log" "$DRIVER_LEAK_LIMIT" || fail "checks"
 
 peak_mb=$(( peak_kb / 1024 ))
 echo "soak: $FRAMES frames in ${elapsed}s, peak memory ${peak_mb} MB (bound ${MAX_RSS_MB} MB)"

@@ -1,14 +1,20 @@
 #!/usr/bin/env python3
-"""Writes a seeded random input script that plays the game for a given number of frames.
+"""The two halves of the soak test that run-soak.sh runs around the game.
 
-Every key the game tests is pressed, except Escape (it would end the run early): the three mouse
-buttons, Backspace, Tab, Enter, Shift, Space, the arrows, digits, letters, numeric-pad plus and
-minus and F1..F6. The mouse goes anywhere in and around the picture of either mode, and console
-commands are typed through Tab, letters, digits and Enter. The same seed gives the same script.
+script SEED FRAMES OUTPUT writes a seeded random input script for FRAMES passes (the same seed
+gives the same script). It presses every key the game tests but Escape, which would end the run
+early, moves the mouse anywhere in and around the picture of either mode, and types console
+commands through Tab, letters, digits and Enter.
 
-Usage: make_soak_script.py SEED FRAMES OUTPUT
+check STATE_JSON FRAMES GAME_LOG DRIVER_LEAK_LIMIT_BYTES checks the state the run wrote (valid
+JSON for the last pass, every picture loaded, the player inside the grid) and the sanitizer report:
+any error fails the run, and so does a leak made by the game's own code; leaks made wholly inside
+the GL driver (loaded and unloaded with every window, so its frames show as unknown modules) are
+counted and reported, and fail the run only past the bound.
 """
+import json
 import random
+import re
 import sys
 
 LEFT_BUTTON, RIGHT_BUTTON, MIDDLE_BUTTON = 1, 2, 4
@@ -60,13 +66,10 @@ class Script:
         self.up(frame + frames, key)
         return frame + frames
 
-    def mouse(self, frame, x, y):
-        self.lines.append(f"{frame} mouse {x} {y}")
-
-
-def random_mouse(rng):
-    return (rng.randint(-MOUSE_MARGIN, MAX_WIDTH + MOUSE_MARGIN),
-            rng.randint(-MOUSE_MARGIN, MAX_HEIGHT + MOUSE_MARGIN))
+    def mouse(self, frame, rng):
+        """Moves the mouse anywhere in and around the largest picture."""
+        x = rng.randint(-MOUSE_MARGIN, MAX_WIDTH + MOUSE_MARGIN)
+        self.lines.append(f"{frame} mouse {x} {rng.randint(-MOUSE_MARGIN, MAX_HEIGHT + MOUSE_MARGIN)}")
 
 
 def command_text(rng):
@@ -79,17 +82,12 @@ def command_text(rng):
 
 
 def type_text(script, frame, text):
-    """Types a line one key per frame; upper-case letters are typed with Shift held."""
+    """Types a line one key per frame; upper-case letters are typed with Shift held. The virtual
+    key of Space, a digit or a letter is the character's upper-case ASCII code."""
     for ch in text:
-        if ch == " ":
-            key = SPACE
-        elif ch.isdigit():
-            key = DIGITS[int(ch)]
-        else:
-            key = LETTERS[ord(ch.upper()) - ord("A")]
         if ch.isupper():
             script.down(frame, SHIFT)
-        frame = script.tap(frame, key)
+        frame = script.tap(frame, ord(ch.upper()))
         if ch.isupper():
             script.up(frame, SHIFT)
     return frame
@@ -124,7 +122,7 @@ def drag_mouse(script, rng, frame):
     button = rng.choice([LEFT_BUTTON, RIGHT_BUTTON, MIDDLE_BUTTON])
     script.down(frame, button)
     for _ in range(rng.randint(1, 6)):
-        script.mouse(frame, *random_mouse(rng))
+        script.mouse(frame, rng)
         frame += rng.randint(1, 10)
     script.up(frame, button)
     return frame
@@ -136,11 +134,11 @@ def window_key(script, rng, frame):
 
 
 def walk_back(script, rng, frame):
-    return script.tap(frame, LETTERS[ord("Z") - ord("A")], rng.randint(1, 30))
+    return script.tap(frame, ord("Z"), rng.randint(1, 30))
 
 
 def move_mouse(script, rng, frame):
-    script.mouse(frame, *random_mouse(rng))
+    script.mouse(frame, rng)
     return frame + 1
 
 
@@ -167,14 +165,75 @@ def make_script(seed, frames):
     return script.lines
 
 
+LEAK_HEADER = re.compile(r"^(Direct|Indirect) leak of (\d+) byte\(s\) in (\d+) object\(s\)")
+GAME_FRAME = re.compile(r" in (gloam::|main\b)|/src/(core|world|assets|units|draw|views|console|fpview|shell|platform)/")
+SANITIZER_ERROR = re.compile(r"ERROR: AddressSanitizer|runtime error:|ERROR: UndefinedBehaviorSanitizer")
+
+
+def check_state(path, frames):
+    state = json.load(open(path))
+    screen, player = state["screen"], state["player"]
+    cell = (player["cellX"], player["cellY"], player["level"])
+    print(f"soak: final state: {screen['width']}x{screen['height']} zoom {screen['zoom']}, "
+          f"viewOrigin {state['viewOrigin']}, tickDivisor {state['tickDivisor']}, "
+          f"slept {state['sleptMs']} ms (counted, not slept)")
+    return [problem for ok, problem in [
+        (state["frame"] == frames, f"frame {state['frame']}, expected {frames}"),
+        (state["quitRequested"] == 1, "quitRequested is not 1"),
+        (state["spriteSlotsLoaded"] == 214, f"spriteSlotsLoaded {state['spriteSlotsLoaded']}"),
+        ((screen["width"], screen["height"]) in ((320, 240), (640, 480)), f"screen {screen}"),
+        (0 <= cell[0] <= 255 and 0 <= cell[1] <= 255 and 0 <= cell[2] <= 179, f"player outside the grid: {cell}"),
+    ] if not ok]
+
+
+def leak_blocks(lines):
+    """Yields (bytes, objects, stack lines) for every leak in a LeakSanitizer report."""
+    block = None
+    for line in lines:
+        header = LEAK_HEADER.match(line)
+        if header:
+            if block:
+                yield block
+            block = (int(header.group(2)), int(header.group(3)), [])
+        elif block and line.strip().startswith("#"):
+            block[2].append(line)
+        elif block and not line.strip():
+            yield block
+            block = None
+    if block:
+        yield block
+
+
+def check_log(path, driver_leak_limit):
+    lines = open(path, errors="replace").read().splitlines()
+    problems = [f"sanitizer: {line.strip()}" for line in lines if SANITIZER_ERROR.search(line)]
+    driver_bytes = driver_objects = game_leaks = 0
+    for size, objects, stack in leak_blocks(lines):
+        if any(GAME_FRAME.search(frame) for frame in stack):
+            game_leaks += 1
+            problems.append(f"the game leaks {size} bytes in {objects} objects:\n" + "\n".join(stack))
+        else:
+            driver_bytes += size
+            driver_objects += objects
+    print(f"soak: leaking allocations made by the game: {game_leaks}; "
+          f"left by the GL driver: {driver_bytes} bytes in {driver_objects} objects")
+    if driver_bytes > driver_leak_limit:
+        problems.append(f"the driver leaks {driver_bytes} bytes, more than {driver_leak_limit}")
+    return problems
+
+
 def main(argv):
-    if len(argv) != 4:
-        sys.stderr.write(__doc__)
-        return 2
-    seed, frames, output = int(argv[1]), int(argv[2]), argv[3]
-    with open(output, "w") as out:
-        out.write("\n".join(make_script(seed, frames)) + "\n")
-    return 0
+    if argv[1:2] == ["script"] and len(argv) == 5:
+        with open(argv[4], "w") as out:
+            out.write("\n".join(make_script(int(argv[2]), int(argv[3]))) + "\n")
+        return 0
+    if argv[1:2] == ["check"] and len(argv) == 6:
+        problems = check_state(argv[2], int(argv[3])) + check_log(argv[4], int(argv[5]))
+        for p in problems:
+            print("soak: " + p, file=sys.stderr)
+        return 1 if problems else 0
+    sys.stderr.write(__doc__)
+    return 2
 
 
 if __name__ == "__main__":

@@ -1,0 +1,154 @@
+// The first-person tests' fixtures: hand-built worlds, solid Wall around a carved space so every
+// face the view draws is known in advance, and for the GL tests a real GL context (the headless
+// platform's 640x480 window, the 320x240 mode at zoom 2) with a wall picture of one flat colour,
+// so that rendered pixels can be recognised exactly, an empty world and the PlayerUnit mid-cell.
+#pragma once
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "core/constants.hpp"
+#include "core/rng.hpp"
+#include "core/screen.hpp"
+#include "fpview/gl_fixed_state.hpp"
+#include "fpview/scene_composite.hpp"
+#include "fpview/scene_textures.hpp"
+#include "fpview/wall_blocks.hpp"
+#include "platform/open_platform.hpp"
+#include "units/unit_table.hpp"
+#include "world/cell_codes.hpp"
+#include "world/dungeon_grid.hpp"
+
+namespace gloam::fpview::testing {
+
+// Fills the box [x0, x1] x [y0, y1] x [z0, z1] with one code.
+inline void fillBox(world::DungeonGrid& g, int x0, int y0, int z0, int x1, int y1, int z1, std::uint8_t code) {
+  for (int z = z0; z <= z1; ++z)
+    for (int y = y0; y <= y1; ++y)
+      for (int x = x0; x <= x1; ++x) g.setCell(x, y, z, code);
+}
+
+// Solid rock around (100, 100) on levels 0..16, deeper than a block around level 2 reaches, so
+// the rock has no outer faces in view; on level 2 a corridor one cell wide in column 100, rows
+// firstRow..lastRow, open (Floor) inside.
+inline void buildCorridor(world::DungeonGrid& g, int firstRow, int lastRow) {
+  world::allocateGrid(g);
+  fillBox(g, 70, 70, 0, 130, 130, 16, cell::Wall);
+  fillBox(g, 100, firstRow, 2, 100, lastRow, 2, cell::Floor);
+}
+
+// An 11x11 open room (columns and rows 95..105) on level 2 with rock all round and below.
+inline void buildRoom(world::DungeonGrid& g) {
+  world::allocateGrid(g);
+  fillBox(g, 90, 90, 1, 110, 110, 3, cell::Wall);
+  fillBox(g, 95, 95, 2, 105, 105, 2, cell::Floor);
+}
+
+// The PlayerUnit in the middle of the cell (x, y, z), standing still.
+inline units::UnitRecord playerAt(int x, int y, int z) {
+  units::UnitRecord p{};
+  p.inUse = 1;
+  p.cellX = static_cast<std::uint16_t>(x);
+  p.cellY = static_cast<std::uint16_t>(y);
+  p.level = static_cast<std::uint16_t>(z);
+  p.offsetX = p.offsetY = 0.5f;
+  p.offsetZ = 0.54f;
+  return p;
+}
+
+// Rock on levels 0..16 around (100, 100) with open cells scattered over the even levels 2..14
+// (about one in three), so every face orientation shows at many depths: a stress picture.
+inline void buildCaves(world::DungeonGrid& g, std::uint32_t seed) {
+  world::allocateGrid(g);
+  fillBox(g, 70, 70, 0, 130, 130, 16, cell::Wall);
+  Rng rng;
+  rng.seed(seed);
+  for (int z = 2; z <= 14; z += 2)
+    for (int y = 71; y < 130; ++y)
+      for (int x = 71; x < 130; ++x)
+        if (rng.below(3) == 0) g.setCell(x, y, z, cell::Floor);
+  fillBox(g, 99, 99, 2, 101, 101, 2, cell::Floor);  // room for the eye
+}
+
+// The headless platform with its context current, made once per test program (null, with a
+// failure, if none can be made). It is never torn down: shutting SDL down unloads the GL driver,
+// and the blocks the driver keeps would then show up as leaks of the test.
+inline platform::Platform* headlessGl() {
+  static platform::Platform* const context = [] {
+    std::string error;
+    platform::PlatformOptions options;
+    options.headless = true;
+    std::unique_ptr<platform::Platform> p = platform::openPlatform(std::move(options), error);
+    if (!p) {
+      ADD_FAILURE() << "headless platform: " << error;
+    } else if (p->openWindow({"GAME", 640, 480, 16, 16})) {
+      ADD_FAILURE() << "headless GL context could not be made";
+      p.reset();
+    }
+    return p.release();
+  }();
+  return context;
+}
+
+// The GL fixture: the shared context with the projection and fixed state set, an empty world and
+// the PlayerUnit in the middle of cell (100, 100, 2).
+class SceneGl : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(headlessGl(), nullptr);
+    setScreenMode(screen, 320, 240);
+    setProjection();
+    useWallColour(40, 120, 200);
+  }
+  void TearDown() override { glDeleteTextures(SceneTextureCount, state.sceneTextures.data()); }
+
+  // A fresh bank with every slot empty except 1200..1206, 64x64 pictures of one grey each, the wall
+  // picture 1201 holding byte(i) at byte i; uploaded in place of the textures before.
+  template <class ByteAt>
+  void useWallPicture(ByteAt byte) {
+    bank.slots = std::make_unique<assets::SpriteSlot[]>(SpriteSlotCount);
+    for (int slot = 1200; slot <= 1206; ++slot) {
+      assets::SpriteSlot& s = bank[slot];
+      s.width = s.height = 64;
+      s.bytesPerPixel = 3;
+      s.pixels.assign(64 * 64 * 3, static_cast<std::uint8_t>(slot - 1200) * 30);
+    }
+    for (int i = 0; i < 64 * 64 * 3; ++i) bank[1201].pixels[i] = byte(i);
+    glDeleteTextures(SceneTextureCount, state.sceneTextures.data());
+    uploadSceneTextures(state, bank);
+    applyFixedGlState();
+  }
+  void useWallColour(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+    useWallPicture([&](int i) { return i % 3 == 0 ? r : i % 3 == 1 ? g : b; });
+  }
+
+  // One scene as drawFirstPersonView draws it, without the movement; the readback lands in
+  // screen.sceneCapture and the non-key pixels in screen.framebuffer.
+  void render(WallRenderPath path = WallRenderPath::Visible) {
+    glLoadIdentity();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    switch (path) {
+      case WallRenderPath::Visible: drawWallBlocks(state, grid, player); break;
+      case WallRenderPath::AllFaces: drawAllWallBlocks(state, grid, player); break;
+      case WallRenderPath::PerCube: drawWallBlocksPerCube(state, grid, player); break;
+    }
+    clearFramebuffer(screen);
+    compositeScene(screen);
+  }
+
+  const std::uint8_t* fb(int x, int y) const { return screen.framebuffer.data() + (y * 320 + x) * 4; }
+  bool isColour(int x, int y, int r, int g, int b) const {
+    const std::uint8_t* p = fb(x, y);
+    return p[0] == r && p[1] == g && p[2] == b && p[3] == 255;
+  }
+
+  Screen screen;
+  assets::SpriteBank bank;
+  FirstPersonState state;
+  world::DungeonGrid grid;
+  units::UnitRecord player = playerAt(100, 100, 2);
+};
+
+}  // namespace gloam::fpview::testing
