@@ -28,8 +28,8 @@ void drawScene(FirstPersonState& state, const world::DungeonGrid& grid, const un
 void drawFirstPersonView(FirstPersonState& state, Screen& screen, platform::Platform& platform,
                          const FirstPersonWorld& world, WallRenderPath path) {
   drawScene(state, world.grid, world.player, path);
-  const MotionInput input{isKeyDown(platform, vk::LeftButton), isKeyDown(platform, vk::KeyZ), world.frameCounter,
-                          world.tickDivisor};
+  const bool backKeyDown = !world.keysTypeText && isKeyDown(platform, vk::KeyZ);
+  const MotionInput input{isKeyDown(platform, vk::LeftButton), backKeyDown, world.frameCounter, world.tickDivisor};
   moveEye(state, world.grid, world.player, world.viewOrigin, input);
   compositeScene(screen);
   const bool anyButton = isKeyDown(platform, vk::LeftButton) || isKeyDown(platform, vk::MiddleButton) ||

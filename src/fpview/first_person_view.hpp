@@ -18,11 +18,12 @@ struct FirstPersonWorld {
   world::ViewOrigin& viewOrigin;
   int frameCounter;
   float tickDivisor;
+  bool keysTypeText = false;  // the keyboard types into a console (comfort mode): 'Z' does not step
 };
 
 // Runs in the 320x240 mode between clearFrame and the text overlays, with the fixed GL state and
-// the projection set and the model-view matrix current. Reads the left mouse button, 'Z' and,
-// with any mouse button held, the mouse position.
+// the projection set and the model-view matrix current. Reads the left mouse button, 'Z' (unless
+// the keys type text) and, with any mouse button held, the mouse position.
 void drawFirstPersonView(FirstPersonState& state, Screen& screen, platform::Platform& platform,
                          const FirstPersonWorld& world, WallRenderPath path = WallRenderPath::Visible);
 

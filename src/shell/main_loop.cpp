@@ -31,8 +31,10 @@ void drawView(Game& game) {
     views::drawTopDownView(game.screen, {game.grid, game.view, game.units, game.paths.table}, game.sprites, game.trig,
                            game.text);
   } else if (game.screen.mode.width == 320) {
-    fpview::drawFirstPersonView(game.firstPerson, game.screen, game.platform,
-                                {game.grid, player(game), game.view, game.loop.frameCounter, game.loop.tickDivisor});
+    const bool keysTypeText = game.settings.comfort && game.console.ConsoleVisible == 1;
+    fpview::drawFirstPersonView(
+        game.firstPerson, game.screen, game.platform,
+        {game.grid, player(game), game.view, game.loop.frameCounter, game.loop.tickDivisor, keysTypeText});
   }
 }
 

@@ -115,6 +115,8 @@ TEST(ComfortGame, TheConsoleOwnsTheKeyboardAndSaysWhatEachCommandDid) {
   ASSERT_FALSE(floor.empty());
   const platform::Rect window = g.platform->windowRect();
   const long long slept = g.platform->sleptMs();
+  ASSERT_EQ(g.game->screen.mode.width, 320);  // the first-person view, where Z walks backwards
+  const float walkPhase = g.player().walkPhase;
   // Taps that type `text`, one key a pass, and the pass whose console step takes the last key.
   const auto type = [&g](const std::string& text) {
     for (const char ch : text) {
@@ -124,7 +126,7 @@ TEST(ComfortGame, TheConsoleOwnsTheKeyboardAndSaysWhatEachCommandDid) {
     shell::runOnePass(*g.game);
   };
   const std::pair<std::string, std::string> steps[] = {
-      {"m1 m1", "no such command: m1"},
+      {"zm1 m1", "no such command: zm1"},
       {"env4teleport " + cellWith(g, cell::Floor, " "), "teleported to " + floor},
       {"env4teleport " + cellWith(g, cell::Wall, " "), "blocked: Wall at " + wall},
   };
@@ -138,6 +140,7 @@ TEST(ComfortGame, TheConsoleOwnsTheKeyboardAndSaysWhatEachCommandDid) {
   EXPECT_EQ(g.game->loop.tickDivisor, 30.0f);             // '1' went into the line, not to the speed
   EXPECT_EQ(g.platform->windowRect().left, window.left);  // nor M to the window
   EXPECT_EQ(g.platform->windowRect().top, window.top);
+  EXPECT_EQ(g.player().walkPhase, walkPhase);  // nor Z to a step
 
   const std::string path = ::testing::TempDir() + "comfort-state.json";
   ASSERT_TRUE(shell::writeStateJson(*g.game, g.platform->sleptMs(), path));
