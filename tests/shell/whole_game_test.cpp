@@ -6,8 +6,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "platform/keys.hpp"
+#include "shell/startup.hpp"
 #include "support/headless_game.hpp"
 #include "world/cell_codes.hpp"
 
@@ -64,9 +66,13 @@ TEST(MainLoop, ModeKeysKeepTheZoomAndHeldSpeedKeysLeaveTheLastOne) {
 
 TEST(MainLoop, ArrowsMoveACellAPassAndLevelKeysPauseAllWithinTheClamps) {
   HeadlessGame g(hold(0, vk::Right, 3) + hold(3, vk::Up, 50) + hold(60, vk::NumpadAdd, 64), -1);
-  g.game->view = {100, 200, 177};
+  units::UnitRecord& player = g.game->units[g.game->loop.playerUnitIndex];
+  std::tie(player.cellX, player.cellY, player.level) = std::make_tuple(255, 255, 200);
+  shell::setViewFromPlayer(*g.game);  // the start-up view of a player in the far corner: the grid's last screen
+  EXPECT_EQ(std::tie(g.game->view.sx, g.game->view.sy, g.game->view.sz), std::make_tuple(235, 240, 179));
+  g.game->view = {234, 200, 177};
   g.runTo(60);
-  EXPECT_EQ(g.game->view.sx, 103);
+  EXPECT_EQ(g.game->view.sx, 256 - 320 / 16);  // 236: the third Right stops at the column limit
   EXPECT_EQ(g.game->view.sy, 256 - 240 / 16);  // 241: held Up stops at the 320x240 limit
   const long long slept = g.platform->sleptMs();
   g.runTo(66);
