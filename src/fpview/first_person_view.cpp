@@ -10,10 +10,9 @@
 #include "platform/keys.hpp"
 
 namespace gloam::fpview {
-namespace {
 
-void drawScene(FirstPersonState& state, const world::DungeonGrid& grid, const units::UnitRecord& player,
-               WallRenderPath path) {
+void drawFirstPersonScene(FirstPersonState& state, const world::DungeonGrid& grid, const units::UnitRecord& player,
+                          WallRenderPath path) {
   glLoadIdentity();
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   switch (path) {
@@ -23,11 +22,9 @@ void drawScene(FirstPersonState& state, const world::DungeonGrid& grid, const un
   }
 }
 
-}  // namespace
-
 void drawFirstPersonView(FirstPersonState& state, Screen& screen, platform::Platform& platform,
                          const FirstPersonWorld& world, WallRenderPath path) {
-  drawScene(state, world.grid, world.player, path);
+  drawFirstPersonScene(state, world.grid, world.player, path);
   const bool backKeyDown = !world.keysTypeText && isKeyDown(platform, vk::KeyZ);
   const MotionInput input{isKeyDown(platform, vk::LeftButton), backKeyDown, world.frameCounter, world.tickDivisor};
   moveEye(state, world.grid, world.player, world.viewOrigin, input);

@@ -21,6 +21,11 @@ struct FirstPersonWorld {
   bool keysTypeText = false;  // the keyboard types into a console (comfort mode): 'Z' does not step
 };
 
+// The scene alone, from the eye where the player stands: the model-view matrix reset, the buffers
+// cleared and the wall blocks drawn by the chosen path.
+void drawFirstPersonScene(FirstPersonState& state, const world::DungeonGrid& grid, const units::UnitRecord& player,
+                          WallRenderPath path);
+
 // Runs in the 320x240 mode between clearFrame and the text overlays, with the fixed GL state and
 // the projection set and the model-view matrix current. Reads the left mouse button, 'Z' (unless
 // the keys type text) and, with any mouse button held, the mouse position.

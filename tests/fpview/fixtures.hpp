@@ -12,6 +12,7 @@
 #include "core/constants.hpp"
 #include "core/rng.hpp"
 #include "core/screen.hpp"
+#include "fpview/first_person_view.hpp"
 #include "fpview/gl_fixed_state.hpp"
 #include "fpview/scene_composite.hpp"
 #include "fpview/scene_textures.hpp"
@@ -127,13 +128,7 @@ class SceneGl : public ::testing::Test {
   // One scene as drawFirstPersonView draws it, without the movement; the readback lands in
   // screen.sceneCapture and the non-key pixels in screen.framebuffer.
   void render(WallRenderPath path = WallRenderPath::Visible) {
-    glLoadIdentity();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    switch (path) {
-      case WallRenderPath::Visible: drawWallBlocks(state, grid, player); break;
-      case WallRenderPath::AllFaces: drawAllWallBlocks(state, grid, player); break;
-      case WallRenderPath::PerCube: drawWallBlocksPerCube(state, grid, player); break;
-    }
+    drawFirstPersonScene(state, grid, player, path);
     clearFramebuffer(screen);
     compositeScene(screen);
   }
