@@ -14,12 +14,12 @@ fi
 echo "No display (DISPLAY is not set or not reachable): running a short headless demo instead."
 out="$(pwd)/build/demo"
 mkdir -p "$out"
-# Hold the middle button with the mouse low on the left for a moment: the view turns to look along
-# the corridor instead of at the floor.
-printf '0 mouse 10 90\n0 down 4\n3 up 4\n' > "$out/look.input"
-./build/gloamdelve --headless --seed 7 --frames 40 --input "$out/look.input" --screenshot "$out/first-person.png"
+# The game as a window would show it: comfort mode, which starts looking along the longest open line
+# and, after F6, centres the map on the mage.
+: > "$out/look.input"
+./build/gloamdelve --headless --comfort --seed 7 --frames 40 --input "$out/look.input" --screenshot "$out/first-person.png"
 printf '0 mouse 320 240\n0 down 117\n1 up 117\n' > "$out/map.input"
-./build/gloamdelve --headless --seed 7 --frames 40 --input "$out/map.input" --screenshot "$out/map.png"
+./build/gloamdelve --headless --comfort --seed 7 --frames 40 --input "$out/map.input" --screenshot "$out/map.png"
 echo "Screenshots:"
 echo "  $out/first-person.png  (320x240 first-person view)"
 echo "  $out/map.png  (640x480 top-down map)"
