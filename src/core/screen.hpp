@@ -13,6 +13,7 @@ struct ScreenMode {
   int width = 320;    // ScreenWidth: 320 or 640
   int height = 240;   // ScreenHeight: 240 or 480
   int pixelZoom = 2;  // PixelZoom: 1..5 are honoured by the presentation
+  bool operator==(const ScreenMode&) const = default;
 };
 
 struct Screen {

@@ -23,6 +23,7 @@ struct Rect {
   int bottom = 0;
   int width() const { return right - left; }
   int height() const { return bottom - top; }
+  bool operator==(const Rect&) const = default;
 };
 
 enum class MessageIcon { Exclamation, Information };

@@ -18,8 +18,6 @@ struct SpeedKey {
 };
 constexpr SpeedKey SpeedKeys[] = {{vk::digit(1), 10.0f}, {vk::digit(2), 30.0f}, {vk::digit(3), 60.0f}};
 
-bool consoleShown(const Game& game) { return game.console.ConsoleVisible == 1; }
-
 units::UnitRecord& player(Game& game) { return game.units[game.loop.playerUnitIndex]; }
 
 // Moves the window onto the display's usable area if any part of it is off it.
@@ -48,6 +46,8 @@ void switchModeFitting(Game& game, int width, int height, int zoom) {
 
 }  // namespace
 
+bool keysTypeIntoConsole(const Game& game) { return game.settings.comfort && game.console.ConsoleVisible == 1; }
+
 void applyComfortStartup(Game& game) { comfort::applyFirstLook(game.firstPerson, game.grid, player(game)); }
 
 void drawComfortOverlay(Game& game) {
@@ -68,7 +68,7 @@ void handleComfortWindowKeys(Game& game) {
   for (int zoom = 1; zoom <= 4; ++zoom)
     zoomPressed[zoom - 1] = comfort::pressedNow(game.comfort.pressed.zoom[zoom - 1], isKeyDown(p, vk::function(zoom)));
   const bool moveDown = isKeyDown(p, vk::KeyM);
-  if (consoleShown(game)) return;
+  if (keysTypeIntoConsole(game)) return;
   for (int zoom = 1; zoom <= 4; ++zoom)
     if (zoomPressed[zoom - 1]) recreateFitting(game, zoom);
   if (moveDown) {
@@ -85,7 +85,7 @@ void handleComfortScrollKeys(Game& game) {
   platform::Platform& p = game.platform;
   comfort::ScrollKeysDown keys{isKeyDown(p, vk::Up),   isKeyDown(p, vk::Down),      isKeyDown(p, vk::Right),
                                isKeyDown(p, vk::Left), isKeyDown(p, vk::NumpadAdd), isKeyDown(p, vk::NumpadSubtract)};
-  if (consoleShown(game)) keys = {};
+  if (keysTypeIntoConsole(game)) keys = {};
   comfort::scrollView(game.comfort.scroll, keys, comfort::repeatTiming(game.comfort.passesPerSecond), game.view,
                       game.screen.mode);
 }
@@ -98,7 +98,7 @@ void handleComfortModeKeys(Game& game) {
   const bool map = comfort::pressedNow(pressed.map, isKeyDown(p, vk::F6));
   bool speed[3];
   for (int i = 0; i < 3; ++i) speed[i] = isKeyDown(p, SpeedKeys[i].virtualKey);
-  if (consoleShown(game)) return;
+  if (keysTypeIntoConsole(game)) return;
   if (firstPerson) switchModeFitting(game, 320, 240, 2);
   if (map) switchModeFitting(game, 640, 480, 1);
   for (int i = 0; i < 3; ++i)

@@ -6,6 +6,9 @@
 
 namespace gloam::shell {
 
+// Comfort mode with the console shown: the keyboard types into it and the game keys rest.
+bool keysTypeIntoConsole(const Game& game);
+
 // After start-up: the first-person view looks level along the longest open line.
 void applyComfortStartup(Game& game);
 

@@ -31,10 +31,9 @@ void drawView(Game& game) {
     views::drawTopDownView(game.screen, {game.grid, game.view, game.units, game.paths.table}, game.sprites, game.trig,
                            game.text);
   } else if (game.screen.mode.width == 320) {
-    const bool keysTypeText = game.settings.comfort && game.console.ConsoleVisible == 1;
     fpview::drawFirstPersonView(
         game.firstPerson, game.screen, game.platform,
-        {game.grid, player(game), game.view, game.loop.frameCounter, game.loop.tickDivisor, keysTypeText});
+        {game.grid, player(game), game.view, game.loop.frameCounter, game.loop.tickDivisor, keysTypeIntoConsole(game)});
   }
 }
 
