@@ -3,11 +3,6 @@
 #include "platform/input_state.hpp"
 
 namespace gloam::platform {
-namespace {
-
-bool isKeyCode(int virtualKey) { return virtualKey >= 0 && virtualKey < 256; }
-
-}  // namespace
 
 void InputState::change(int virtualKey, bool down) {
   if (!isKeyCode(virtualKey)) return;

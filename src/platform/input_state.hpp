@@ -17,10 +17,18 @@ class InputState {
   void change(int virtualKey, bool down);
   // Held, or pressed since the last read of this key; the read consumes the press.
   bool read(int virtualKey);
+  // Whether the key is held now, and a change of that alone: no press is latched and no event
+  // queued. For a platform that asks the system which keys are down as well as hearing them go.
+  bool held(int virtualKey) const { return isKeyCode(virtualKey) && held_[virtualKey]; }
+  void hold(int virtualKey, bool down) {
+    if (isKeyCode(virtualKey)) held_[virtualKey] = down;
+  }
   void post(Event event) { events_.push_back(event); }
   std::optional<Event> next();
 
  private:
+  static bool isKeyCode(int virtualKey) { return virtualKey >= 0 && virtualKey < 256; }
+
   std::array<bool, 256> held_{};
   std::array<bool, 256> pressed_{};
   std::deque<Event> events_;

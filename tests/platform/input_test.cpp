@@ -1,18 +1,22 @@
 // Input on its way into the game: scripts (a typo is reported at its line, never half-applied),
 // latching (a tap shorter than the time between two reads is seen once, a held key on every
-// read), keys (letters follow the layout, everything else keeps its place: the mapping that makes
-// the key labelled Z walk back on an AZERTY keyboard) and the mouse mapping every click passes
-// through, at its edges.
+// read), input held back until a pass begins, and the mouse mapping every click passes through,
+// at its edges.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <utility>
 
+#include "platform/input_recorder.hpp"
 #include "platform/input_script.hpp"
 #include "platform/input_state.hpp"
 #include "platform/keys.hpp"
+#include "platform/pending_input.hpp"
 #include "platform/pixel_mapping.hpp"
-#include "platform/sdl/key_map.hpp"
+#include "platform/scripted_run.hpp"
 
 namespace gloam::platform {
 namespace {
@@ -84,34 +88,72 @@ TEST(InputState, PressesQueueInTheOrderTypedRepeatsIncludedCodesOutsideTheKeyRan
   EXPECT_FALSE(in.next());
 }
 
-TEST(KeyMap, LettersFollowTheLayoutOtherKeysTheirPlace) {
-  const struct {
-    SDL_Scancode scancode;  // where the key sits (named after QWERTY)
-    SDL_Keycode keycode;    // what the layout puts on it
-    int want;
-  } cases[] = {
-      {SDL_SCANCODE_A, SDLK_a, vk::KeyA},              // QWERTY
-      {SDL_SCANCODE_Q, SDLK_a, vk::KeyA},              // AZERTY: A where QWERTY has Q
-      {SDL_SCANCODE_W, SDLK_z, vk::KeyZ},              // AZERTY: Z where QWERTY has W
-      {SDL_SCANCODE_SEMICOLON, SDLK_m, vk::KeyM},      // AZERTY: M beside L
-      {SDL_SCANCODE_M, SDLK_COMMA, 0},                 // AZERTY: a comma is no letter
-      {SDL_SCANCODE_Z, SDLK_y, vk::letter('Y')},       // QWERTZ
-      {SDL_SCANCODE_F, 0x0430, vk::letter('F')},       // Cyrillic: the letter key keeps its place
-      {SDL_SCANCODE_1, SDLK_AMPERSAND, vk::digit(1)},  // AZERTY digits stay in the digit row
-      {SDL_SCANCODE_0, SDLK_0, vk::digit(0)},
-      {SDL_SCANCODE_F12, SDLK_F12, vk::F12},
-      {SDL_SCANCODE_KP_PLUS, SDLK_KP_PLUS, vk::NumpadAdd},
-      {SDL_SCANCODE_KP_ENTER, SDLK_KP_ENTER, vk::Enter},
-      {SDL_SCANCODE_CAPSLOCK, SDLK_CAPSLOCK, 0},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(virtualKeyFor(c.scancode, c.keycode), c.want) << SDL_GetScancodeName(c.scancode);
+TEST(InputState, AKeyHeldByTheSystemIsDownWhileHeldWithNoPressLatchedOrQueued) {
+  InputState in;
+  in.hold(65, true);
+  EXPECT_TRUE(in.held(65));
+  EXPECT_TRUE(in.read(65));
+  EXPECT_TRUE(in.read(65));
+  in.hold(65, false);
+  EXPECT_FALSE(in.read(65));  // nothing latched: gone as soon as it is let go
+  EXPECT_FALSE(in.next());
+  in.hold(300, true);  // outside the key range: ignored
+  EXPECT_FALSE(in.held(300));
 }
 
-TEST(KeyMap, MouseButtonsAreTheirVirtualKeys) {
-  EXPECT_EQ((std::array{virtualKeyForButton(SDL_BUTTON_LEFT), virtualKeyForButton(SDL_BUTTON_RIGHT),
-                        virtualKeyForButton(SDL_BUTTON_MIDDLE), virtualKeyForButton(SDL_BUTTON_X1)}),
-            (std::array{vk::LeftButton, vk::RightButton, vk::MiddleButton, 0}));
+// Input heard between passes reaches the game only when the next pass begins, in the order heard,
+// and a recording gets it stamped with that pass.
+TEST(PendingInput, HeldBackUntilReleasedThenAppliedInOrderAndRecordedUnderThePass) {
+  const std::string path = (std::filesystem::temp_directory_path() / "gloam_pending_input_test.txt").string();
+  InputRecorder recorder;
+  ASSERT_TRUE(recorder.open(path, 7));
+  InputState in;
+  PendingInput pending;
+  pending.key(65, true);
+  pending.pointer({3, 4});
+  pending.key(65, false);
+  pending.key(66, true);
+  pending.pointer({5, 6});
+  EXPECT_FALSE(in.read(65));  // not before the pass begins
+  const std::optional<Point> moved = pending.release(in, &recorder, 12);
+  ASSERT_TRUE(moved);
+  EXPECT_EQ((std::array{moved->x, moved->y}), (std::array{5.0f, 6.0f}));  // only the newest position
+  EXPECT_TRUE(in.read(65));                                               // the tap, once
+  EXPECT_FALSE(in.read(65));
+  EXPECT_TRUE(in.read(66));                          // still held
+  EXPECT_FALSE(pending.release(in, &recorder, 13));  // released once only: no pointer, no keys
+  EXPECT_TRUE(in.read(66));
+  recorder.flush();
+  std::ifstream file(path);
+  std::stringstream lines;
+  lines << file.rdbuf();
+  EXPECT_NE(lines.str().find("seed 7\n12 down 65\n12 up 65\n12 down 66\n"), std::string::npos) << lines.str();
+  std::filesystem::remove(path);
+}
+
+TEST(ScriptedRun, AppliesEventsUpToThePassPlacesTheCursorOnThePixelAndLogsMessages) {
+  InputScript script;
+  std::string error;
+  ASSERT_TRUE(parseInputScript("0 mouse 10 20\n2 down 65\n2 up 65\n3 mouse 639 0\n3 close\n", "s", script, error));
+  std::vector<std::string> log;
+  ScriptedRun run(std::move(script), &log);
+  InputState in;
+  const Rect window{50, 60, 50 + 1280, 60 + 960};  // zoom 2
+  run.beginFrame(1, 640, 480, in);
+  EXPECT_FALSE(in.read(65));
+  const auto pixel = [&] {
+    return std::array{pixelXFrom(run.cursorPos(window), window, 640), pixelYFrom(run.cursorPos(window), window, 480)};
+  };
+  EXPECT_EQ(pixel(), (std::array{10, 20}));
+  run.beginFrame(3, 640, 480, in);  // frames 2 and 3 at once: the tap still counts
+  EXPECT_TRUE(in.read(65));
+  EXPECT_EQ(pixel(), (std::array{639, 0}));
+  std::optional<Event> e = in.next();
+  while (e && e->kind == Event::Kind::KeyPress) e = in.next();
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->kind, Event::Kind::Close);
+  run.logMessage("ERROR", "Window Creation Error.");
+  EXPECT_EQ(log, std::vector<std::string>{"ERROR: Window Creation Error."});
 }
 
 TEST(MouseMapping, CornersMapToTheEdgePixelsAndOutsideClampsToThem) {

@@ -1,6 +1,5 @@
 // Scripted input is applied once per loop pass, before anything reads it, so a run is a pure
-// function of its seed and its script. A down and an up on the same frame are a tap: the pass's
-// first read of that key sees it down.
+// function of its seed and its script.
 #include "platform/headless/headless_platform.hpp"
 
 #include <GL/gl.h>
@@ -8,8 +7,8 @@
 
 #include <cstdio>
 
+#include "platform/close_signal.hpp"
 #include "platform/monotonic_clock.hpp"
-#include "platform/pixel_mapping.hpp"
 #include "platform/sdl/sdl_video.hpp"
 
 namespace gloam::platform {
@@ -18,8 +17,7 @@ std::unique_ptr<HeadlessPlatform> HeadlessPlatform::open(InputScript script, std
                                                          std::string& error) {
   std::unique_ptr<HeadlessPlatform> p(new HeadlessPlatform());
   if (!p->video_.start("offscreen", error)) return nullptr;
-  p->script_.load(std::move(script));
-  p->messageLog_ = messageLog;
+  p->script_ = ScriptedRun(std::move(script), messageLog);
   return p;
 }
 
@@ -42,13 +40,10 @@ void HeadlessPlatform::moveWindow(const Rect& where) {
 
 void HeadlessPlatform::messageBox(const char* caption, const char* text, MessageIcon) {
   std::fprintf(stderr, "%s: %s\n", caption, text);
-  if (messageLog_) messageLog_->push_back(std::string(caption) + ": " + text);
+  script_.logMessage(caption, text);
 }
 
-Point HeadlessPlatform::cursorPos() {
-  // Place the cursor so that the game's own mapping gives back exactly the scripted pixel.
-  return cursorForPixel(script_.mouseX(), script_.mouseY(), rect_, screenWidth_, screenHeight_);
-}
+Point HeadlessPlatform::cursorPos() { return script_.cursorPos(rect_); }
 
 std::optional<Event> HeadlessPlatform::nextEvent() {
   if (takeCloseSignal()) input_.post(Event{Event::Kind::Close});
@@ -62,9 +57,7 @@ Instant HeadlessPlatform::now() { return monotonicNow(); }
 void HeadlessPlatform::waitUntil(Instant deadline) { sleepUntil(deadline); }
 
 void HeadlessPlatform::beginFrame(int frameCounter, int screenWidth, int screenHeight) {
-  screenWidth_ = screenWidth;
-  screenHeight_ = screenHeight;
-  script_.play(frameCounter, input_);
+  script_.beginFrame(frameCounter, screenWidth, screenHeight, input_);
 }
 
 }  // namespace gloam::platform

@@ -8,7 +8,7 @@
 #include "platform/input_script.hpp"
 #include "platform/input_state.hpp"
 #include "platform/platform.hpp"
-#include "platform/script_player.hpp"
+#include "platform/scripted_run.hpp"
 #include "platform/sdl/sdl_gl_window.hpp"
 #include "platform/sdl/sdl_video.hpp"
 
@@ -41,11 +41,8 @@ class HeadlessPlatform final : public Platform {
   SdlVideo video_;
   SdlGlWindow window_;
   InputState input_;
-  ScriptPlayer script_;
+  ScriptedRun script_;
   Rect rect_;  // where the window would be on a screen
-  int screenWidth_ = 320;
-  int screenHeight_ = 240;
-  std::vector<std::string>* messageLog_ = nullptr;
 };
 
 }  // namespace gloam::platform

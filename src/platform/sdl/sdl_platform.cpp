@@ -1,6 +1,5 @@
 // Events are taken from SDL whenever the game calls in (a pass's start, the message drain, a wait)
-// and key changes are held back until the next pass begins. The game therefore sees input change
-// only between passes, which is exactly what a recording can reproduce.
+// and key changes are held back until the next pass begins.
 #include "platform/sdl/sdl_platform.hpp"
 
 #include <SDL_syswm.h>
@@ -9,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/close_signal.hpp"
 #include "platform/monotonic_clock.hpp"
 #include "platform/pixel_mapping.hpp"
 #include "platform/sdl/key_map.hpp"
@@ -69,11 +69,7 @@ void SdlPlatform::waitUntil(Instant deadline) {
 void SdlPlatform::beginFrame(int frameCounter, int screenWidth, int screenHeight) {
   frame_ = frameCounter;
   takeWindowEvents();
-  for (const KeyChange& c : pending_) {
-    recorder_.keyChange(frameCounter, c.virtualKey, c.down);
-    input_.change(c.virtualKey, c.down);
-  }
-  pending_.clear();
+  pending_.release(input_, &recorder_, frameCounter);
   cursor_ = liveCursor();
   const Rect window = window_.rect();
   if (window.width() > 0 && window.height() > 0)
@@ -100,7 +96,7 @@ void SdlPlatform::takeEvent(const SDL_Event& e) {
   } else if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) {
     takeKey(e.key);
   } else if (e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP) {
-    if (const int key = virtualKeyForButton(e.button.button)) pending_.push_back({key, e.type == SDL_MOUSEBUTTONDOWN});
+    if (const int key = virtualKeyForButton(e.button.button)) pending_.key(key, e.type == SDL_MOUSEBUTTONDOWN);
   }
 }
 
@@ -110,9 +106,9 @@ void SdlPlatform::takeKey(const SDL_KeyboardEvent& key) {
   if (key.type == SDL_KEYDOWN) {
     // A key goes up as what it went down as, even if the layout changed in between.
     if (!key.repeat) pressedAs_[code] = virtualKeyFor(code, key.keysym.sym);
-    if (pressedAs_[code]) pending_.push_back({pressedAs_[code], true});
+    if (pressedAs_[code]) pending_.key(pressedAs_[code], true);
   } else if (pressedAs_[code]) {
-    pending_.push_back({pressedAs_[code], false});
+    pending_.key(pressedAs_[code], false);
     pressedAs_[code] = 0;
   }
 }

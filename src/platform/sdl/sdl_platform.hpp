@@ -6,11 +6,11 @@
 #include <array>
 #include <memory>
 #include <string>
-#include <vector>
 
+#include "platform/input_recorder.hpp"
 #include "platform/input_state.hpp"
+#include "platform/pending_input.hpp"
 #include "platform/platform.hpp"
-#include "platform/sdl/input_recorder.hpp"
 #include "platform/sdl/sdl_gl_window.hpp"
 #include "platform/sdl/sdl_video.hpp"
 
@@ -40,15 +40,10 @@ class SdlPlatform final : public Platform {
  private:
   SdlPlatform() : Platform(true) {}
 
-  struct KeyChange {
-    int virtualKey;
-    bool down;
-  };
-
   SdlVideo video_;
   SdlGlWindow window_;
   InputState input_;
-  std::vector<KeyChange> pending_;                  // taken from SDL, not yet shown to the game
+  PendingInput pending_;                            // taken from SDL, not yet shown to the game
   std::array<int, SDL_NUM_SCANCODES> pressedAs_{};  // the virtual key each held key went down as
   InputRecorder recorder_;
   Point cursor_;

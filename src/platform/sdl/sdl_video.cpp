@@ -2,15 +2,12 @@
 
 #include <SDL.h>
 
-#include <csignal>
 #include <cstring>
+
+#include "platform/close_signal.hpp"
 
 namespace gloam::platform {
 namespace {
-
-volatile std::sig_atomic_t closeSignal = 0;
-
-void onCloseSignal(int) { closeSignal = 1; }
 
 bool isRealDisplayDriver(const char* driver) {
   return driver != nullptr && std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0 &&
@@ -18,17 +15,6 @@ bool isRealDisplayDriver(const char* driver) {
 }
 
 }  // namespace
-
-void installCloseSignals() {
-  std::signal(SIGINT, onCloseSignal);
-  std::signal(SIGTERM, onCloseSignal);
-}
-
-bool takeCloseSignal() {
-  if (!closeSignal) return false;
-  closeSignal = 0;
-  return true;
-}
 
 SdlVideo::~SdlVideo() {
   if (!started_) return;

@@ -1,5 +1,4 @@
-// Starting and stopping SDL's video, and the close signals, shared by the windowed and the
-// headless platform.
+// Starting and stopping SDL's video, shared by the windowed and the headless platform.
 #pragma once
 #include <string>
 
@@ -15,9 +14,5 @@ class SdlVideo {
  private:
   bool started_ = false;
 };
-
-// SIGINT and SIGTERM become a close request, taken once.
-void installCloseSignals();
-bool takeCloseSignal();
 
 }  // namespace gloam::platform

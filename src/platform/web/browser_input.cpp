@@ -47,7 +47,6 @@ EM_BOOL onBlur(int, const EmscriptenFocusEvent*, void* user) {
 }  // namespace
 
 void BrowserInput::listen(const char* canvasSelector) {
-  pending_.reserve(256);
   emscripten_set_keydown_callback(canvasSelector, this, EM_TRUE, onKey);
   emscripten_set_keyup_callback(canvasSelector, this, EM_TRUE, onKey);
   emscripten_set_mousedown_callback(canvasSelector, this, EM_TRUE, onButton);
@@ -59,13 +58,13 @@ void BrowserInput::listen(const char* canvasSelector) {
 void BrowserInput::down(int key) {
   if (key <= 0 || key >= 256) return;
   held_[key] = true;
-  pending_.push_back({BrowserInputEvent::Kind::Down, key, 0, 0});
+  pending_.key(key, true);
 }
 
 void BrowserInput::up(int key) {
   if (key <= 0 || key >= 256 || !held_[key]) return;
   held_[key] = false;
-  pending_.push_back({BrowserInputEvent::Kind::Up, key, 0, 0});
+  pending_.key(key, false);
 }
 
 void BrowserInput::releaseAll() {

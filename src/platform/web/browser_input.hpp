@@ -2,33 +2,26 @@
 // waits or yields) and become visible only when the platform hands them to the pass that starts.
 #pragma once
 #include <array>
-#include <vector>
+
+#include "platform/pending_input.hpp"
 
 namespace gloam::platform {
-
-struct BrowserInputEvent {
-  enum class Kind { Down, Up, Move };
-  Kind kind = Kind::Move;
-  int key = 0;  // virtual key (mouse buttons 1, 2 and 4) for Down and Up
-  float x = 0;  // canvas pixels for Move
-  float y = 0;
-};
 
 class BrowserInput {
  public:
   // Listens on the canvas (keys, buttons down, moves) and the window (buttons up), so a button
   // released outside the canvas is not left down. The callbacks hold `this`: it must not move.
   void listen(const char* canvasSelector);
-  std::vector<BrowserInputEvent>& pending() { return pending_; }
+  PendingInput& pending() { return pending_; }
 
   void down(int key);
   void up(int key);
-  void move(float x, float y) { pending_.push_back({BrowserInputEvent::Kind::Move, 0, x, y}); }
+  void move(float x, float y) { pending_.pointer(Point{x, y}); }  // canvas pixels
   // The canvas lost the keyboard: it will not hear the releases, so every key it holds goes up.
   void releaseAll();
 
  private:
-  std::vector<BrowserInputEvent> pending_;
+  PendingInput pending_;
   std::array<bool, 256> held_{};
 };
 

@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "platform/pixel_mapping.hpp"
 #include "platform/web/web_page.hpp"
 
 namespace gloam::platform {
@@ -27,8 +26,7 @@ std::unique_ptr<WebPlatform> WebPlatform::openLive() {
 
 std::unique_ptr<WebPlatform> WebPlatform::openScripted(InputScript script, std::vector<std::string>* messageLog) {
   std::unique_ptr<WebPlatform> p(new WebPlatform(true));
-  p->script_.load(std::move(script));
-  p->messageLog_ = messageLog;
+  p->script_ = ScriptedRun(std::move(script), messageLog);
   return p;
 }
 
@@ -66,13 +64,10 @@ void WebPlatform::moveWindow(const Rect& where) {
 
 void WebPlatform::messageBox(const char* caption, const char* text, MessageIcon) {
   gloam_web_message(caption, text);
-  if (messageLog_) messageLog_->push_back(std::string(caption) + ": " + text);
+  script_.logMessage(caption, text);
 }
 
-Point WebPlatform::cursorPos() {
-  if (!scripted_) return cursor_;
-  return cursorForPixel(script_.mouseX(), script_.mouseY(), rect_, screenWidth_, screenHeight_);
-}
+Point WebPlatform::cursorPos() { return scripted_ ? script_.cursorPos(rect_) : cursor_; }
 
 // A live page may use the browser's viewport; a scripted run has no display, as on the desktop.
 std::optional<Rect> WebPlatform::displayArea() {
@@ -97,25 +92,12 @@ void WebPlatform::waitUntil(Instant deadline) {
 }
 
 void WebPlatform::beginFrame(int frameCounter, int screenWidth, int screenHeight) {
-  screenWidth_ = screenWidth;
-  screenHeight_ = screenHeight;
   gloam_web_pass_begun();
   if (scripted_) {
-    script_.play(frameCounter, input_);
-  } else {
-    applyPageInput();
+    script_.beginFrame(frameCounter, screenWidth, screenHeight, input_);
+  } else if (const std::optional<Point> moved = page_.pending().release(input_, nullptr, frameCounter)) {
+    cursor_ = *moved;
   }
-}
-
-void WebPlatform::applyPageInput() {
-  for (const BrowserInputEvent& e : page_.pending()) {
-    if (e.kind == BrowserInputEvent::Kind::Move) {
-      cursor_ = Point{e.x, e.y};
-    } else {
-      input_.change(e.key, e.kind == BrowserInputEvent::Kind::Down);
-    }
-  }
-  page_.pending().clear();
 }
 
 }  // namespace gloam::platform

@@ -10,7 +10,7 @@
 #include "platform/input_script.hpp"
 #include "platform/input_state.hpp"
 #include "platform/platform.hpp"
-#include "platform/script_player.hpp"
+#include "platform/scripted_run.hpp"
 #include "platform/web/browser_input.hpp"
 
 namespace gloam::platform {
@@ -39,16 +39,12 @@ class WebPlatform final : public Platform {
 
  private:
   explicit WebPlatform(bool scripted) : Platform(!scripted), scripted_(scripted) {}
-  void applyPageInput();
 
   bool scripted_;
-  ScriptPlayer script_;  // scripted runs
-  std::vector<std::string>* messageLog_ = nullptr;
+  ScriptedRun script_;  // scripted runs
   BrowserInput page_;
   InputState input_;
   Point cursor_;  // canvas pixels (live)
-  int screenWidth_ = 320;
-  int screenHeight_ = 240;
   Rect rect_;
   bool hasContext_ = false;
   bool yieldedSinceSwap_ = false;  // a wait let the browser run since the last swap

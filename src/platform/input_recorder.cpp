@@ -1,4 +1,4 @@
-#include "platform/sdl/input_recorder.hpp"
+#include "platform/input_recorder.hpp"
 
 namespace gloam::platform {
 

@@ -1,8 +1,12 @@
-#include "platform/script_player.hpp"
+#include "platform/scripted_run.hpp"
+
+#include "platform/pixel_mapping.hpp"
 
 namespace gloam::platform {
 
-void ScriptPlayer::play(int frameCounter, InputState& input) {
+void ScriptedRun::beginFrame(int frameCounter, int screenWidth, int screenHeight, InputState& input) {
+  screenWidth_ = screenWidth;
+  screenHeight_ = screenHeight;
   while (next_ < script_.events.size() && script_.events[next_].frame <= frameCounter) {
     const ScriptEvent& e = script_.events[next_++];
     switch (e.kind) {
@@ -15,6 +19,14 @@ void ScriptPlayer::play(int frameCounter, InputState& input) {
       case ScriptEvent::Kind::Close: input.post(Event{Event::Kind::Close}); break;
     }
   }
+}
+
+Point ScriptedRun::cursorPos(const Rect& window) const {
+  return cursorForPixel(mouseX_, mouseY_, window, screenWidth_, screenHeight_);
+}
+
+void ScriptedRun::logMessage(const char* caption, const char* text) {
+  if (messageLog_) messageLog_->push_back(std::string(caption) + ": " + text);
 }
 
 }  // namespace gloam::platform
