@@ -1,6 +1,10 @@
 // A fresh build runs from anywhere: the build writes its art beside the executable, and an
-// installed game keeps it under share/.
+// installed game keeps it under share/ (Linux) or in its own folder (Windows).
 #include "shell/data_folder.hpp"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <algorithm>
 #include <filesystem>
@@ -23,12 +27,23 @@ bool holdsArt(const std::string& dir) {
   return false;
 }
 
+std::string executablePath() {
+#ifdef _WIN32
+  char path[MAX_PATH];
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? std::string(path, length) : std::string();
+#else
+  std::error_code ec;
+  return fs::read_symlink("/proc/self/exe", ec).string();
+#endif
+}
+
 std::string findDataFolder(const std::string& executablePath, bool& fromElsewhere) {
   fromElsewhere = false;
   if (holdsArt(".")) return ".";
   std::error_code ec;
   const fs::path exeDir = fs::weakly_canonical(fs::path(executablePath), ec).parent_path();
-  for (const fs::path& candidate : {exeDir / "data", exeDir.parent_path() / "share" / "gloamdelve"}) {
+  for (const fs::path& candidate : {exeDir, exeDir / "data", exeDir.parent_path() / "share" / "gloamdelve"}) {
     if (holdsArt(candidate.string())) {
       fromElsewhere = true;
       return candidate.string();

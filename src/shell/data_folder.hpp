@@ -10,7 +10,11 @@ namespace gloam::shell {
 // True if `dir` holds at least one of the art folders (bmp_*), in any letter case.
 bool holdsArt(const std::string& dir);
 
-// The working directory if it holds art; otherwise the data built beside the executable, or the
+// The running program's own file, as an absolute path; empty if the system will not say.
+std::string executablePath();
+
+// The working directory if it holds art; otherwise the folder of the executable itself (an unzipped
+// or installed Windows game keeps its art beside it), the data built beside the executable, or the
 // installed data; otherwise the working directory anyway (the game runs with empty slots).
 // `fromElsewhere` tells whether the choice was not the working directory, so it can be announced.
 std::string findDataFolder(const std::string& executablePath, bool& fromElsewhere);

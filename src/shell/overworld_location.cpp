@@ -2,7 +2,9 @@
 // renamed, so that an interrupted first run never leaves a half-copied map that later runs would keep.
 #include "shell/overworld_location.hpp"
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -12,7 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool absolute(const char* path) { return path != nullptr && path[0] == '/'; }
+bool absolute(const char* path) { return path != nullptr && fs::path(path).is_absolute(); }
 
 std::string overworldFileName(int mapNumber) { return std::to_string(mapNumber) + ".overworld"; }
 
@@ -21,12 +23,25 @@ std::string overworldFileName(int mapNumber) { return std::to_string(mapNumber) 
 // by the data folder itself, so that a writable data folder without one fails the open as it
 // always has; a data folder that does not exist at all is left to fail the same way.
 bool writeProtected(const fs::path& file, const std::string& dataRoot) {
+#ifdef _WIN32
+  // Permissions tell nothing here (an emulated or elevated session writes anywhere): only the
+  // installer's marker does.
+  (void)file;
+  (void)dataRoot;
+  return false;
+#else
   const auto protectedPath = [](const fs::path& path, int mode) { return ::access(path.c_str(), mode) != 0; };
   if (::access(file.c_str(), F_OK) == 0) return protectedPath(file, R_OK | W_OK);
   const fs::path folder = file.parent_path();
   if (::access(folder.c_str(), F_OK) == 0) return protectedPath(folder, W_OK | X_OK);
   if (::access(dataRoot.c_str(), F_OK) == 0) return protectedPath(dataRoot, W_OK | X_OK);
   return false;
+#endif
+}
+
+bool installedBySetup(const std::string& dataRoot) {
+  std::error_code ec;
+  return fs::exists(fs::path(dataRoot) / InstalledMarker, ec);
 }
 
 // Copies `from` to `to` unless `to` exists or `from` does not.
@@ -54,14 +69,24 @@ std::string userDataFolder(const char* xdgDataHome, const char* home) {
   return {};
 }
 
+std::string userDataFolderOnWindows(const char* localAppData) {
+  if (!absolute(localAppData)) return {};
+  return (fs::path(localAppData) / "GLOAMDELVE").string();
+}
+
 std::string userDataFolderFromEnvironment() {
+#ifdef _WIN32
+  return userDataFolderOnWindows(std::getenv("LOCALAPPDATA"));
+#else
   return userDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+#endif
 }
 
 OverworldLocation locateOverworldMap(const assets::DataFolderIndex& data, int mapNumber,
                                      const std::string& userFolder) {
   const std::string installed = assets::resolveDataPath(data, "map", overworldFileName(mapNumber));
-  if (userFolder.empty() || !writeProtected(installed, data.root)) return {installed, {}};
+  const bool installedHere = installedBySetup(data.root) || writeProtected(installed, data.root);
+  if (userFolder.empty() || !installedHere) return {installed, {}};
   return locateUserOverworldMap(installed, mapNumber, userFolder);
 }
 

@@ -1,6 +1,7 @@
 // Which overworld map file the game opens. A data folder the player can write to serves its own
-// map, as it always has. A read-only one (a system-wide installation) is shadowed by a per-user
-// copy under the XDG data home, made from the installed map the first time it is needed.
+// map, as it always has. An installed one (read-only, or marked by its installer) is shadowed by a
+// per-user copy, made from the installed map the first time it is needed: under the XDG data home
+// on Linux, under %LOCALAPPDATA% on Windows.
 #pragma once
 #include <string>
 
@@ -12,18 +13,25 @@ namespace gloam::shell {
 // empty when neither variable gives an absolute path. The arguments may be null.
 std::string userDataFolder(const char* xdgDataHome, const char* home);
 
-// The same from this process's environment.
+// "%LOCALAPPDATA%\GLOAMDELVE" (an absolute LOCALAPPDATA only), else empty. The argument may be null.
+std::string userDataFolderOnWindows(const char* localAppData);
+
+// The system's own choice of the two from this process's environment.
 std::string userDataFolderFromEnvironment();
+
+// The file an installer leaves in the data folder it installed: the game then writes nothing there,
+// whether or not the folder would let it (some systems let everybody write into program folders).
+inline constexpr const char* InstalledMarker = "installed.txt";
 
 struct OverworldLocation {
   std::string path;     // the file to open; empty when the per-user copy could not be made
   std::string problem;  // why not, naming the file; empty otherwise
 };
 
-// Map `mapNumber` inside the data folder unless permissions forbid opening it for writing or
-// creating it there (a data folder that does not exist forbids nothing), or when there is no
-// per-user folder to go to; otherwise "<userFolder>/map/<N>.overworld", copied
-// from the data folder's map when it does not exist yet.
+// Map `mapNumber` inside the data folder unless the folder holds the installer's marker or
+// permissions forbid opening the map for writing or creating it there (a data folder that does
+// not exist forbids nothing), or when there is no per-user folder to go to; otherwise "<userFolder>/map/<N>.overworld",
+// copied from the data folder's map when it does not exist yet.
 OverworldLocation locateOverworldMap(const assets::DataFolderIndex& data, int mapNumber, const std::string& userFolder);
 
 // The per-user step alone: "<userFolder>/map/<N>.overworld", copied from `installedMap` (however

@@ -1,0 +1,52 @@
+// writePng for systems without libpng (the Windows build): stb's PNG encoder, from its packaged
+// single header, compresses into memory and the bytes are written in one go. The encoder takes
+// rows top first, so bottom-up pictures are handed over from their last row with a negative stride.
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "image/png_writer.hpp"
+
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STB_IMAGE_WRITE_STATIC
+#define STBI_WRITE_NO_STDIO
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wunused-function"
+#endif
+#include <stb_image_write.h>
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
+
+namespace gloam::image {
+namespace {
+
+struct FreeWithFree {
+  void operator()(unsigned char* p) const { STBIW_FREE(p); }
+};
+struct CloseFile {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+}  // namespace
+
+bool writePng(const std::string& path, std::span<const std::uint8_t> rgb, int width, int height, RowOrder order) {
+  if (width <= 0 || height <= 0 || rgb.size() < static_cast<std::size_t>(width) * height * 3) return false;
+  const int rowBytes = width * 3;
+  const std::uint8_t* first = order == RowOrder::TopFirst ? rgb.data() : rgb.data() + (height - 1) * rowBytes;
+  const int stride = order == RowOrder::TopFirst ? rowBytes : -rowBytes;
+  int length = 0;
+  const std::unique_ptr<unsigned char, FreeWithFree> png(
+      stbi_write_png_to_mem(first, stride, width, height, 3, &length));
+  if (!png) return false;
+  std::FILE* raw = std::fopen(path.c_str(), "wb");
+  if (!raw) return false;
+  std::unique_ptr<std::FILE, CloseFile> file(raw);
+  const bool written =
+      std::fwrite(png.get(), 1, static_cast<std::size_t>(length), raw) == static_cast<std::size_t>(length);
+  return std::fclose(file.release()) == 0 && written;
+}
+
+}  // namespace gloam::image

@@ -1,0 +1,20 @@
+// The Windows build: a window of its own, or a hidden one for a headless run. There is no SDL here.
+#include "platform/open_platform.hpp"
+
+#include "platform/win32/win32_headless_platform.hpp"
+#include "platform/win32/win32_platform.hpp"
+
+namespace gloam::platform {
+
+std::unique_ptr<Platform> openPlatform(PlatformOptions options, std::string& error) {
+  if (options.headless) {
+    if (!options.recordPath.empty()) {
+      error = "--record records a windowed game; a headless run replays its script already";
+      return nullptr;
+    }
+    return Win32HeadlessPlatform::open(std::move(options.script), options.messageLog);
+  }
+  return Win32Platform::open(options.recordPath, options.seed, error);
+}
+
+}  // namespace gloam::platform
