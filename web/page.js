@@ -79,12 +79,14 @@
   async function play() {
     playing = true;
     again.hidden = true;
+    canvas.classList.remove('ended');
     window.gloamdelveResult = undefined;
     say('Starting the game\u2026');
     const exitStatus = await Module.gloamRunMain(commandLine());
     playing = false;
     await publish(exitStatus);
     say(exitStatus === 0 ? 'The game has ended.' : 'The game has ended (status ' + exitStatus + ').');
+    canvas.classList.add('ended');  // the last picture stays, dimmed: it no longer plays
     again.hidden = false;
     again.focus();
   }
