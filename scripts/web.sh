@@ -1,8 +1,9 @@
 #!/bin/sh
 # Builds GLOAMDELVE for the browser into build-web/ and serves it on 127.0.0.1, printing the URL.
-# `--no-serve` builds only. Installs what it needs first: Debian's emscripten and chromium, the
-# native build's packages (the art is painted by the native makeart tool), and the pinned npm
-# packages that drive Chromium in the tests. Nothing is downloaded during the build itself.
+# `--no-serve` builds only. Installs what it needs first: Debian's emscripten, chromium and
+# firefox-esr (the tests' second engine, run headful under Xvfb), the native build's packages (the
+# art is painted by the native makeart tool), and the pinned npm packages that drive both browsers
+# in the tests. Nothing is downloaded during the build itself.
 set -eu
 cd "$(dirname "$0")/.."
 serve=1
@@ -10,7 +11,7 @@ serve=1
 
 ./scripts/install-deps.sh
 missing=""
-for p in emscripten chromium; do
+for p in emscripten chromium firefox-esr; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
 done
 # A node and npm already on the machine (from any source) will do; otherwise Debian's.

@@ -34,19 +34,6 @@ std::string chooseDataFolder(const shell::CommandLineOptions& options) {
   return dir;
 }
 
-bool writeOutputs(const shell::Game& game, const shell::CommandLineOptions& o) {
-  bool ok = true;
-  auto check = [&ok](bool written, const std::string& path) {
-    if (!written) std::fprintf(stderr, "gloamdelve: cannot write %s\n", path.c_str());
-    ok = ok && written;
-  };
-  if (!o.statePath.empty()) check(shell::writeStateJson(game, game.platform.sleptMs(), o.statePath), o.statePath);
-  if (!o.dumpWorldPath.empty()) check(shell::writeWorldDump(game, o.dumpWorldPath), o.dumpWorldPath);
-  if (!o.screenshotPath.empty())
-    check(shell::writeScreenshot(game.shown.pixels, game.shown.mode, o.screenshotPath), o.screenshotPath);
-  return ok;
-}
-
 }  // namespace
 
 int gloam::runProgram(int argc, char** argv) {
@@ -59,6 +46,7 @@ int gloam::runProgram(int argc, char** argv) {
     case shell::ParseOutcome::Run: break;
   }
   if (options.dataDir && !shell::checkDataOption(*options.dataDir, error)) return usageError(error);
+  if (!shell::checkRunPaths(options, error)) return usageError(error);
   platform::PlatformOptions po;
   po.headless = options.headless;
   po.recordPath = options.recordPath;
@@ -85,7 +73,7 @@ int gloam::runProgram(int argc, char** argv) {
   auto game = std::make_unique<shell::Game>(*platform, settings);
   shell::runStartup(*game);
   shell::runMainLoop(*game);
-  const bool written = writeOutputs(*game, options);
+  const bool written = shell::writeRunOutputs(*game, options);
   shell::shutdownGame(*game);
   return written ? 0 : 1;
 }

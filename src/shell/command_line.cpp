@@ -86,7 +86,9 @@ std::string usageText() {
   text += "  --help              show this help\n  --version           show the version\n";
   text +=
       "\nGame time is counted in passes. At the default 60 passes a second the speed keys 1, 2 and 3\n"
-      "give a step every 1/6, 1/2 and 1 s; --fps 30 halves every speed.\n";
+      "give a step every 1/6, 1/2 and 1 s; --fps 30 halves every speed.\n"
+      "\nOutput paths are checked before the game starts (exit status 2). Files are written whole under a\n"
+      "temporary name and renamed, so a failed write (exit status 1) leaves the old file as it was.\n";
   return text;
 }
 

@@ -1,14 +1,18 @@
 // The state dump is plain hand-written JSON: a handful of numbers and one short string, so no
-// library is worth its weight here; the console line is escaped byte by byte.
+// library is worth its weight here; the console line is escaped byte by byte. Files reach the disk
+// through output_file.
 #include "shell/run_outputs.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
-#include <fstream>
+#include <filesystem>
+#include <optional>
 #include <sstream>
 
 #include "assets/bitmap_writer.hpp"
 #include "image/png_writer.hpp"
+#include "shell/output_file.hpp"
 
 namespace gloam::shell {
 namespace {
@@ -65,9 +69,21 @@ void writePlayer(std::ostream& out, const Game& game) {
   out << "}";
 }
 
+bool failWith(std::string* reason, const char* why) {
+  if (reason) *reason = why;
+  return false;
+}
+
+bool writeReporting(const std::string& path, std::string_view bytes, std::string* reason) {
+  std::string why;
+  const bool written = writeWholeFile(path, bytes, why);
+  if (reason) *reason = why;
+  return written;
+}
+
 }  // namespace
 
-bool writeStateJson(const Game& game, long long sleptMs, const std::string& path) {
+bool writeStateJson(const Game& game, long long sleptMs, const std::string& path, std::string* reason) {
   std::ostringstream out;
   const ScreenMode& m = game.screen.mode;
   const world::ViewOrigin& v = game.view;
@@ -84,28 +100,77 @@ bool writeStateJson(const Game& game, long long sleptMs, const std::string& path
   out << "},";
   writePlayer(out, game);
   out << "}\n";
-  std::ofstream file(path, std::ios::binary);
-  file << out.str();
-  return static_cast<bool>(file);
+  return writeReporting(path, out.str(), reason);
 }
 
-bool writeWorldDump(const Game& game, const std::string& path) {
-  if (!game.grid.allocated()) return false;
-  std::ofstream file(path, std::ios::binary);
-  file.write(reinterpret_cast<const char*>(game.grid.cells.get()), GridBytes);
-  return static_cast<bool>(file);
+bool writeWorldDump(const Game& game, const std::string& path, std::string* reason) {
+  if (!game.grid.allocated()) return failWith(reason, "no world was generated");
+  return writeReporting(path, std::string_view(reinterpret_cast<const char*>(game.grid.cells.get()), GridBytes),
+                        reason);
 }
 
-bool writeScreenshot(const std::vector<std::uint8_t>& rgba, const ScreenMode& m, const std::string& path) {
-  if (rgba.size() < static_cast<std::size_t>(m.width) * m.height * 4) return false;
-  const bool bmp = path.size() >= 4 &&
-                   (path.compare(path.size() - 4, 4, ".bmp") == 0 || path.compare(path.size() - 4, 4, ".BMP") == 0);
+bool writeScreenshot(const std::vector<std::uint8_t>& rgba, const ScreenMode& m, const std::string& path,
+                     std::string* reason) {
+  if (rgba.size() < static_cast<std::size_t>(m.width) * m.height * 4) return failWith(reason, "no frame was shown");
+  const std::optional<ScreenshotFormat> format = screenshotFormat(path);
+  if (!format) return failWith(reason, "a screenshot is a .png or a .bmp file");
   // Both formats take the Framebuffer's rows as they are, bottom row first, without alpha.
   std::vector<std::uint8_t> rgb(static_cast<std::size_t>(m.width) * m.height * 3);
   for (std::size_t i = 0, n = rgb.size() / 3; i < n; ++i)
     for (int c = 0; c < 3; ++c) rgb[i * 3 + c] = rgba[i * 4 + c];
-  if (!bmp) return image::writePng(path, rgb, m.width, m.height, image::RowOrder::BottomFirst);
-  return assets::writeBitmap(path, rgb, m.width, m.height);
+  const std::vector<std::uint8_t> file = *format == ScreenshotFormat::Bmp
+                                             ? assets::encodeBitmap(rgb, m.width, m.height)
+                                             : image::encodePng(rgb, m.width, m.height, image::RowOrder::BottomFirst);
+  if (file.empty()) return failWith(reason, "this build cannot encode the picture");
+  return writeReporting(path, std::string_view(reinterpret_cast<const char*>(file.data()), file.size()), reason);
+}
+
+std::optional<ScreenshotFormat> screenshotFormat(const std::string& path) {
+  std::string ending = std::filesystem::path(path).extension().string();
+  for (char& c : ending) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (ending == ".png") return ScreenshotFormat::Png;
+  if (ending == ".bmp") return ScreenshotFormat::Bmp;
+  return std::nullopt;
+}
+
+bool checkRunPaths(const CommandLineOptions& o, std::string& error) {
+  std::error_code ec;
+  if (!o.inputPath.empty() && std::filesystem::is_directory(o.inputPath, ec)) {
+    error = "--input " + o.inputPath + " is a folder, not an input script";
+    return false;
+  }
+  if (!o.screenshotPath.empty() && !screenshotFormat(o.screenshotPath)) {
+    error = "--screenshot " + o.screenshotPath + ": a screenshot is a .png or a .bmp file";
+    return false;
+  }
+  const std::pair<const char*, const std::string*> outputs[] = {{"--state", &o.statePath},
+                                                                {"--dump-world", &o.dumpWorldPath},
+                                                                {"--screenshot", &o.screenshotPath},
+                                                                {"--record", &o.recordPath}};
+  for (const auto& [option, path] : outputs) {
+    if (path->empty()) continue;
+    const std::string problem = outputPathProblem(*path);
+    if (problem.empty()) continue;
+    error = std::string("cannot write ") + option + " " + *path + ": " + problem;
+    return false;
+  }
+  return true;
+}
+
+bool writeRunOutputs(const Game& game, const CommandLineOptions& o) {
+  bool ok = true;
+  auto report = [&ok](const std::string& path, auto write) {
+    if (path.empty()) return;
+    std::string reason;
+    if (write(&reason)) return;
+    std::fprintf(stderr, "gloamdelve: cannot write %s: %s\n", path.c_str(), reason.c_str());
+    ok = false;
+  };
+  report(o.statePath, [&](std::string* r) { return writeStateJson(game, game.platform.sleptMs(), o.statePath, r); });
+  report(o.dumpWorldPath, [&](std::string* r) { return writeWorldDump(game, o.dumpWorldPath, r); });
+  report(o.screenshotPath,
+         [&](std::string* r) { return writeScreenshot(game.shown.pixels, game.shown.mode, o.screenshotPath, r); });
+  return ok;
 }
 
 }  // namespace gloam::shell

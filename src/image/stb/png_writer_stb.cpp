@@ -3,7 +3,7 @@
 // rows top first, so bottom-up pictures are handed over from their last row with a negative stride.
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
+#include <vector>
 
 #include "image/png_writer.hpp"
 
@@ -21,32 +21,27 @@
 #endif
 
 namespace gloam::image {
-namespace {
 
-struct FreeWithFree {
-  void operator()(unsigned char* p) const { STBIW_FREE(p); }
-};
-struct CloseFile {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-}  // namespace
-
-bool writePng(const std::string& path, std::span<const std::uint8_t> rgb, int width, int height, RowOrder order) {
-  if (width <= 0 || height <= 0 || rgb.size() < static_cast<std::size_t>(width) * height * 3) return false;
+std::vector<std::uint8_t> encodePng(std::span<const std::uint8_t> rgb, int width, int height, RowOrder order) {
+  if (width <= 0 || height <= 0 || rgb.size() < static_cast<std::size_t>(width) * height * 3) return {};
   const int rowBytes = width * 3;
   const std::uint8_t* first = order == RowOrder::TopFirst ? rgb.data() : rgb.data() + (height - 1) * rowBytes;
   const int stride = order == RowOrder::TopFirst ? rowBytes : -rowBytes;
   int length = 0;
-  const std::unique_ptr<unsigned char, FreeWithFree> png(
-      stbi_write_png_to_mem(first, stride, width, height, 3, &length));
-  if (!png) return false;
-  std::FILE* raw = std::fopen(path.c_str(), "wb");
-  if (!raw) return false;
-  std::unique_ptr<std::FILE, CloseFile> file(raw);
-  const bool written =
-      std::fwrite(png.get(), 1, static_cast<std::size_t>(length), raw) == static_cast<std::size_t>(length);
-  return std::fclose(file.release()) == 0 && written;
+  unsigned char* png = stbi_write_png_to_mem(first, stride, width, height, 3, &length);
+  if (!png) return {};
+  std::vector<std::uint8_t> file(png, png + length);
+  STBIW_FREE(png);
+  return file;
+}
+
+bool writePng(const std::string& path, std::span<const std::uint8_t> rgb, int width, int height, RowOrder order) {
+  const std::vector<std::uint8_t> file = encodePng(rgb, width, height, order);
+  if (file.empty()) return false;
+  std::FILE* out = std::fopen(path.c_str(), "wb");
+  if (!out) return false;
+  const bool written = std::fwrite(file.data(), 1, file.size(), out) == file.size();
+  return std::fclose(out) == 0 && written;
 }
 
 }  // namespace gloam::image

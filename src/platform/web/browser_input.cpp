@@ -47,12 +47,24 @@ EM_BOOL onBlur(int, const EmscriptenFocusEvent*, void* user) {
 }  // namespace
 
 void BrowserInput::listen(const char* canvasSelector) {
+  canvasSelector_ = canvasSelector;
   emscripten_set_keydown_callback(canvasSelector, this, EM_TRUE, onKey);
   emscripten_set_keyup_callback(canvasSelector, this, EM_TRUE, onKey);
   emscripten_set_mousedown_callback(canvasSelector, this, EM_TRUE, onButton);
   emscripten_set_mousemove_callback(canvasSelector, this, EM_TRUE, onMove);
   emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_TRUE, onButton);
   emscripten_set_blur_callback(canvasSelector, this, EM_TRUE, onBlur);
+}
+
+// A callback of null removes the handlers of that event on that target.
+BrowserInput::~BrowserInput() {
+  if (!canvasSelector_) return;
+  emscripten_set_keydown_callback(canvasSelector_, nullptr, EM_TRUE, nullptr);
+  emscripten_set_keyup_callback(canvasSelector_, nullptr, EM_TRUE, nullptr);
+  emscripten_set_mousedown_callback(canvasSelector_, nullptr, EM_TRUE, nullptr);
+  emscripten_set_mousemove_callback(canvasSelector_, nullptr, EM_TRUE, nullptr);
+  emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_TRUE, nullptr);
+  emscripten_set_blur_callback(canvasSelector_, nullptr, EM_TRUE, nullptr);
 }
 
 void BrowserInput::down(int key) {

@@ -9,6 +9,13 @@ namespace gloam::platform {
 
 class BrowserInput {
  public:
+  BrowserInput() = default;
+  BrowserInput(const BrowserInput&) = delete;
+  BrowserInput& operator=(const BrowserInput&) = delete;
+  // Stops listening: a page plays one game after another, and the events of the next one must not
+  // reach this one once it has ended.
+  ~BrowserInput();
+
   // Listens on the canvas (keys, buttons down, moves) and the window (buttons up), so a button
   // released outside the canvas is not left down. The callbacks hold `this`: it must not move.
   void listen(const char* canvasSelector);
@@ -21,6 +28,7 @@ class BrowserInput {
   void releaseAll();
 
  private:
+  const char* canvasSelector_ = nullptr;  // while listening
   PendingInput pending_;
   std::array<bool, 256> held_{};
 };

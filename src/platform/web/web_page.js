@@ -99,16 +99,18 @@ mergeInto(LibraryManager.library, {
     canvas.style.height = height + 'px';
   },
 
-  // A shown window has the keyboard, as a new window on a desktop does.
+  // A shown window has the keyboard, as a new window on a desktop does; the page hears of it.
   gloam_web_show_canvas: function(visible) {
     Module.canvas.style.visibility = visible ? 'visible' : 'hidden';
     if (visible) Module.canvas.focus();
+    if (visible && Module['gloamWindowShown']) Module['gloamWindowShown']();
   },
   gloam_web_pass_begun__deps: ['$GloamWeb'],
   gloam_web_pass_begun: function() { ++GloamWeb.passes; },
 
   gloam_web_show_cursor: function(visible) { Module.canvas.style.cursor = visible ? 'default' : 'none'; },
-  gloam_web_set_title: function(title) { document.title = UTF8ToString(title); },
+  // The tab is the page's and keeps its name; the window's title names the canvas for screen readers.
+  gloam_web_set_title: function(title) { Module.canvas.setAttribute('aria-label', UTF8ToString(title)); },
 
   gloam_web_message: function(caption, text) {
     var line = UTF8ToString(caption) + ': ' + UTF8ToString(text);

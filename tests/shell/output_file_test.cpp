@@ -1,0 +1,55 @@
+// Writing a run's files: what the binary's output check cannot see from outside. A file reached
+// through a symbolic link is replaced and the link kept, the replaced file keeps its permissions, and
+// read-only files, folders and devices get the answers the start-up check gives.
+#include "shell/output_file.hpp"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace gloam::shell {
+namespace {
+
+namespace fs = std::filesystem;
+
+class OutputFile : public ::testing::Test {
+ protected:
+  fs::path root = fs::temp_directory_path() / ("gloam-output-file-" + std::to_string(::getpid()));
+  void SetUp() override {
+    fs::remove_all(root);
+    fs::create_directories(root);
+  }
+  void TearDown() override { fs::remove_all(root); }
+};
+
+TEST_F(OutputFile, ReplacesTheFileALinkNamesKeepingTheLinkAndThePermissions) {
+  const fs::path file = root / "state.json";
+  const fs::path link = root / "link.json";
+  std::ofstream(file) << "older";
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::create_symlink(file, link);
+  std::string reason;
+  ASSERT_TRUE(writeWholeFile(link.string(), "newer", reason)) << reason;
+  EXPECT_TRUE(fs::is_symlink(link));
+  std::ifstream in(file);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "newer");
+  EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 2);
+}
+
+TEST_F(OutputFile, StartUpCheckRefusesFoldersAndReadOnlyFilesAndPassesDevices) {
+  const fs::path file = root / "kept.png";
+  std::ofstream(file) << "x";
+  fs::permissions(file, fs::perms::owner_read);
+  EXPECT_EQ(outputPathProblem(file.string()), "it is read-only");
+  EXPECT_EQ(outputPathProblem(root.string()), "it is a folder");
+  EXPECT_EQ(outputPathProblem((root / "new.png").string()), "");
+  EXPECT_EQ(outputPathProblem("/dev/full"), "");
+  EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 1) << "the probe is removed";
+}
+
+}  // namespace
+}  // namespace gloam::shell
