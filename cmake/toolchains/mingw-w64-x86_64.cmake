@@ -14,4 +14,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Debian's `wine` starts the 32-bit loader first, which a kernel without 32-bit support runs only
+# slowly (through qemu); 64-bit programs go to wine64 directly.
+find_program(GLOAM_WINE64 NAMES wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${GLOAM_WINE64})

@@ -1,18 +1,6 @@
 # Playing in the real window: scrolling, level keys, the window move, zoom that keeps the picture,
 # walking in the first-person view, and console commands typed key by key.
 
-# console_command TEXT: Tab opens the console, the text is typed and Return submits it. Each
-# character is held long enough for one pass to see it, and released during the 120 ms pause that
-# follows a typed character, so no second pass sees it.
-console_command() {
-  xdotool keydown Tab; sleep 0.1; xdotool keyup Tab; sleep 0.6
-  printf '%s\n' "$1" | fold -w1 | while IFS= read -r ch; do
-    case "$ch" in " ") key=space ;; *) key=$ch ;; esac
-    xdotool keydown "$key" sleep 0.08 keyup "$key"; sleep 0.25
-  done
-  xdotool keydown Return; sleep 0.1; xdotool keyup Return; sleep 1.0
-}
-
 "$GAME" --headless --seed 5 --frames 0 --state "$WORK/start.json" --dump-world "$WORK/world.bin" >/dev/null 2>&1
 start_sx=$(json_field "$WORK/start.json" "['viewOrigin'][0]")
 start_x=$(json_field "$WORK/start.json" "['player']['cellX']")

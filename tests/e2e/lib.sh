@@ -77,3 +77,44 @@ window_size_is() { [ "$(window_size)" = "$1" ]; }
 game_ended() { ! kill -0 "$GAME_PID" 2>/dev/null || [ "$(ps -o stat= -p "$GAME_PID" | cut -c1)" = "Z" ]; }
 
 capture() { xwd -root -silent | convert xwd:- "$1"; }
+
+# console_command TEXT: Tab opens the console, the text is typed and Return submits it. Each
+# character is held long enough for one pass to see it, and released during the 120 ms pause that
+# follows a typed character, so no second pass sees it.
+console_command() {
+  xdotool keydown Tab; sleep 0.1; xdotool keyup Tab; sleep 0.6
+  printf '%s\n' "$1" | fold -w1 | while IFS= read -r ch; do
+    case "$ch" in " ") key=space ;; *) key=$ch ;; esac
+    xdotool keydown "$key" sleep 0.08 keyup "$key"; sleep 0.25
+  done
+  xdotool keydown Return; sleep 0.1; xdotool keyup Return; sleep 1.0
+}
+
+# A recording stamps each key change with its pass, on disk within the pass: two Shift taps five
+# seconds apart tell how many passes ran in between, whatever start-up cost.
+shift_frames() { awk '$2 == "down" && $3 == 16 {print $1}' "$1"; }
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+# pace_run NAME VIEW_KEY [ARGS...]: sets rate_NAME to the passes a second and cpu_NAME to the share
+# of a core used over five seconds, in the view the key chooses (F5 first person, F6 the map).
+pace_run() {
+  name=$1; view_key=$2; shift 2
+  start_game "$name" --record "$WORK/$name.input" "$@"
+  hold_until "$view_key" window_replaced "$(current_window)"
+  xdotool keydown shift sleep 0.05 keyup shift
+  t0=$(date +%s.%N); c0=$(cpu_ticks "$GAME_PID")
+  sleep 5
+  xdotool keydown shift sleep 0.05 keyup shift
+  t1=$(date +%s.%N); c1=$(cpu_ticks "$GAME_PID")
+  sleep 0.3
+  quit_game
+  set -- $(shift_frames "$WORK/$name.input")
+  set -- $(python3 -c "import sys, os
+f0,f1,t0,t1,c0,c1=map(float,sys.argv[1:])
+print('%.1f %.0f' % ((f1-f0)/(t1-t0), 100*(c1-c0)/os.sysconf('SC_CLK_TCK')/(t1-t0)))" \
+    "${1-}" "${2-}" "$t0" "$t1" "$c0" "$c1")
+  eval "rate_$name=${1-} cpu_$name=${2-}"
+}
+
+# within VALUE LOW HIGH
+within() { python3 -c "import sys; v,l,h=map(float,sys.argv[1:]); print('yes' if l<=v<=h else 'no (%s)'%v)" "$@"; }

@@ -18,12 +18,12 @@ TEST(SceneCopy, DropsOnlyTheExactKeyColour) {
   Screen s;
   setScreenMode(s, 320, 240);
   // Four near neighbours of the key, then the key itself in every other pixel.
-  const std::uint8_t near[][3] = {{255, 0, 230}, {254, 0, 229}, {255, 1, 229}, {255, 0, 228}, {255, 0, 229}};
-  for (int i = 0; i < 320 * 240 * 3; ++i) s.sceneCapture[i] = near[std::min(i / 3, 4)][i % 3];
+  const std::uint8_t neighbours[][3] = {{255, 0, 230}, {254, 0, 229}, {255, 1, 229}, {255, 0, 228}, {255, 0, 229}};
+  for (int i = 0; i < 320 * 240 * 3; ++i) s.sceneCapture[i] = neighbours[std::min(i / 3, 4)][i % 3];
   s.framebuffer[4 * 4] = 7;  // a key pixel leaves what was there
   copySceneIntoFramebuffer(s);
   for (int i = 0; i < 4; ++i)
-    for (int c = 0; c < 4; ++c) EXPECT_EQ(s.framebuffer[i * 4 + c], c < 3 ? near[i][c] : 255) << i;
+    for (int c = 0; c < 4; ++c) EXPECT_EQ(s.framebuffer[i * 4 + c], c < 3 ? neighbours[i][c] : 255) << i;
   EXPECT_EQ(s.framebuffer[4 * 4], 7);
   int copied = 0;
   for (int i = 0; i < 320 * 240; ++i) copied += s.framebuffer[i * 4 + 3] == 255;
