@@ -24,8 +24,13 @@ std::unique_ptr<HeadlessPlatform> HeadlessPlatform::open(InputScript script, std
 }
 
 std::optional<OpenStep> HeadlessPlatform::openWindow(const WindowSpec& spec) {
-  rect_ = Rect{0, 0, spec.width, spec.height};
-  return window_.open(spec);
+  // There is no display to cover and no player to resize it: the window keeps the size asked
+  // for, but the game still scales its picture into it, and the cursor is placed accordingly.
+  rect_ = Rect{spec.left, spec.top, spec.left + spec.width, spec.top + spec.height};
+  scaledToFit_ = spec.resizable || spec.fullscreen;
+  WindowSpec fixed = spec;
+  fixed.fullscreen = false;
+  return window_.open(fixed);
 }
 
 void HeadlessPlatform::swapBuffers() {
@@ -47,7 +52,8 @@ void HeadlessPlatform::messageBox(const char* caption, const char* text, Message
 
 Point HeadlessPlatform::cursorPos() {
   // Place the cursor so that the game's own mapping gives back exactly the scripted pixel.
-  return cursorForPixel(script_.mouseX(), script_.mouseY(), rect_, screenWidth_, screenHeight_);
+  const Rect area = mouseArea(rect_, screenWidth_, screenHeight_, scaledToFit_);
+  return cursorForPixel(script_.mouseX(), script_.mouseY(), area, screenWidth_, screenHeight_);
 }
 
 std::optional<Event> HeadlessPlatform::nextEvent() {

@@ -42,7 +42,8 @@ class HeadlessPlatform final : public Platform {
   SdlGlWindow window_;
   InputState input_;
   ScriptPlayer script_;
-  Rect rect_;  // where the window would be on a screen
+  Rect rect_;                 // where the window would be on a screen
+  bool scaledToFit_ = false;  // a resizable or fullscreen window: the mouse maps through the picture
   int screenWidth_ = 320;
   int screenHeight_ = 240;
   std::vector<std::string>* messageLog_ = nullptr;

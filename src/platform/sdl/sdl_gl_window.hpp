@@ -24,12 +24,17 @@ class SdlGlWindow {
   void swap();
   void move(const Rect& where);
   Rect rect() const;
+  // Sizes a resizable window back up to its minimum after a resize below it: without a window
+  // manager (which would refuse such a resize) nothing else keeps it there.
+  void holdMinimumSize();
   SDL_Window* handle() const { return window_; }
 
  private:
   SDL_Window* window_ = nullptr;
   SDL_GLContext context_ = nullptr;
   bool classRegistered_ = false;
+  int minWidth_ = 0;  // a resizable window's smallest client area; 0 when it is not resizable
+  int minHeight_ = 0;
 
   bool createWindow(const WindowSpec& spec);
   bool createContext();
