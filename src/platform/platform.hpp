@@ -55,8 +55,8 @@ struct WindowSpec {
   // Fullscreen: no frame, covering the whole of the display that holds the centre of the
   // rectangle (left, top, width, height), without changing the display's mode. windowRect() is
   // then that display's bounds, and moveWindow() leaves the window where it is. Leaving
-  // fullscreen is a new window without this field. A platform without displays (headless) keeps
-  // the window at width x height.
+  // fullscreen is a new window without this field. A platform without displays (headless)
+  // treats it as a window of width x height.
   bool fullscreen = false;
 };
 

@@ -62,6 +62,7 @@ bool SdlGlWindow::createWindow(const WindowSpec& spec) {
   window_ = SDL_CreateWindow(spec.title, at.x, at.y, at.w, at.h, windowFlags(spec));
   if (!window_) return false;
   if (spec.framed) setWindowIcon(window_);
+  fullscreen_ = spec.fullscreen;
   const bool resizable = spec.resizable && !spec.fullscreen;
   minWidth_ = resizable ? std::max(1, spec.minWidth) : 0;
   minHeight_ = resizable ? std::max(1, spec.minHeight) : 0;
@@ -99,7 +100,7 @@ void SdlGlWindow::swap() {
 }
 
 void SdlGlWindow::move(const Rect& where) {
-  if (!window_) return;
+  if (!window_ || fullscreen_) return;
   SDL_SetWindowPosition(window_, where.left, where.top);
   SDL_SetWindowSize(window_, where.width(), where.height());
 }

@@ -33,7 +33,8 @@ class SdlGlWindow {
   SDL_Window* window_ = nullptr;
   SDL_GLContext context_ = nullptr;
   bool classRegistered_ = false;
-  int minWidth_ = 0;  // a resizable window's smallest client area; 0 when it is not resizable
+  bool fullscreen_ = false;  // covers its display; moving it does nothing
+  int minWidth_ = 0;         // a resizable window's smallest client area; 0 when it is not resizable
   int minHeight_ = 0;
 
   bool createWindow(const WindowSpec& spec);
