@@ -63,6 +63,7 @@ bool SdlGlWindow::createWindow(const WindowSpec& spec) {
   if (!window_) return false;
   if (spec.framed) setWindowIcon(window_);
   fullscreen_ = spec.fullscreen;
+  askedPlace_ = spec.framed && !spec.fullscreen ? std::optional<SDL_Point>(SDL_Point{at.x, at.y}) : std::nullopt;
   const bool resizable = spec.resizable && !spec.fullscreen;
   minWidth_ = resizable ? std::max(1, spec.minWidth) : 0;
   minHeight_ = resizable ? std::max(1, spec.minHeight) : 0;
@@ -103,6 +104,14 @@ void SdlGlWindow::move(const Rect& where) {
   if (!window_ || fullscreen_) return;
   SDL_SetWindowPosition(window_, where.left, where.top);
   SDL_SetWindowSize(window_, where.width(), where.height());
+}
+
+void SdlGlWindow::settlePlace() {
+  if (!window_ || !askedPlace_) return;
+  int x = 0, y = 0;
+  SDL_GetWindowPosition(window_, &x, &y);
+  if (x != askedPlace_->x || y != askedPlace_->y) SDL_SetWindowPosition(window_, askedPlace_->x, askedPlace_->y);
+  askedPlace_.reset();
 }
 
 void SdlGlWindow::holdMinimumSize() {
