@@ -9,7 +9,8 @@ namespace gloam {
 inline bool isKeyDown(platform::Platform& p, int virtualKey) { return p.keyDown(virtualKey); }
 
 // Mouse x counted from the left edge, clamped to 0..ScreenWidth-1. The mapping divides by the
-// window's actual size, so it does not depend on the pixel zoom.
+// window's actual size (by the picture's, when it is scaled to fit the window), so it does not
+// depend on the pixel zoom.
 int mouseX(platform::Platform& p, const ScreenMode& mode);
 
 // Mouse y counted upward from the bottom edge, clamped to 0..ScreenHeight-1.

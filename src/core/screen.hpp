@@ -13,6 +13,9 @@ struct ScreenMode {
   int width = 320;    // ScreenWidth: 320 or 640
   int height = 240;   // ScreenHeight: 240 or 480
   int pixelZoom = 2;  // PixelZoom: 1..5 are honoured by the presentation
+  // Comfort mode: the picture is scaled to fit the window (platform::pictureRect) instead of
+  // drawn at PixelZoom from its lower-left corner, and the mouse maps through the same rectangle.
+  bool scaledToWindow = false;
   bool operator==(const ScreenMode&) const = default;
 };
 

@@ -10,6 +10,7 @@ inline constexpr int Backspace = 8;
 inline constexpr int Tab = 9;
 inline constexpr int Enter = 13;
 inline constexpr int Shift = 16;
+inline constexpr int Alt = 18;  // VK_MENU, either Alt key
 inline constexpr int Escape = 27;
 inline constexpr int Space = 32;
 inline constexpr int Left = 37;
@@ -25,6 +26,7 @@ inline constexpr int NumpadSubtract = 109;
 inline constexpr int F1 = 112;  // F1..F12 are 112..123
 inline constexpr int F5 = 116;
 inline constexpr int F6 = 117;
+inline constexpr int F11 = 122;
 inline constexpr int F12 = 123;
 
 inline constexpr int digit(int d) { return Digit0 + d; }

@@ -28,14 +28,36 @@ struct Rect {
 
 enum class MessageIcon { Exclamation, Information };
 
-// The game window: a borderless client area of this size at the screen's top-left corner, with a
-// double-buffered GL context of these depths made current on it.
+// The game window: a client area of width x height with a double-buffered GL context of these
+// depths made current on it. The defaults are the classic window: borderless, fixed in size, with
+// its client area's top-left corner at the screen's (left, top) = (0, 0). The window's picture is
+// the game's business: a platform never scales or moves what the game draws.
 struct WindowSpec {
-  const char* title = "";
+  const char* title = "";  // the window's name; in the title bar and task switcher when framed
   int width = 0;
   int height = 0;
   int colourBits = 16;
   int depthBits = 16;
+  // Where the client area's top-left corner goes, in screen pixels. A frame, if any, goes around
+  // it; a window system that insists on placing windows itself may.
+  int left = 0;
+  int top = 0;
+  // Framed: the window system's title bar showing `title` and the game's icon, and its borders.
+  // Each platform carries its own copy of the icon (as a Windows program carries its icon
+  // resource). Not framed: a bare client area with no title bar, border or icon.
+  bool framed = false;
+  // Resizable: the player may resize the window by its frame, never below minWidth x minHeight
+  // (client pixels). windowRect() then reports the client area at its size of the moment, and
+  // the GL drawable follows it. Not resizable: the client area stays width x height.
+  bool resizable = false;
+  int minWidth = 0;
+  int minHeight = 0;
+  // Fullscreen: no frame, covering the whole of the display that holds the centre of the
+  // rectangle (left, top, width, height), without changing the display's mode. windowRect() is
+  // then that display's bounds, and moveWindow() leaves the window where it is. Leaving
+  // fullscreen is a new window without this field. A platform without displays (headless)
+  // treats it as a window of width x height.
+  bool fullscreen = false;
 };
 
 // Opening a window goes through these steps in this order; a failed open names the first step
@@ -91,14 +113,19 @@ class Platform {
 
   virtual void swapBuffers() = 0;
   virtual void showCursor(bool visible) = 0;
+  // Places the client area at `where` (its position and size); nothing for a fullscreen window.
   virtual void moveWindow(const Rect& where) = 0;
   virtual void messageBox(const char* caption, const char* text, MessageIcon icon) = 0;
 
   // Is the key (a Windows virtual-key code; mouse buttons 1, 2 and 4) down. Input is latched: a key
   // pressed and released since its last read answers "down" once; a held key answers on every read.
   virtual bool keyDown(int virtualKey) = 0;
-  virtual Point cursorPos() = 0;  // screen pixels
-  virtual Rect windowRect() = 0;  // screen pixels
+  // Screen pixels. A platform that places a scripted cursor puts it where the game's mapping
+  // gives back the scripted Framebuffer pixel: the mapping runs through the whole client area of
+  // a fixed window, and through pictureRect (pixel_mapping.hpp) of a resizable or fullscreen one.
+  virtual Point cursorPos() = 0;
+  // The client area (what the GL drawable covers) in screen pixels; the frame is not part of it.
+  virtual Rect windowRect() = 0;
   // The part of the display a window may use; nullopt where there is no display.
   virtual std::optional<Rect> displayArea() = 0;
 

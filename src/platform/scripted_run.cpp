@@ -21,8 +21,9 @@ void ScriptedRun::beginFrame(int frameCounter, int screenWidth, int screenHeight
   }
 }
 
-Point ScriptedRun::cursorPos(const Rect& window) const {
-  return cursorForPixel(mouseX_, mouseY_, window, screenWidth_, screenHeight_);
+Point ScriptedRun::cursorPos(const Rect& window, bool scaledToFit) const {
+  const Rect area = mouseArea(window, screenWidth_, screenHeight_, scaledToFit);
+  return cursorForPixel(mouseX_, mouseY_, area, screenWidth_, screenHeight_);
 }
 
 void ScriptedRun::logMessage(const char* caption, const char* text) {

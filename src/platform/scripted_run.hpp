@@ -23,8 +23,9 @@ class ScriptedRun {
   // Every event stamped at or before the pass is applied in order, so a down and an up on the
   // same pass are a tap. The screen size places the cursor.
   void beginFrame(int frameCounter, int screenWidth, int screenHeight, InputState& input);
-  // A screen point that the game's own mapping turns into exactly the scripted pixel.
-  Point cursorPos(const Rect& window) const;
+  // A screen point that the game's own mapping turns into exactly the scripted pixel, in a window
+  // that shows the picture pixel for pixel or (`scaledToFit`) scaled to fit it.
+  Point cursorPos(const Rect& window, bool scaledToFit = false) const;
   void logMessage(const char* caption, const char* text);
 
   int mouseX() const { return mouseX_; }  // Framebuffer pixels, as the script gives them

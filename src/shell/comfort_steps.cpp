@@ -7,6 +7,7 @@
 #include "comfort/window_fit.hpp"
 #include "core/input.hpp"
 #include "platform/keys.hpp"
+#include "shell/comfort_window.hpp"
 #include "shell/game_window.hpp"
 
 namespace gloam::shell {
@@ -68,6 +69,7 @@ void handleComfortWindowKeys(Game& game) {
   for (int zoom = 1; zoom <= 4; ++zoom)
     zoomPressed[zoom - 1] = comfort::pressedNow(game.comfort.pressed.zoom[zoom - 1], isKeyDown(p, vk::function(zoom)));
   const bool moveDown = isKeyDown(p, vk::KeyM);
+  handleFullscreenKeys(game, keysTypeIntoConsole(game));
   if (keysTypeIntoConsole(game)) return;
   for (int zoom = 1; zoom <= 4; ++zoom)
     if (zoomPressed[zoom - 1]) recreateFitting(game, zoom);

@@ -18,7 +18,8 @@ void drawComfortOverlay(Game& game);
 // The presses typed since the last pass, the command they run and the prompt and result lines.
 void runComfortConsoleStep(Game& game);
 
-// F1..F4 once per press at the largest zoom that fits the display; M keeps the window on it.
+// F1..F4 once per press at the largest zoom that fits the display; M keeps the window on it;
+// F11 and Alt+Enter for fullscreen.
 void handleComfortWindowKeys(Game& game);
 
 // Arrows and numeric-pad plus and minus, once per press with repeat, no pause.

@@ -74,10 +74,10 @@ void bindTextureFor(FramebufferTexture& t, int width, int height) {
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, t.width, t.height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
 }
 
+// The Framebuffer's part of the texture as one quad filling the viewport.
 void drawQuad(const FramebufferTexture& t, int width, int height) {
   const float s = static_cast<float>(width) / static_cast<float>(t.width);
   const float u = static_cast<float>(height) / static_cast<float>(t.height);
-  glViewport(0, 0, width * t.zoom, height * t.zoom);
   glMatrixMode(GL_PROJECTION);
   glPushMatrix();
   glLoadIdentity();
@@ -101,6 +101,32 @@ void drawQuad(const FramebufferTexture& t, int width, int height) {
   glMatrixMode(GL_MODELVIEW);
 }
 
+// Copies the pixels in and sets what the quad is drawn with: glDrawPixels writes colours untouched
+// by texturing and depth, and the quad must do the same.
+void uploadForQuad(FramebufferTexture& texture, const ScreenMode& mode, const std::uint8_t* pixels) {
+  bindTextureFor(texture, mode.width, mode.height);
+  glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, mode.width, mode.height, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+  glDisable(GL_DEPTH_TEST);
+  glEnable(GL_TEXTURE_2D);
+}
+
+// Set on every scaled draw: a run presents either always scaled or never, and the zoomed path keeps
+// the nearest filtering the texture was made with.
+void setFilter(GLint filter) {
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+}
+
+// Black everywhere the picture will not cover; the clear colour is the scene's key colour.
+void clearToBlack() {
+  GLfloat clearColour[4];
+  glGetFloatv(GL_COLOR_CLEAR_VALUE, clearColour);
+  glClearColor(0, 0, 0, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glClearColor(clearColour[0], clearColour[1], clearColour[2], clearColour[3]);
+}
+
 }  // namespace
 
 int textureSide(int n) {
@@ -112,13 +138,23 @@ int textureSide(int n) {
 void drawFramebufferTexture(FramebufferTexture& texture, const ScreenMode& mode, const std::uint8_t* pixels) {
   if (mode.width <= 0 || mode.height <= 0) return;
   const SavedState saved = saveState();
-  bindTextureFor(texture, mode.width, mode.height);
+  uploadForQuad(texture, mode, pixels);
   if (mode.pixelZoom >= MinZoom && mode.pixelZoom <= MaxZoom) texture.zoom = mode.pixelZoom;
-  glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, mode.width, mode.height, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
-  // glDrawPixels writes colours untouched by texturing and depth; the quad must do the same.
-  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-  glDisable(GL_DEPTH_TEST);
-  glEnable(GL_TEXTURE_2D);
+  glViewport(0, 0, mode.width * texture.zoom, mode.height * texture.zoom);
+  drawQuad(texture, mode.width, mode.height);
+  restoreState(saved);
+}
+
+// A smooth picture is always smaller than the Framebuffer (a larger one has a whole zoom), so the
+// filter never samples as far as the unused texels beyond the Framebuffer's right and top edges.
+void drawFramebufferScaled(FramebufferTexture& texture, const ScreenMode& mode, const std::uint8_t* pixels,
+                           const PictureArea& area) {
+  if (mode.width <= 0 || mode.height <= 0 || area.width <= 0 || area.height <= 0) return;
+  const SavedState saved = saveState();
+  clearToBlack();
+  uploadForQuad(texture, mode, pixels);
+  setFilter(area.smooth ? GL_LINEAR : GL_NEAREST);
+  glViewport(area.x, area.y, area.width, area.height);
   drawQuad(texture, mode.width, mode.height);
   restoreState(saved);
 }

@@ -1,6 +1,7 @@
 // Showing the Framebuffer through one persistent GL texture: the pixels are copied into it in place
 // and drawn as one quad at the pixel zoom, covering the same window pixels with the same colours
-// as a glDrawPixels of the Framebuffer at the initial raster position would. Only GL 1.1 calls.
+// as a glDrawPixels of the Framebuffer at the initial raster position would; or, in a window the
+// picture is scaled to fit, into the picture's rectangle. Only GL 1.1 calls.
 #pragma once
 #include <cstdint>
 
@@ -25,5 +26,20 @@ int textureSide(int n);
 // corner of the back buffer, each pixel as a zoom x zoom block. A zoom outside 1..5 keeps the last
 // one honoured. Leaves every GL state it touches as it found it.
 void drawFramebufferTexture(FramebufferTexture& texture, const ScreenMode& mode, const std::uint8_t* pixels);
+
+// Where in the back buffer a scaled picture goes, in GL window coordinates (x, y from the
+// lower-left corner), and whether it is scaled smoothly (not by a whole zoom).
+struct PictureArea {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  bool smooth = false;
+};
+
+// Draws the Framebuffer scaled into the area, with every other pixel of the back buffer black:
+// pixel for pixel blocks at a whole zoom, filtered otherwise. Leaves the GL state as it found it.
+void drawFramebufferScaled(FramebufferTexture& texture, const ScreenMode& mode, const std::uint8_t* pixels,
+                           const PictureArea& area);
 
 }  // namespace gloam::shell

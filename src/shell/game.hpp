@@ -16,6 +16,7 @@
 #include "draw/text.hpp"
 #include "fpview/first_person_state.hpp"
 #include "platform/platform.hpp"
+#include "shell/comfort_window.hpp"
 #include "shell/frame_clock.hpp"
 #include "shell/framebuffer_texture.hpp"
 #include "shell/shown_frame.hpp"
@@ -48,6 +49,7 @@ struct Game {
   Game(platform::Platform& p, RunSettings s) : platform(p), settings(std::move(s)) {
     clock.fps = settings.fps;
     comfort.passesPerSecond = comfort::passRateFor(settings.fps);
+    screen.mode.scaledToWindow = settings.comfort;
   }
 
   platform::Platform& platform;
@@ -70,6 +72,7 @@ struct Game {
   console::ConsoleState console;
   fpview::FirstPersonState firstPerson;
   comfort::ComfortState comfort;      // used only with RunSettings::comfort
+  ComfortWindow comfortWindow;        // comfort's window: its place and fullscreen
   FramebufferTexture presentTexture;  // what presentFrame shows the Framebuffer through
   ShownFrame shown;                   // what the window shows now, and the last picture drawn
   bool screenshotKeyWasDown = false;  // F12 writes one screenshot per press, not per frame

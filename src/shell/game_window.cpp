@@ -7,6 +7,7 @@
 
 #include "fpview/gl_fixed_state.hpp"
 #include "fpview/scene_textures.hpp"
+#include "shell/comfort_window.hpp"
 
 namespace gloam::shell {
 namespace {
@@ -58,8 +59,12 @@ int initGlState(Game& game) {
 }
 
 int openGlWindow(Game& game, const char* title, int width, int height, int colourBits) {
+  return openGlWindow(game, platform::WindowSpec{title, width, height, colourBits, DepthBits});
+}
+
+int openGlWindow(Game& game, const platform::WindowSpec& spec) {
   platform::Platform& p = game.platform;
-  if (const auto failed = p.openWindow({title, width, height, colourBits, DepthBits})) {
+  if (const auto failed = p.openWindow(spec)) {
     // Nothing exists yet when the class itself could not be registered, so there is nothing to undo.
     if (*failed == OpenStep::RegisterClass) {
       p.messageBox("ERROR", openFailureText(*failed), MessageIcon::Exclamation);
@@ -77,12 +82,16 @@ int createGameWindow(Game& game) {
   std::snprintf(title, sizeof title, "GAME");
   const ScreenMode& m = game.screen.mode;
   game.shown.windowBlank = true;
-  if (!openGlWindow(game, title, m.width * m.pixelZoom, m.height * m.pixelZoom, 16)) return 0;
+  const int opened = game.settings.comfort
+                         ? openGlWindow(game, comfortWindowSpec(game.comfortWindow, m, game.platform.displayArea()))
+                         : openGlWindow(game, title, m.width * m.pixelZoom, m.height * m.pixelZoom, 16);
+  if (!opened) return 0;
   game.platform.showCursor(false);
   return 1;
 }
 
 void destroyGameWindow(Game& game) {
+  if (game.settings.comfort) noteComfortWindowClosing(game);
   const platform::CloseReport report = game.platform.closeWindow();
   for (const TeardownText& t : TeardownTexts)
     if (report.failedAt(t.step)) game.platform.messageBox("SHUTDOWN ERROR", t.text, MessageIcon::Information);

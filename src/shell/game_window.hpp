@@ -8,8 +8,11 @@ namespace gloam::shell {
 // Creates the window with its GL context; on a failing step tears down what exists, shows
 // the step's message and returns 0.
 int openGlWindow(Game& game, const char* title, int width, int height, int colourBits);
+// The same for any window the platform can open (comfort's is framed and resizable).
+int openGlWindow(Game& game, const platform::WindowSpec& spec);
 
-// Opens "GAME" at ScreenWidth x PixelZoom by ScreenHeight x PixelZoom and hides the cursor.
+// Opens "GAME" at ScreenWidth x PixelZoom by ScreenHeight x PixelZoom and hides the cursor; in
+// comfort mode, comfort's window (comfort_window.hpp).
 int createGameWindow(Game& game);
 
 // Tears down the context, the device context, the window and the class, reporting each failure

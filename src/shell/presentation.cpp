@@ -2,11 +2,13 @@
 // one a glDrawPixels at the pixel zoom gives (the tests keep that path as the oracle), without
 // handing the driver a new image to allocate and convert every frame. A Framebuffer the window
 // already shows is not drawn again (see shown_frame.hpp). Texturing is left enabled after the
-// swap, as the first-person scene expects.
+// swap, as the first-person scene expects. In comfort mode the picture is scaled to fit the window
+// (platform::pictureRect), with black bars around it.
 #include "shell/presentation.hpp"
 
 #include <GL/gl.h>
 
+#include "platform/pixel_mapping.hpp"
 #include "shell/draw_pixels_presentation.hpp"
 
 namespace gloam::shell {
@@ -17,6 +19,12 @@ void clearFrame(Game& game) {
   clearFramebuffer(game.screen);
 }
 
+PictureArea scaledPictureArea(const platform::Rect& window, const ScreenMode& m) {
+  const platform::Rect picture = platform::pictureRect(window, m.width, m.height);
+  return {picture.left - window.left, window.bottom - picture.bottom, picture.width(), picture.height(),
+          !platform::isWholeZoom(picture, m.width, m.height)};
+}
+
 void presentFrame(Game& game) {
   const ScreenMode& m = game.screen.mode;
   const platform::Rect window = game.platform.windowRect();
@@ -24,7 +32,11 @@ void presentFrame(Game& game) {
 #ifdef __EMSCRIPTEN__
     drawFramebufferPixels(m, game.screen.framebuffer.data());  // the page paints it onto its canvas
 #else
-    drawFramebufferTexture(game.presentTexture, m, game.screen.framebuffer.data());
+    const std::uint8_t* pixels = game.screen.framebuffer.data();
+    if (m.scaledToWindow)
+      drawFramebufferScaled(game.presentTexture, m, pixels, scaledPictureArea(window, m));
+    else
+      drawFramebufferTexture(game.presentTexture, m, pixels);
 #endif
     game.platform.swapBuffers();
     notePresented(game.shown, game.screen, window);

@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <sstream>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "assets/bitmap_reader.hpp"
 #include "assets/catalogue.hpp"
@@ -223,6 +226,23 @@ TEST(GameIcon, WritesOnePngPerSizeIntoTheHicolorLayout) {
   }
   std::ofstream(dir.path() / "blocked") << "a file where the folder should be";
   EXPECT_NE(writeGameIcons((dir.path() / "blocked").string()), "");
+}
+
+// The window's icon as C++: the painted icon's bytes, red, green, blue, row by row from the top.
+TEST(GameIcon, TheWindowIconSourceHoldsThePaintedPixelsInOrder) {
+  const std::string source = windowIconSource();
+  const std::size_t open = source.find('{'), close = source.rfind('}');
+  ASSERT_NE(source.find("WindowIconSide = " + std::to_string(WindowIconSide) + ";"), std::string::npos);
+  ASSERT_TRUE(open != std::string::npos && close != std::string::npos);
+  std::vector<int> bytes;
+  std::istringstream numbers(source.substr(open + 1, close - open - 1));
+  for (int value; numbers >> value; numbers.ignore(1)) bytes.push_back(value);
+  const Canvas icon = paintGameIcon(WindowIconSide);
+  ASSERT_EQ(bytes.size(), icon.pixels.size() * 3);
+  for (std::size_t i = 0; i < icon.pixels.size(); ++i) {
+    const Colour c = icon.pixels[i];
+    ASSERT_EQ((std::array{bytes[3 * i], bytes[3 * i + 1], bytes[3 * i + 2]}), (std::array<int, 3>{c.r, c.g, c.b})) << i;
+  }
 }
 
 }  // namespace

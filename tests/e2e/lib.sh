@@ -26,7 +26,7 @@ start_game() {
   rm -f "$STATE"
   "$GAME" --seed 5 --state "$STATE" "$@" >"$WORK/$name.log" 2>&1 &
   GAME_PID=$!
-  xdotool search --sync --onlyvisible --name '^GAME$' >/dev/null 2>&1 || { echo "no game window" >&2; return 1; }
+  xdotool search --sync --onlyvisible --name "$WINDOW_NAMES" >/dev/null 2>&1 || { echo "no game window" >&2; return 1; }
   hold_until F5 window_replaced "$(current_window)"
 }
 
@@ -44,8 +44,10 @@ wait_exit() {
 # quit_game: Escape held until the game has ended, then its exit status in EXIT_STATUS.
 quit_game() { hold_until Escape game_ended; wait_exit 10; }
 
-# current_window: the id of the game's window now (it is re-created on every mode or zoom change).
-current_window() { xdotool search --onlyvisible --name '^GAME$' 2>/dev/null | tail -n 1; }
+# current_window: the id of the game's window now (it is re-created on every mode or zoom change),
+# titled "GAME" in the classic game and "GLOAMDELVE" in comfort mode.
+WINDOW_NAMES='^(GAME|GLOAMDELVE)$'
+current_window() { xdotool search --onlyvisible --name "$WINDOW_NAMES" 2>/dev/null | tail -n 1; }
 
 # window_info AWK_PROGRAM: the game window's xwininfo read by the program, or "none" without a window.
 window_info() {

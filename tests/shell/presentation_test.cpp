@@ -1,8 +1,11 @@
 // The texture presentation must put exactly the window pixels the literal glDrawPixels puts, in
-// both modes and at every zoom, including a zoom outside 1..5 and a window re-created since.
+// both modes and at every zoom, including a zoom outside 1..5 and a window re-created since; and a
+// picture scaled to fit its window must sit in its rectangle with black bars around it.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <vector>
 
 #include "shell/draw_pixels_presentation.hpp"
@@ -99,6 +102,75 @@ TEST_F(Presentation, PresentingLeavesTheSceneStateAsItFoundIt) {
   GLint env = 0;
   glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &env);
   EXPECT_EQ(env, GL_MODULATE);
+}
+
+// A picture scaled to fit (comfort): at a whole zoom, the oracle's picture moved into its
+// rectangle, the odd leftover pixel below, the rest black; below zoom 1, filtered, one colour stays
+// that colour to its edges (the filter reads nothing beyond the Framebuffer), the bars black.
+class ScaledPresentation : public Presentation {
+ protected:
+  void openScaledWindow(int width, int height, int windowWidth, int windowHeight) {
+    setScreenMode(game.screen, width, height);
+    destroyGameWindow(game);
+    platform::WindowSpec spec{"GLOAMDELVE", windowWidth, windowHeight, 16, 16};
+    spec.resizable = true;
+    ASSERT_EQ(openGlWindow(game, spec), 1);
+  }
+  std::vector<std::uint8_t> drawScaled(int windowWidth, int windowHeight) {
+    const ScreenMode& m = game.screen.mode;
+    const PictureArea area = scaledPictureArea({0, 0, windowWidth, windowHeight}, m);
+    glClear(GL_COLOR_BUFFER_BIT);  // the key colour, which the bars must cover
+    drawFramebufferScaled(game.presentTexture, m, game.screen.framebuffer.data(), area);
+    return readWindow(windowWidth, windowHeight);
+  }
+};
+
+const std::uint8_t* pixelAt(const std::vector<std::uint8_t>& window, int width, int x, int y) {
+  return window.data() + (static_cast<std::size_t>(y) * width + x) * 4;
+}
+
+bool isBlack(const std::uint8_t* p) { return p[0] == 0 && p[1] == 0 && p[2] == 0; }
+
+TEST_F(ScaledPresentation, AWholeZoomIsTheOraclesPictureInItsRectangleWithBlackBars) {
+  openScaledWindow(320, 240, 701, 503);  // zoom 2: bars of 30 and 31 across, 11 above and 12 below
+  fillPattern(game.screen);
+  game.screen.mode.pixelZoom = 2;
+  const PictureArea area = scaledPictureArea({0, 0, 701, 503}, game.screen.mode);
+  EXPECT_EQ((std::array{area.x, area.y, area.width, area.height}), (std::array{30, 12, 640, 480}));
+  EXPECT_FALSE(area.smooth);
+  glClear(GL_COLOR_BUFFER_BIT);
+  drawFramebufferPixels(game.screen.mode, game.screen.framebuffer.data());
+  const std::vector<std::uint8_t> oracle = readWindow(640, 480);
+  const std::vector<std::uint8_t> scaled = drawScaled(701, 503);
+  std::vector<std::uint8_t> moved(oracle.size());
+  for (int y = 0; y < 480; ++y)
+    std::copy_n(pixelAt(scaled, 701, 30, y + 12), 640 * 4, moved.begin() + static_cast<std::ptrdiff_t>(y) * 640 * 4);
+  EXPECT_EQ(differingPixels(oracle, moved), 0);
+  for (const auto& [x, y] : {std::pair{0, 0}, {29, 300}, {670, 300}, {700, 502}, {300, 11}, {300, 492}})
+    EXPECT_TRUE(isBlack(pixelAt(scaled, 701, x, y))) << x << "," << y;
+}
+
+TEST_F(ScaledPresentation, BelowZoomOneThePictureIsFilteredToItsEdgesAndNoFurther) {
+  openScaledWindow(640, 480, 500, 300);  // 400 x 300 in the middle, 50 black columns each side
+  // Red in every pixel, to the edges; green only in every other column, which filtering blends.
+  for (std::size_t i = 0; i < game.screen.framebuffer.size(); i += 4) {
+    const std::uint8_t green = (i / 4) % 2 ? 240 : 0;
+    std::copy_n(std::array<std::uint8_t, 4>{200, green, 50, 255}.data(), 4, game.screen.framebuffer.begin() + i);
+  }
+  const std::vector<std::uint8_t> scaled = drawScaled(500, 300);
+  EXPECT_TRUE(scaledPictureArea({0, 0, 500, 300}, game.screen.mode).smooth);
+  int notRed = 0, blended = 0;
+  for (int y = 0; y < 300; ++y) {
+    for (int x = 50; x < 450; ++x) {
+      const std::uint8_t* p = pixelAt(scaled, 500, x, y);
+      notRed += p[0] != 200 || p[2] != 50;
+      blended += p[1] != 0 && p[1] != 240;
+    }
+  }
+  EXPECT_EQ(notRed, 0);
+  EXPECT_GT(blended, 400 * 300 / 2);
+  EXPECT_TRUE(isBlack(pixelAt(scaled, 500, 49, 150)));
+  EXPECT_TRUE(isBlack(pixelAt(scaled, 500, 450, 150)));
 }
 
 }  // namespace

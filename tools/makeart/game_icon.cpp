@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "image/png_writer.hpp"
 #include "makeart/canvas.hpp"
@@ -106,6 +108,29 @@ std::string writeGameIcons(const std::string& outDir) {
       return file.string();
   }
   return {};
+}
+
+std::string windowIconSource() {
+  const Canvas icon = paintGameIcon(WindowIconSide);
+  std::ostringstream out;
+  out << "// Written by makeart --window-icon: the game's icon, RGB, rows from the top.\n"
+      << "constexpr int WindowIconSide = " << WindowIconSide << ";\n"
+      << "constexpr unsigned char WindowIconRgb[] = {\n";
+  for (int y = 0; y < icon.height; ++y) {
+    for (int x = 0; x < icon.width; ++x) {
+      const Colour c = icon.at(x, y);
+      out << int{c.r} << ',' << int{c.g} << ',' << int{c.b} << (x + 1 < icon.width ? "," : ",\n");
+    }
+  }
+  out << "};\n";
+  return out.str();
+}
+
+bool writeWindowIconSource(const std::string& path) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file << windowIconSource();
+  file.flush();
+  return static_cast<bool>(file);
 }
 
 }  // namespace gloam::makeart

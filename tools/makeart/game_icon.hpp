@@ -18,4 +18,14 @@ Canvas paintGameIcon(int size);
 // the first file that could not be written.
 std::string writeGameIcons(const std::string& outDir);
 
+// The side of the icon the game's window carries.
+inline constexpr int WindowIconSide = 64;
+
+// The window's icon as C++ for the windowed platform to compile in: the constants WindowIconSide
+// and WindowIconRgb (RGB bytes, rows from the top).
+std::string windowIconSource();
+
+// Writes windowIconSource() to `path`; false when it cannot be written.
+bool writeWindowIconSource(const std::string& path);
+
 }  // namespace gloam::makeart

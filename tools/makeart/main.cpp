@@ -1,6 +1,6 @@
 // makeart: writes the game's whole art catalogue and the sample overworld map into a data folder,
 // and on request the preview pictures (contact sheet, mock screens) a person judges the art by and
-// the desktop icons.
+// the desktop icons; or only the window's icon as C++ (--window-icon FILE).
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -16,10 +16,11 @@ namespace {
 
 constexpr const char* Usage =
     "usage: makeart <outdir> [--contact-sheet FILE.png] [--dungeon-mock FILE.png] [--overworld-mock FILE.png] "
-    "[--overworld-view FILE.png] [--icons DIR]\n";
+    "[--overworld-view FILE.png] [--icons DIR]\n"
+    "       makeart --window-icon FILE.inc\n";
 
 struct Options {
-  std::string outDir, contactSheet, dungeonMock, overworldMock, overworldView, iconDir;
+  std::string outDir, contactSheet, dungeonMock, overworldMock, overworldView, iconDir, windowIcon;
 };
 
 bool parse(int argc, char** argv, Options& o) {
@@ -35,12 +36,14 @@ bool parse(int argc, char** argv, Options& o) {
       o.overworldView = argv[++i];
     else if (std::strcmp(argv[i], "--icons") == 0 && hasValue)
       o.iconDir = argv[++i];
+    else if (std::strcmp(argv[i], "--window-icon") == 0 && hasValue)
+      o.windowIcon = argv[++i];
     else if (argv[i][0] != '-' && o.outDir.empty())
       o.outDir = argv[i];
     else
       return false;
   }
-  return !o.outDir.empty();
+  return o.outDir.empty() != o.windowIcon.empty();
 }
 
 bool writePreview(const std::string& path, const gloam::makeart::Canvas& canvas) {
@@ -59,6 +62,11 @@ int main(int argc, char** argv) {
   if (!parse(argc, argv, options)) {
     std::fputs(Usage, stderr);
     return 2;
+  }
+  if (!options.windowIcon.empty()) {
+    if (writeWindowIconSource(options.windowIcon)) return 0;
+    std::fprintf(stderr, "makeart: cannot write %s\n", options.windowIcon.c_str());
+    return 1;
   }
   bool ok = true;
   if (!options.contactSheet.empty()) ok &= writePreview(options.contactSheet, renderContactSheet());

@@ -22,8 +22,13 @@ std::unique_ptr<HeadlessPlatform> HeadlessPlatform::open(InputScript script, std
 }
 
 std::optional<OpenStep> HeadlessPlatform::openWindow(const WindowSpec& spec) {
-  rect_ = Rect{0, 0, spec.width, spec.height};
-  return window_.open(spec);
+  // There is no display to cover and no player to resize it: the window keeps the size asked
+  // for, but the game still scales its picture into it, and the cursor is placed accordingly.
+  rect_ = Rect{spec.left, spec.top, spec.left + spec.width, spec.top + spec.height};
+  scaledToFit_ = spec.resizable || spec.fullscreen;
+  WindowSpec fixed = spec;
+  fixed.fullscreen = false;
+  return window_.open(fixed);
 }
 
 void HeadlessPlatform::swapBuffers() {
@@ -43,7 +48,7 @@ void HeadlessPlatform::messageBox(const char* caption, const char* text, Message
   script_.logMessage(caption, text);
 }
 
-Point HeadlessPlatform::cursorPos() { return script_.cursorPos(rect_); }
+Point HeadlessPlatform::cursorPos() { return script_.cursorPos(rect_, scaledToFit_); }
 
 std::optional<Event> HeadlessPlatform::nextEvent() {
   if (takeCloseSignal()) input_.post(Event{Event::Kind::Close});

@@ -42,7 +42,8 @@ class HeadlessPlatform final : public Platform {
   SdlGlWindow window_;
   InputState input_;
   ScriptedRun script_;
-  Rect rect_;  // where the window would be on a screen
+  Rect rect_;                 // where the window would be on a screen
+  bool scaledToFit_ = false;  // a resizable or fullscreen window: the mouse maps through the picture
 };
 
 }  // namespace gloam::platform

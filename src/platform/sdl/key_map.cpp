@@ -38,6 +38,7 @@ int virtualKeyFor(SDL_Scancode scancode, SDL_Keycode keycode) {
   // that carries punctuation (AZERTY's comma where QWERTY has M) is not a letter at all.
   if (isLetterScancode(scancode) && keycode > 127) return vk::KeyA + (scancode - SDL_SCANCODE_A);
   if (scancode >= SDL_SCANCODE_F1 && scancode <= SDL_SCANCODE_F12) return vk::F1 + (scancode - SDL_SCANCODE_F1);
+  if (scancode == SDL_SCANCODE_LALT || scancode == SDL_SCANCODE_RALT) return vk::Alt;  // one code for either
   for (const KeyEntry& e : PositionalKeys)
     if (e.scancode == scancode) return e.virtualKey;
   return 0;

@@ -1,8 +1,36 @@
 #include "platform/sdl/sdl_gl_window.hpp"
 
+#include <algorithm>
+
 #include "platform/sdl/driver_pin.hpp"
+#include "platform/sdl/window_icon.hpp"
 
 namespace gloam::platform {
+namespace {
+
+// The desktop's fullscreen leaves the display's mode alone. A fullscreen window is a bare window
+// made at the display's bounds: under X, SDL's fullscreen is a request to a window manager, and
+// where there is none nothing else would size it.
+Uint32 windowFlags(const WindowSpec& spec) {
+  Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
+  if (spec.fullscreen) return flags | SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP;
+  if (!spec.framed) flags |= SDL_WINDOW_BORDERLESS;
+  if (spec.resizable) flags |= SDL_WINDOW_RESIZABLE;
+  return flags;
+}
+
+// Where the window goes: as asked, or for fullscreen the bounds of the display that holds the
+// centre of what was asked.
+SDL_Rect placement(const WindowSpec& spec) {
+  SDL_Rect asked{spec.left, spec.top, spec.width, spec.height};
+  if (!spec.fullscreen) return asked;
+  const SDL_Point centre{spec.left + spec.width / 2, spec.top + spec.height / 2};
+  SDL_Rect bounds;
+  if (SDL_GetDisplayBounds(std::max(0, SDL_GetPointDisplayIndex(&centre)), &bounds) != 0) return asked;
+  return bounds;
+}
+
+}  // namespace
 
 SdlGlWindow::~SdlGlWindow() {
   if (context_) SDL_GL_DeleteContext(context_);
@@ -30,9 +58,17 @@ bool SdlGlWindow::createWindow(const WindowSpec& spec) {
   SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
   SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
   SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, spec.depthBits);
-  window_ = SDL_CreateWindow(spec.title, 0, 0, spec.width, spec.height,
-                             SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
-  return window_ != nullptr;
+  const SDL_Rect at = placement(spec);
+  window_ = SDL_CreateWindow(spec.title, at.x, at.y, at.w, at.h, windowFlags(spec));
+  if (!window_) return false;
+  if (spec.framed) setWindowIcon(window_);
+  fullscreen_ = spec.fullscreen;
+  askedPlace_ = spec.framed && !spec.fullscreen ? std::optional<SDL_Point>(SDL_Point{at.x, at.y}) : std::nullopt;
+  const bool resizable = spec.resizable && !spec.fullscreen;
+  minWidth_ = resizable ? std::max(1, spec.minWidth) : 0;
+  minHeight_ = resizable ? std::max(1, spec.minHeight) : 0;
+  if (resizable) SDL_SetWindowMinimumSize(window_, minWidth_, minHeight_);
+  return true;
 }
 
 bool SdlGlWindow::createContext() {
@@ -65,9 +101,24 @@ void SdlGlWindow::swap() {
 }
 
 void SdlGlWindow::move(const Rect& where) {
-  if (!window_) return;
+  if (!window_ || fullscreen_) return;
   SDL_SetWindowPosition(window_, where.left, where.top);
   SDL_SetWindowSize(window_, where.width(), where.height());
+}
+
+void SdlGlWindow::settlePlace() {
+  if (!window_ || !askedPlace_) return;
+  int x = 0, y = 0;
+  SDL_GetWindowPosition(window_, &x, &y);
+  if (x != askedPlace_->x || y != askedPlace_->y) SDL_SetWindowPosition(window_, askedPlace_->x, askedPlace_->y);
+  askedPlace_.reset();
+}
+
+void SdlGlWindow::holdMinimumSize() {
+  if (!window_ || minWidth_ == 0) return;
+  int w = 0, h = 0;
+  SDL_GetWindowSize(window_, &w, &h);
+  if (w < minWidth_ || h < minHeight_) SDL_SetWindowSize(window_, std::max(w, minWidth_), std::max(h, minHeight_));
 }
 
 Rect SdlGlWindow::rect() const {

@@ -24,12 +24,23 @@ class SdlGlWindow {
   void swap();
   void move(const Rect& where);
   Rect rect() const;
+  // Sizes a resizable window back up to its minimum after a resize below it: without a window
+  // manager (which would refuse such a resize) nothing else keeps it there.
+  void holdMinimumSize();
+  // A window manager puts a new framed window's frame where its client area was asked for. Once
+  // the frame is there (the window's first move), the window moves once more, so that the client
+  // area is where it was asked for and re-creating a window does not creep down the screen.
+  void settlePlace();
   SDL_Window* handle() const { return window_; }
 
  private:
   SDL_Window* window_ = nullptr;
   SDL_GLContext context_ = nullptr;
   bool classRegistered_ = false;
+  std::optional<SDL_Point> askedPlace_;  // a framed window's client place, until settled
+  bool fullscreen_ = false;              // covers its display; moving it does nothing
+  int minWidth_ = 0;                     // a resizable window's smallest client area; 0 when it is not resizable
+  int minHeight_ = 0;
 
   bool createWindow(const WindowSpec& spec);
   bool createContext();

@@ -93,6 +93,10 @@ void SdlPlatform::takeEvent(const SDL_Event& e) {
     input_.post(Event{Event::Kind::Close});
   } else if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
     input_.post(Event{Event::Kind::Activate});
+  } else if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+    window_.holdMinimumSize();
+  } else if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_MOVED) {
+    window_.settlePlace();
   } else if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) {
     takeKey(e.key);
   } else if (e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP) {

@@ -26,6 +26,8 @@ TEST(KeyMap, LettersFollowTheLayoutOtherKeysTheirPlace) {
       {SDL_SCANCODE_1, SDLK_AMPERSAND, vk::digit(1)},  // AZERTY digits stay in the digit row
       {SDL_SCANCODE_0, SDLK_0, vk::digit(0)},
       {SDL_SCANCODE_F12, SDLK_F12, vk::F12},
+      {SDL_SCANCODE_F11, SDLK_F11, vk::F11},
+      {SDL_SCANCODE_RALT, SDLK_RALT, vk::Alt},
       {SDL_SCANCODE_KP_PLUS, SDLK_KP_PLUS, vk::NumpadAdd},
       {SDL_SCANCODE_KP_ENTER, SDLK_KP_ENTER, vk::Enter},
       {SDL_SCANCODE_CAPSLOCK, SDLK_CAPSLOCK, 0},

@@ -1,0 +1,23 @@
+#include "platform/sdl/window_icon.hpp"
+
+namespace gloam::platform {
+namespace {
+
+// WindowIconSide and WindowIconRgb: the icon's RGB pixels, rows from the top.
+#include "window_icon_pixels.inc"
+
+static_assert(sizeof(WindowIconRgb) == 3u * WindowIconSide * WindowIconSide);
+
+}  // namespace
+
+void setWindowIcon(SDL_Window* window) {
+  // SDL copies the pixels into the window system's format, so the surface lives only for the call.
+  void* pixels = const_cast<unsigned char*>(WindowIconRgb);
+  SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(pixels, WindowIconSide, WindowIconSide, 24, 3 * WindowIconSide,
+                                                         SDL_PIXELFORMAT_RGB24);
+  if (!icon) return;
+  SDL_SetWindowIcon(window, icon);
+  SDL_FreeSurface(icon);
+}
+
+}  // namespace gloam::platform
