@@ -14,7 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool absolute(const char* path) { return path != nullptr && fs::path(path).is_absolute(); }
+// The XDG variables hold absolute POSIX paths; anything else is ignored.
+bool absolute(const char* path) { return path != nullptr && path[0] == '/'; }
 
 std::string overworldFileName(int mapNumber) { return std::to_string(mapNumber) + ".overworld"; }
 
@@ -70,7 +71,7 @@ std::string userDataFolder(const char* xdgDataHome, const char* home) {
 }
 
 std::string userDataFolderOnWindows(const char* localAppData) {
-  if (!absolute(localAppData)) return {};
+  if (localAppData == nullptr || !fs::path(localAppData).is_absolute()) return {};
   return (fs::path(localAppData) / "GLOAMDELVE").string();
 }
 

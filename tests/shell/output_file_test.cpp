@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -17,12 +16,19 @@ namespace fs = std::filesystem;
 
 class OutputFile : public ::testing::Test {
  protected:
-  fs::path root = fs::temp_directory_path() / ("gloam-output-file-" + std::to_string(::getpid()));
+  fs::path root = fs::temp_directory_path() /
+                  ("gloam-output-file-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
   void SetUp() override {
-    fs::remove_all(root);
+    TearDown();
     fs::create_directories(root);
   }
-  void TearDown() override { fs::remove_all(root); }
+  // Write permission back first: some systems refuse to remove a read-only file.
+  void TearDown() override {
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(root, ec))
+      fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, ec);
+    fs::remove_all(root, ec);
+  }
 };
 
 TEST_F(OutputFile, ReplacesTheFileALinkNamesKeepingTheLinkAndThePermissions) {
@@ -30,7 +36,9 @@ TEST_F(OutputFile, ReplacesTheFileALinkNamesKeepingTheLinkAndThePermissions) {
   const fs::path link = root / "link.json";
   std::ofstream(file) << "older";
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  fs::create_symlink(file, link);
+  std::error_code ec;
+  fs::create_symlink(file, link, ec);
+  if (ec) GTEST_SKIP() << "this system lets this user make no symbolic link: " << ec.message();
   std::string reason;
   ASSERT_TRUE(writeWholeFile(link.string(), "newer", reason)) << reason;
   EXPECT_TRUE(fs::is_symlink(link));
@@ -47,7 +55,9 @@ TEST_F(OutputFile, StartUpCheckRefusesFoldersAndReadOnlyFilesAndPassesDevices) {
   EXPECT_EQ(outputPathProblem(file.string()), "it is read-only");
   EXPECT_EQ(outputPathProblem(root.string()), "it is a folder");
   EXPECT_EQ(outputPathProblem((root / "new.png").string()), "");
+#ifndef _WIN32
   EXPECT_EQ(outputPathProblem("/dev/full"), "");
+#endif
   EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 1) << "the probe is removed";
 }
 

@@ -1,7 +1,10 @@
-// The class, styles and pixel format descriptor are the game's own fixed values; the window is a
-// borderless popup at the screen's top-left corner whose client area is the asked-for size.
+// The class, styles and pixel format descriptor are the game's own fixed values; the classic window
+// is a borderless popup at the screen's top-left corner whose client area is the asked-for size.
+// A framed window (comfort mode) has a title bar, the game's icon and, if asked, a sizing border;
+// a fullscreen one is a popup covering its display.
 #include "platform/win32/wgl_window.hpp"
 
+#include "platform/win32/window_icon.hpp"
 #include "platform/win32/window_procedure.hpp"
 
 namespace gloam::platform {
@@ -10,8 +13,26 @@ namespace {
 constexpr const char* ClassName = "OpenGL";
 constexpr UINT ClassStyle = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
 constexpr DWORD ExtendedStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
-constexpr DWORD Style = WS_POPUP;
+constexpr DWORD PopupStyle = WS_POPUP;
+constexpr DWORD FramedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD SizingStyle = WS_THICKFRAME | WS_MAXIMIZEBOX;
 static_assert(ClassStyle == 35 && ExtendedStyle == 262400);
+
+DWORD styleFor(const WindowSpec& spec) {
+  if (spec.fullscreen || !spec.framed) return PopupStyle;
+  return FramedStyle | (spec.resizable ? SizingStyle : 0);
+}
+
+// The client area asked for: the whole display holding the middle of the asked-for rectangle
+// when fullscreen, otherwise the rectangle itself.
+RECT clientRectFor(const WindowSpec& spec) {
+  RECT r{spec.left, spec.top, spec.left + spec.width, spec.top + spec.height};
+  if (!spec.fullscreen) return r;
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) return info.rcMonitor;
+  return r;
+}
 
 // Filled on first use and reused: double-buffered RGBA for OpenGL on a window, with the asked-for
 // colour and depth bits and nothing else.
@@ -54,13 +75,29 @@ bool WglWindow::registerClass() {
   return RegisterClassA(&wc) != 0;
 }
 
+RECT WglWindow::outerRect(RECT client) const {
+  AdjustWindowRectEx(&client, style_, FALSE, extendedStyle_);
+  return client;
+}
+
 bool WglWindow::createWindow(const WindowSpec& spec, WindowMessages* owner) {
-  RECT r{0, 0, spec.width, spec.height};
-  AdjustWindowRectEx(&r, Style, FALSE, ExtendedStyle);
-  window_ = CreateWindowExA(ExtendedStyle, ClassName, spec.title, Style | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
-                            r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance_, nullptr);
-  if (window_) setWindowProcedureOwner(window_, owner);
-  return window_ != nullptr;
+  style_ = styleFor(spec);
+  extendedStyle_ = ExtendedStyle;
+  framed_ = spec.framed && !spec.fullscreen;
+  fullscreen_ = spec.fullscreen;
+  const RECT r = outerRect(clientRectFor(spec));
+  const RECT least = outerRect(RECT{0, 0, spec.minWidth, spec.minHeight});
+  minimumTrackSize_ = spec.resizable && !spec.fullscreen ? POINT{least.right - least.left, least.bottom - least.top}
+                                                         : POINT{0, 0};
+  window_ = CreateWindowExA(extendedStyle_, ClassName, spec.title, style_ | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, r.left,
+                            r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance_, nullptr);
+  if (!window_) return false;
+  setWindowProcedureOwner(window_, owner);
+  if (framed_ && (icon_ || (icon_ = makeWindowIcon()))) {
+    SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+  }
+  return true;
 }
 
 std::optional<OpenStep> WglWindow::attachContext(const WindowSpec& spec) {
@@ -95,6 +132,10 @@ CloseReport WglWindow::close() {
     fail(DestroyWindow(window_), CloseStep::DestroyWindow);
     window_ = nullptr;
   }
+  if (icon_) {
+    DestroyIcon(icon_);
+    icon_ = nullptr;
+  }
   // The class goes whether or not this window registered it, as it always has: unregistering a
   // class that is not there is reported like any other failed step.
   fail(UnregisterClassA(ClassName, instance_ ? instance_ : GetModuleHandle(nullptr)), CloseStep::UnregisterClass);
@@ -106,14 +147,20 @@ void WglWindow::swap() const {
   if (deviceContext_) SwapBuffers(deviceContext_);
 }
 
+// `where` is the client area; a frame goes around it. A fullscreen window stays where it is.
 void WglWindow::move(const Rect& where) const {
-  if (window_) MoveWindow(window_, where.left, where.top, where.width(), where.height(), TRUE);
+  if (!window_ || fullscreen_) return;
+  const RECT r = outerRect(RECT{where.left, where.top, where.right, where.bottom});
+  MoveWindow(window_, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
 Rect WglWindow::rect() const {
   RECT r{};
-  if (!window_ || !GetWindowRect(window_, &r)) return {};
-  return Rect{r.left, r.top, r.right, r.bottom};
+  if (!window_) return {};
+  if (!framed_) return GetWindowRect(window_, &r) ? Rect{r.left, r.top, r.right, r.bottom} : Rect{};
+  POINT corner{0, 0};
+  if (!GetClientRect(window_, &r) || !ClientToScreen(window_, &corner)) return {};
+  return Rect{corner.x, corner.y, corner.x + r.right, corner.y + r.bottom};
 }
 
 Rect WglWindow::workArea() const {

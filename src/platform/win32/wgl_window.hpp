@@ -25,7 +25,10 @@ class WglWindow {
 
   void swap() const;
   void move(const Rect& where) const;
+  // The client area in screen pixels (for the borderless classic window, its whole rectangle).
   Rect rect() const;
+  // The smallest outer size the player may drag a resizable window to; 0 x 0 when not resizable.
+  POINT minimumTrackSize() const { return minimumTrackSize_; }
   // The work area of the display the window is on (the primary one when there is no window).
   Rect workArea() const;
   HWND handle() const { return window_; }
@@ -35,9 +38,16 @@ class WglWindow {
   HWND window_ = nullptr;
   HDC deviceContext_ = nullptr;
   HGLRC renderingContext_ = nullptr;
+  HICON icon_ = nullptr;
+  DWORD style_ = 0;
+  DWORD extendedStyle_ = 0;
+  bool framed_ = false;
+  bool fullscreen_ = false;
+  POINT minimumTrackSize_{0, 0};
 
   bool registerClass();
   bool createWindow(const WindowSpec& spec, WindowMessages* owner);
+  RECT outerRect(RECT client) const;
   std::optional<OpenStep> attachContext(const WindowSpec& spec);
 };
 

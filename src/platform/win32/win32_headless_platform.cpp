@@ -16,9 +16,15 @@ std::unique_ptr<Win32HeadlessPlatform> Win32HeadlessPlatform::open(InputScript s
   return p;
 }
 
+// Nobody sees or resizes the hidden window: it is a bare client area of the size asked for, while
+// the game still scales its picture into a resizable or fullscreen one and the scripted cursor is
+// placed accordingly.
 std::optional<OpenStep> Win32HeadlessPlatform::openWindow(const WindowSpec& spec) {
-  rect_ = Rect{0, 0, spec.width, spec.height};
-  return window_.open(spec, false, this);
+  rect_ = Rect{spec.left, spec.top, spec.left + spec.width, spec.top + spec.height};
+  scaledToFit_ = spec.resizable || spec.fullscreen;
+  WindowSpec bare = spec;
+  bare.framed = bare.resizable = bare.fullscreen = false;
+  return window_.open(bare, false, this);
 }
 
 void Win32HeadlessPlatform::messageBox(const char* caption, const char* text, MessageIcon) {

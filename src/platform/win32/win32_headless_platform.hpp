@@ -28,7 +28,7 @@ class Win32HeadlessPlatform final : public Platform, private WindowMessages {
   void moveWindow(const Rect& where) override { rect_ = where; }
   void messageBox(const char* caption, const char* text, MessageIcon icon) override;
   bool keyDown(int virtualKey) override { return input_.read(virtualKey); }
-  Point cursorPos() override { return script_.cursorPos(rect_); }
+  Point cursorPos() override { return script_.cursorPos(rect_, scaledToFit_); }
   Rect windowRect() override { return rect_; }
   std::optional<Rect> displayArea() override { return std::nullopt; }
   std::optional<Event> nextEvent() override;
@@ -43,13 +43,15 @@ class Win32HeadlessPlatform final : public Platform, private WindowMessages {
   void activated() override {}
   void closeRequested() override {}
   void powerRequestSwallowed(bool) override {}
+  POINT minimumTrackSize() override { return window_.minimumTrackSize(); }
   void keyChanged(int, bool) override {}
 
   MessageQueue queue_;
   WglWindow window_;
   InputState input_;
   ScriptedRun script_;
-  Rect rect_;  // where the window would be on a screen
+  Rect rect_;                 // where the window would be on a screen
+  bool scaledToFit_ = false;  // a resizable or fullscreen window: the mouse maps through the picture
 };
 
 }  // namespace gloam::platform

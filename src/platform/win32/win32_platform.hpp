@@ -44,6 +44,7 @@ class Win32Platform final : public Platform, private WindowMessages {
   void activated() override { input_.post(Event{Event::Kind::Activate}); }
   void closeRequested() override;
   void powerRequestSwallowed(bool monitor) override;
+  POINT minimumTrackSize() override { return window_.minimumTrackSize(); }
   void keyChanged(int virtualKey, bool down) override { pending_.key(virtualKey, down); }
 
   void takeHeldKeys();

@@ -62,6 +62,13 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     case WM_CLOSE:
       if (owner) owner->closeRequested();
       return 0;
+    case WM_GETMINMAXINFO:
+      if (owner) {
+        const POINT least = owner->minimumTrackSize();
+        auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+        if (least.x > 0) limits->ptMinTrackSize = least;
+      }
+      break;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_SCREENSAVE || (wParam & 0xFFF0) == SC_MONITORPOWER) {
         if (owner) owner->powerRequestSwallowed((wParam & 0xFFF0) == SC_MONITORPOWER);
