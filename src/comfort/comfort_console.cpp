@@ -105,10 +105,7 @@ bool runComfortConsole(ComfortConsole& comfort, console::ConsoleState& console, 
 void drawComfortConsole(const ComfortConsole& comfort, const console::ConsoleState& console, Screen& screen,
                         draw::TextBuffer& text, int frameCounter) {
   if (console.ConsoleVisible != 1) return;
-  if (frameCounter % console::CursorBlinkPeriod < console::CursorShownFrames)
-    draw::formatText(text, "%s%s_", console::ConsolePrompt, console.CommandLine);
-  else
-    draw::formatText(text, "%s%s", console::ConsolePrompt, console.CommandLine);
+  console::formatPromptLine(text, console::ConsolePrompt, console.CommandLine, frameCounter);
   drawLargeOnStrip(screen, text, console::ConsoleLineX, console::ConsoleLineY, {255, 255, 255});
   if (comfort.resultPassesLeft <= 0) return;
   draw::formatText(text, "%s", comfort.lastReport.text.data());

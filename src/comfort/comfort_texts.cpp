@@ -1,3 +1,4 @@
+// Comfort's texts: the classic wording, placed and drawn on dark strips.
 #include "comfort/comfort_texts.hpp"
 
 #include "comfort/text_strips.hpp"
@@ -11,7 +12,7 @@ void drawComfortTexts(Screen& screen, draw::TextBuffer& text, const world::ViewO
   drawSmallOnStrip(screen, text, views::BannerX, screen.mode.height - views::BannerDrop, Yellow);
   draw::formatText(text, "%s", views::NoticeText);
   drawSmallOnStrip(screen, text, views::NoticeX, ComfortNoticeY, Yellow);
-  draw::formatText(text, "SX=%d,SY=%d,SZ=%d mx=%d my=%d", origin.sx, origin.sy, origin.sz, mouseX, mouseY);
+  views::formatStatusLine(text, origin, mouseX, mouseY);
   drawLargeOnStrip(screen, text, views::StatusX, ComfortStatusY, Yellow);
 }
 
