@@ -51,10 +51,9 @@ int failOpen(Game& game, const char* text) {
 
 }  // namespace
 
-int initGlState(Game& game) {
+void initGlState(Game& game) {
   fpview::uploadSceneTextures(game.firstPerson, game.sprites);
   fpview::applyFixedGlState();
-  return 1;
 }
 
 int openGlWindow(Game& game, const char* title, int width, int height, int colourBits) {
@@ -68,7 +67,7 @@ int openGlWindow(Game& game, const char* title, int width, int height, int colou
     return failOpen(game, openFailureText(*failed));
   }
   fpview::setProjection();
-  if (!initGlState(game)) return failOpen(game, "Initialization Failed.");
+  initGlState(game);  // cannot fail, so its "Initialization Failed." message never shows
   return 1;
 }
 
