@@ -1,5 +1,6 @@
 // Comfort mode's side of a pass: the shell's reading of keys and the window, handed to the
-// comfort layer's rules. The classic steps these replace are in window_keys.cpp and the console.
+// comfort layer's rules. The classic steps these replace are in window_keys.cpp and the console;
+// both sides switch modes and move the window through screen_modes.hpp.
 #include "shell/comfort_steps.hpp"
 
 #include "comfort/comfort_texts.hpp"
@@ -7,18 +8,11 @@
 #include "comfort/window_fit.hpp"
 #include "core/input.hpp"
 #include "platform/keys.hpp"
-#include "shell/game_window.hpp"
+#include "shell/screen_modes.hpp"
+#include "shell/speed_keys.hpp"
 
 namespace gloam::shell {
 namespace {
-
-struct SpeedKey {
-  int virtualKey;
-  float tickDivisor;
-};
-constexpr SpeedKey SpeedKeys[] = {{vk::digit(1), 10.0f}, {vk::digit(2), 30.0f}, {vk::digit(3), 60.0f}};
-
-units::UnitRecord& player(Game& game) { return game.units[game.loop.playerUnitIndex]; }
 
 // Moves the window onto the display's usable area if any part of it is off it.
 void keepWindowOnDisplay(Game& game) {
@@ -29,24 +23,29 @@ void keepWindowOnDisplay(Game& game) {
   if (inside.left != now.left || inside.top != now.top) game.platform.moveWindow(inside);
 }
 
-void recreateFitting(Game& game, int requestedZoom) {
-  const ScreenMode& m = game.screen.mode;
-  const int zoom = comfort::fittingZoom(requestedZoom, m.width, m.height, game.platform.displayArea());
-  destroyGameWindow(game);
-  game.screen.mode.pixelZoom = zoom;
-  createGameWindow(game);
+// The largest zoom up to the one asked for whose window fits the display, at the mode's size.
+int fittingZoom(Game& game, int requestedZoom, const ScreenMode& mode) {
+  return comfort::fittingZoom(requestedZoom, mode.width, mode.height, game.platform.displayArea());
+}
+
+void settleOnDisplay(Game& game) {
   game.platform.showCursor(false);
   keepWindowOnDisplay(game);
 }
 
-void switchModeFitting(Game& game, int width, int height, int zoom) {
-  setScreenMode(game.screen, width, height);
-  recreateFitting(game, zoom);
+void recreateFitting(Game& game, int requestedZoom) {
+  recreateWindow(game, fittingZoom(game, requestedZoom, game.screen.mode));
+  settleOnDisplay(game);
+}
+
+void switchModeFitting(Game& game, const ScreenMode& mode) {
+  switchScreenMode(game, {mode.width, mode.height, fittingZoom(game, mode.pixelZoom, mode)});
+  settleOnDisplay(game);
 }
 
 }  // namespace
 
-bool keysTypeIntoConsole(const Game& game) { return game.settings.comfort && game.console.ConsoleVisible == 1; }
+bool keysTypeIntoConsole(const Game& game) { return game.console.ConsoleVisible == 1; }
 
 void applyComfortStartup(Game& game) { comfort::applyFirstLook(game.firstPerson, game.grid, player(game)); }
 
@@ -71,14 +70,9 @@ void handleComfortWindowKeys(Game& game) {
   if (keysTypeIntoConsole(game)) return;
   for (int zoom = 1; zoom <= 4; ++zoom)
     if (zoomPressed[zoom - 1]) recreateFitting(game, zoom);
-  if (moveDown) {
-    const platform::Point cursor = p.cursorPos();
-    const ScreenMode& m = game.screen.mode;
-    const int left = static_cast<int>(cursor.x), top = static_cast<int>(cursor.y);
-    p.moveWindow({left, top, left + m.width * m.pixelZoom, top + m.height * m.pixelZoom});
-    p.showCursor(false);
-    keepWindowOnDisplay(game);
-  }
+  if (!moveDown) return;
+  moveWindowToMouse(game);
+  keepWindowOnDisplay(game);
 }
 
 void handleComfortScrollKeys(Game& game) {
@@ -96,20 +90,17 @@ void handleComfortModeKeys(Game& game) {
   if (isKeyDown(p, vk::Escape)) game.loop.quitRequested = 1;
   const bool firstPerson = comfort::pressedNow(pressed.firstPerson, isKeyDown(p, vk::F5));
   const bool map = comfort::pressedNow(pressed.map, isKeyDown(p, vk::F6));
-  bool speed[3];
-  for (int i = 0; i < 3; ++i) speed[i] = isKeyDown(p, SpeedKeys[i].virtualKey);
+  const std::optional<float> divisor = speedKeyChoice(p);
   if (keysTypeIntoConsole(game)) return;
-  if (firstPerson) switchModeFitting(game, 320, 240, 2);
-  if (map) switchModeFitting(game, 640, 480, 1);
-  for (int i = 0; i < 3; ++i)
-    if (speed[i]) game.loop.tickDivisor = SpeedKeys[i].tickDivisor;
+  if (firstPerson) switchModeFitting(game, FirstPersonMode);
+  if (map) switchModeFitting(game, MapMode);
+  if (divisor) game.loop.tickDivisor = *divisor;
 }
 
-void followComfortView(Game& game) {
+void settleComfortPass(Game& game) {
   comfort::followPlayer(game.comfort.follow, game.view, player(game), game.screen.mode);
+  game.comfort.shiftDown = isKeyDown(game.platform, vk::Shift);
 }
-
-void noteComfortShift(Game& game) { game.comfort.shiftDown = isKeyDown(game.platform, vk::Shift); }
 
 void takeComfortKeyPress(Game& game, int virtualKey) {
   comfort::queueKeyPress(game.comfort.console, {virtualKey, game.comfort.shiftDown});

@@ -1,12 +1,13 @@
-// The steps of a pass that comfort mode (--comfort) replaces, wired to the Game. Each reads its
-// keys once per pass, so a latched tap is seen once; while the console is shown the game keys it
-// owns are still read, to use up their taps, but do nothing.
+// The steps of a pass that comfort mode (--comfort) replaces, wired to the Game; the table in
+// mode_rules.cpp puts them in the pass. Each reads its keys once per pass, so a latched tap is
+// seen once; while the console is shown the game keys it owns are still read, to use up their
+// taps, but do nothing.
 #pragma once
 #include "shell/game.hpp"
 
 namespace gloam::shell {
 
-// Comfort mode with the console shown: the keyboard types into it and the game keys rest.
+// The console is shown: the keyboard types into it and the game keys rest.
 bool keysTypeIntoConsole(const Game& game);
 
 // After start-up: the first-person view looks level along the longest open line.
@@ -27,11 +28,9 @@ void handleComfortScrollKeys(Game& game);
 // Escape; F5 and F6 once per press, fitting the display; the speed keys.
 void handleComfortModeKeys(Game& game);
 
-// The map follows the PlayerUnit (comfort/view_follow.hpp).
-void followComfortView(Game& game);
-
-// The Shift state the presses handed out by this pass's message drain are typed with.
-void noteComfortShift(Game& game);
+// After the keys: the map follows the PlayerUnit (comfort/view_follow.hpp), and the Shift state
+// is noted for the presses this pass's message drain hands out.
+void settleComfortPass(Game& game);
 
 // A key press from the message drain, queued for the next console step.
 void takeComfortKeyPress(Game& game, int virtualKey);

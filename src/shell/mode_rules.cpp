@@ -1,0 +1,61 @@
+// The two rule tables side by side. The classic key steps are in window_keys.cpp and comfort's
+// in comfort_steps.cpp; the classic texts and console are one call each and are wired here.
+#include "shell/mode_rules.hpp"
+
+#include "console/run_console.hpp"
+#include "core/input.hpp"
+#include "shell/comfort_steps.hpp"
+#include "shell/game.hpp"
+#include "shell/window_keys.hpp"
+#include "views/overlay_texts.hpp"
+
+namespace gloam::shell {
+namespace {
+
+void nothingMore(Game&) {}
+
+void drawClassicTexts(Game& game) {
+  const ScreenMode& m = game.screen.mode;
+  views::drawOverlayTexts(game.screen, game.text, game.view, mouseX(game.platform, m), mouseY(game.platform, m));
+}
+
+void runClassicConsole(Game& game) {
+  console::runConsole(game.console, game.screen, game.text, game.loop.frameCounter,
+                      {game.grid, game.units, game.view, game.loop.screenSaverMode, game.platform});
+}
+
+// Classic keys are polled where they act; a key press as an event means nothing to them.
+void ignoreKeyPress(Game&, int) {}
+
+bool keysNeverRest(const Game&) { return false; }
+
+constexpr ModeRules Classic{
+    .afterStartup = nothingMore,
+    .drawTexts = drawClassicTexts,
+    .consoleStep = runClassicConsole,
+    .windowKeys = handleWindowKeys,
+    .scrollKeys = handleScrollKeys,
+    .modeKeys = handleModeKeys,
+    .afterKeys = nothingMore,
+    .takeKeyPress = ignoreKeyPress,
+    .consoleOwnsKeys = keysNeverRest,
+};
+
+constexpr ModeRules Comfort{
+    .afterStartup = applyComfortStartup,
+    .drawTexts = drawComfortOverlay,
+    .consoleStep = runComfortConsoleStep,
+    .windowKeys = handleComfortWindowKeys,
+    .scrollKeys = handleComfortScrollKeys,
+    .modeKeys = handleComfortModeKeys,
+    .afterKeys = settleComfortPass,
+    .takeKeyPress = takeComfortKeyPress,
+    .consoleOwnsKeys = keysTypeIntoConsole,
+};
+
+}  // namespace
+
+const ModeRules& classicRules() { return Classic; }
+const ModeRules& comfortRules() { return Comfort; }
+
+}  // namespace gloam::shell
