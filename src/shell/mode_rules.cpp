@@ -29,29 +29,13 @@ void ignoreKeyPress(Game&, int) {}
 
 bool keysNeverRest(const Game&) { return false; }
 
-constexpr ModeRules Classic{
-    .afterStartup = nothingMore,
-    .drawTexts = drawClassicTexts,
-    .consoleStep = runClassicConsole,
-    .windowKeys = handleWindowKeys,
-    .scrollKeys = handleScrollKeys,
-    .modeKeys = handleModeKeys,
-    .afterKeys = nothingMore,
-    .takeKeyPress = ignoreKeyPress,
-    .consoleOwnsKeys = keysNeverRest,
-};
-
-constexpr ModeRules Comfort{
-    .afterStartup = applyComfortStartup,
-    .drawTexts = drawComfortOverlay,
-    .consoleStep = runComfortConsoleStep,
-    .windowKeys = handleComfortWindowKeys,
-    .scrollKeys = handleComfortScrollKeys,
-    .modeKeys = handleComfortModeKeys,
-    .afterKeys = settleComfortPass,
-    .takeKeyPress = takeComfortKeyPress,
-    .consoleOwnsKeys = keysTypeIntoConsole,
-};
+// In the order of ModeRules: afterStartup; drawTexts, consoleStep, windowKeys, scrollKeys, modeKeys,
+// afterKeys; takeKeyPress; consoleOwnsKeys.
+constexpr ModeRules Classic{nothingMore,    drawClassicTexts, runClassicConsole, handleWindowKeys, handleScrollKeys,
+                            handleModeKeys, nothingMore,      ignoreKeyPress,    keysNeverRest};
+constexpr ModeRules Comfort{applyComfortStartup,     drawComfortOverlay,      runComfortConsoleStep,
+                            handleComfortWindowKeys, handleComfortScrollKeys, handleComfortModeKeys,
+                            settleComfortPass,       takeComfortKeyPress,     keysTypeIntoConsole};
 
 }  // namespace
 
