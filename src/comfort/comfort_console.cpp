@@ -108,8 +108,8 @@ void drawComfortConsole(const ComfortConsole& comfort, const console::ConsoleSta
   console::formatPromptLine(text, console::ConsolePrompt, console.CommandLine, frameCounter);
   drawLargeOnStrip(screen, text, console::ConsoleLineX, console::ConsoleLineY, {255, 255, 255});
   if (comfort.resultPassesLeft <= 0) return;
-  draw::formatText(text, "%s", comfort.lastReport.text.data());
-  drawSmallOnStrip(screen, text, ResultLineX, ResultLineY, {160, 255, 160});
+  drawSmallWrappedOnStrips(screen, text, comfort.lastReport.text.data(), ResultLineX, ResultLineY,
+                           screen.mode.width - 2 * ResultLineX, {160, 255, 160});
 }
 
 }  // namespace gloam::comfort

@@ -6,11 +6,12 @@
 
 namespace gloam::comfort {
 
-void drawComfortTexts(Screen& screen, draw::TextBuffer& text, const world::ViewOrigin& origin, int mouseX, int mouseY) {
+void drawComfortTexts(Screen& screen, draw::TextBuffer& text, const char* noticeLine, const world::ViewOrigin& origin,
+                      int mouseX, int mouseY) {
   constexpr Colour Yellow{255, 255, 0};
   draw::formatText(text, "%s", views::BannerText);
   drawSmallOnStrip(screen, text, views::BannerX, screen.mode.height - views::BannerDrop, Yellow);
-  draw::formatText(text, "%s", views::NoticeText);
+  draw::formatText(text, "%s", noticeLine);
   drawSmallOnStrip(screen, text, views::NoticeX, ComfortNoticeY, Yellow);
   views::formatStatusLine(text, origin, mouseX, mouseY);
   drawLargeOnStrip(screen, text, views::StatusX, ComfortStatusY, Yellow);

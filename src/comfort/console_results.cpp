@@ -1,14 +1,16 @@
 // Each command of the classic table has a reporter here, matched by name, that runs the classic
 // action and then reads back what it did: the result line describes the world as it is after the
 // command, not what the command meant to do. "screensavertoggle" is the one command comfort runs
-// itself, because the classic one pauses the loop.
+// itself, because the classic one pauses the loop; "help" is comfort's own.
 #include "comfort/console_results.hpp"
 
 #include <cstdarg>
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 #include "comfort/cell_names.hpp"
+#include "console/command_words.hpp"
 #include "console/run_console.hpp"
 #include "world/cell_codes.hpp"
 
@@ -114,9 +116,22 @@ const CommandReporter* reporterFor(std::string_view name) {
   return nullptr;
 }
 
+// "help": every command of the classic table as it is typed, then help itself.
+void reportHelp(CommandReport& r) {
+  std::string list = "commands:";
+  for (const ConsoleCommand& command : console::commandTable()) {
+    const CommandReporter* reporter = reporterFor(command.name);
+    list += ' ';
+    list += reporter ? std::string_view(reporter->usage) : command.name;
+    list += ',';
+  }
+  say(r, "%s %s", list.c_str(), HelpCommand);
+}
+
 void reportLine(const CommandWords& words, const CommandTargets& targets, CommandReport& report) {
   if (words.count == 0) return say(report, "nothing to run");
   const std::string_view first = words.word(0);
+  if (console::equalsIgnoringCase(first, HelpCommand)) return reportHelp(report);
   const ConsoleCommand* command = console::findCommand(first);
   if (!command) return say(report, "no such command: %.*s", static_cast<int>(first.size()), first.data());
   const CommandReporter* reporter = reporterFor(command->name);

@@ -5,8 +5,10 @@
 
 #include "comfort/comfort_texts.hpp"
 #include "comfort/first_look.hpp"
+#include "comfort/help_panel.hpp"
 #include "comfort/window_fit.hpp"
 #include "core/input.hpp"
+#include "fpview/first_person_step.hpp"
 #include "platform/keys.hpp"
 #include "shell/screen_modes.hpp"
 #include "shell/speed_keys.hpp"
@@ -43,16 +45,53 @@ void switchModeFitting(Game& game, const ScreenMode& mode) {
   settleOnDisplay(game);
 }
 
+void showMessage(Game& game, const char* message) {
+  comfort::showNotice(game.comfort.notice, message,
+                      comfort::passesFor(comfort::NoticeShownMs, game.comfort.passesPerSecond));
+}
+
+// Escape closes the console; otherwise the first press asks, and a second one while the question
+// is shown quits.
+void leaveOrAsk(Game& game) {
+  if (game.console.ConsoleVisible == 1) {
+    game.console.ConsoleVisible = 0;
+    return;
+  }
+  if (game.comfort.quitPassesLeft > 0) {
+    game.loop.quitRequested = 1;
+    return;
+  }
+  showMessage(game, comfort::QuitPromptText);
+  game.comfort.quitPassesLeft = game.comfort.notice.passesLeft;
+}
+
 }  // namespace
 
 bool keysTypeIntoConsole(const Game& game) { return game.console.ConsoleVisible == 1; }
 
-void applyComfortStartup(Game& game) { comfort::applyFirstLook(game.firstPerson, game.grid, player(game)); }
+void showMissingArt(Game& game, const std::string& problem) {
+  const std::string text = "Some pictures are missing: " + problem +
+                           ". The game starts with those pictures blank; --data names the folder that holds them.";
+  game.platform.messageBox("GLOAMDELVE", text.c_str(), platform::MessageIcon::Exclamation);
+}
+
+void applyComfortStartup(Game& game) {
+  comfort::applyFirstLook(game.firstPerson, game.grid, player(game));
+  game.loop.tickDivisor = comfort::StartTickDivisor;
+}
 
 void drawComfortOverlay(Game& game) {
   const ScreenMode& m = game.screen.mode;
-  comfort::drawComfortTexts(game.screen, game.text, game.view, mouseX(game.platform, m), mouseY(game.platform, m));
+  comfort::drawComfortTexts(game.screen, game.text, comfort::noticeLine(game.comfort.notice), game.view,
+                            mouseX(game.platform, m), mouseY(game.platform, m));
+  if (game.comfort.helpShown) comfort::drawHelpPanel(game.screen, game.text);
 }
+
+void lookByDragging(Game& game, const fpview::FirstPersonInput& in) {
+  comfort::dragLook(game.comfort.drag, game.firstPerson, game.loop.frameCounter, in.lookDown, in.mouseX, in.mouseY);
+}
+
+void sayNoRoute(Game& game) { showMessage(game, comfort::NoRouteText); }
 
 void runComfortConsoleStep(Game& game) {
   const console::CommandTargets targets{game.grid, game.units, game.view, game.loop.screenSaverMode, game.platform};
@@ -87,11 +126,15 @@ void handleComfortScrollKeys(Game& game) {
 void handleComfortModeKeys(Game& game) {
   platform::Platform& p = game.platform;
   comfort::PressedKeys& pressed = game.comfort.pressed;
-  if (isKeyDown(p, vk::Escape)) game.loop.quitRequested = 1;
+  const bool escape = comfort::pressedNow(pressed.escape, isKeyDown(p, vk::Escape));
+  const bool help = comfort::pressedNow(pressed.help, isKeyDown(p, vk::letter('H')));
   const bool firstPerson = comfort::pressedNow(pressed.firstPerson, isKeyDown(p, vk::F5));
   const bool map = comfort::pressedNow(pressed.map, isKeyDown(p, vk::F6));
   const std::optional<float> divisor = speedKeyChoice(p);
-  if (keysTypeIntoConsole(game)) return;
+  const bool typing = keysTypeIntoConsole(game);
+  if (escape) leaveOrAsk(game);
+  if (typing) return;
+  if (help) game.comfort.helpShown = !game.comfort.helpShown;
   if (firstPerson) switchModeFitting(game, FirstPersonMode);
   if (map) switchModeFitting(game, MapMode);
   if (divisor) game.loop.tickDivisor = *divisor;
@@ -100,6 +143,8 @@ void handleComfortModeKeys(Game& game) {
 void settleComfortPass(Game& game) {
   comfort::followPlayer(game.comfort.follow, game.view, player(game), game.screen.mode);
   game.comfort.shiftDown = isKeyDown(game.platform, vk::Shift);
+  comfort::countDownNotice(game.comfort.notice);
+  if (game.comfort.quitPassesLeft > 0) --game.comfort.quitPassesLeft;
 }
 
 void takeComfortKeyPress(Game& game, int virtualKey) {

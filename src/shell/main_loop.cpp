@@ -5,7 +5,6 @@
 #include "shell/main_loop.hpp"
 
 #include "core/input.hpp"
-#include "fpview/eye_motion.hpp"
 #include "fpview/first_person_step.hpp"
 #include "fpview/first_person_view.hpp"
 #include "platform/keys.hpp"
@@ -21,13 +20,13 @@ namespace gloam::shell {
 namespace {
 
 // The first-person view's movement: the walk, the push out of walls, the ViewOrigin kept over
-// solid ground, then the mouse look. No GL; it follows the drawing, so it shows next pass.
+// solid ground, then the mode's look. No GL; it follows the drawing, so it shows next pass.
 void moveInFirstPerson(Game& game) {
   const fpview::FirstPersonInput input =
       fpview::readFirstPersonInput(game.platform, game.screen.mode, game.rules.consoleOwnsKeys(game));
   fpview::walkFirstPerson(game.firstPerson,
                           {game.grid, player(game), game.view, game.loop.frameCounter, game.loop.tickDivisor}, input);
-  fpview::applyMouseLook(game.firstPerson, input.lookDown, input.mouseX, input.mouseY);
+  game.rules.look(game, input);
 }
 
 // The screen saver replaces both map views; otherwise the width picks the view: the map in the
@@ -45,12 +44,21 @@ void runView(Game& game) {
   }
 }
 
+// The PlayerUnit has an order whose route the next movement tick searches for.
+bool routePending(const Game& game) {
+  return player(game).moving == 1 && game.paths.table.pathCursor[game.loop.playerUnitIndex] == units::NoPath;
+}
+
+// The move order, then the movement pass. An order that was waiting for its route and is over
+// after the pass found none.
 void moveUnits(Game& game) {
   const ScreenMode& m = game.screen.mode;
   const units::OrderClick click{isKeyDown(game.platform, vk::RightButton), mouseX(game.platform, m),
                                 mouseY(game.platform, m)};
   units::issueMoveOrder(game.units, game.paths.table, click, m.width, game.view);
+  const bool searching = routePending(game);
   units::unitMovementPass({game.units, game.paths, game.grid}, game.loop.frameCounter, game.loop.tickDivisor);
+  if (searching && player(game).moving == 0) game.rules.noRoute(game);
 }
 
 }  // namespace

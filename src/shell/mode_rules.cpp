@@ -4,6 +4,8 @@
 
 #include "console/run_console.hpp"
 #include "core/input.hpp"
+#include "fpview/eye_motion.hpp"
+#include "fpview/first_person_step.hpp"
 #include "shell/comfort_steps.hpp"
 #include "shell/game.hpp"
 #include "shell/window_keys.hpp"
@@ -13,6 +15,13 @@ namespace gloam::shell {
 namespace {
 
 void nothingMore(Game&) {}
+
+void sayNothingMore(Game&, const std::string&) {}
+
+// The classic look sets the angles from where the mouse is.
+void lookAtTheMouse(Game& game, const fpview::FirstPersonInput& in) {
+  fpview::applyMouseLook(game.firstPerson, in.lookDown, in.mouseX, in.mouseY);
+}
 
 void drawClassicTexts(Game& game) {
   const ScreenMode& m = game.screen.mode;
@@ -29,13 +38,25 @@ void ignoreKeyPress(Game&, int) {}
 
 bool keysNeverRest(const Game&) { return false; }
 
-// In the order of ModeRules: afterStartup; drawTexts, consoleStep, windowKeys, scrollKeys, modeKeys,
-// afterKeys; takeKeyPress; consoleOwnsKeys.
-constexpr ModeRules Classic{nothingMore,    drawClassicTexts, runClassicConsole, handleWindowKeys, handleScrollKeys,
-                            handleModeKeys, nothingMore,      ignoreKeyPress,    keysNeverRest};
-constexpr ModeRules Comfort{applyComfortStartup,     drawComfortOverlay,      runComfortConsoleStep,
-                            handleComfortWindowKeys, handleComfortScrollKeys, handleComfortModeKeys,
-                            settleComfortPass,       takeComfortKeyPress,     keysTypeIntoConsole};
+// In the order of ModeRules: pauseAfterMapRead, reportMissingArt, afterStartup; drawTexts,
+// consoleStep, look, noRoute, windowKeys, scrollKeys, modeKeys, afterKeys; takeKeyPress;
+// consoleOwnsKeys.
+constexpr ModeRules Classic{true,           sayNothingMore, nothingMore,      drawClassicTexts, runClassicConsole,
+                            lookAtTheMouse, nothingMore,    handleWindowKeys, handleScrollKeys, handleModeKeys,
+                            nothingMore,    ignoreKeyPress, keysNeverRest};
+constexpr ModeRules Comfort{false,
+                            showMissingArt,
+                            applyComfortStartup,
+                            drawComfortOverlay,
+                            runComfortConsoleStep,
+                            lookByDragging,
+                            sayNoRoute,
+                            handleComfortWindowKeys,
+                            handleComfortScrollKeys,
+                            handleComfortModeKeys,
+                            settleComfortPass,
+                            takeComfortKeyPress,
+                            keysTypeIntoConsole};
 
 }  // namespace
 

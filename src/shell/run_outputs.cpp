@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "assets/bitmap_writer.hpp"
+#include "comfort/notice.hpp"
 #include "image/png_writer.hpp"
 
 namespace gloam::shell {
@@ -82,6 +83,7 @@ bool writeStateJson(const Game& game, long long sleptMs, const std::string& path
   // Comfort mode's last result line; the classic state has no such field.
   if (game.settings.comfort) out << ",\"result\":" << jsonString(game.comfort.console.lastReport.text.data());
   out << "},";
+  if (game.settings.comfort) out << "\"notice\":" << jsonString(comfort::noticeLine(game.comfort.notice)) << ",";
   writePlayer(out, game);
   out << "}\n";
   std::ofstream file(path, std::ios::binary);

@@ -34,7 +34,9 @@ void loadArt(Game& game) {
   game.dataFolder = assets::indexDataFolder(game.settings.dataDir);
   const std::string problem =
       describeArtLoad(assets::loadSpriteCatalogue(game.sprites, game.dataFolder), game.settings.dataDir);
-  if (!problem.empty()) std::fprintf(stderr, "gloamdelve: %s\n", problem.c_str());
+  if (problem.empty()) return;
+  std::fprintf(stderr, "gloamdelve: %s\n", problem.c_str());
+  game.rules.reportMissingArt(game, problem);
 }
 
 // Reads map 1 into level 0 and returns the pause it asks for; a map that cannot be opened is
@@ -83,7 +85,8 @@ void runStartup(Game& game) {
   game.screen.mode.pixelZoom = FirstPersonMode.pixelZoom;
   initGameData(game);
   createGameWindow(game);
-  game.platform.sleepMs(readStartupOverworld(game, game.grid));
+  const int mapPause = readStartupOverworld(game, game.grid);
+  if (game.rules.pauseAfterMapRead) game.platform.sleepMs(mapPause);
   game.rng.seed(game.settings.seed);
   world::releaseGeneratorTables(game.generator);
   world::allocateGeneratorTables(game.generator);
