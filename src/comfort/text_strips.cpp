@@ -80,6 +80,14 @@ std::size_t lineEnd(draw::TextBuffer& text, std::string_view words, std::size_t 
 
 void drawSmallWrappedOnStrips(Screen& screen, draw::TextBuffer& text, std::string_view words, int x, int y,
                               int maxWidth, Colour c) {
+  // Lines past the first darken the whole block first, so that whatever they cover reads as
+  // background, not as text mixed into theirs.
+  if (lineEnd(text, words, 0, maxWidth) < words.size()) {
+    int lines = 0;
+    for (std::size_t start = 0; start < words.size(); ++lines) start = lineEnd(text, words, start, maxWidth) + 1;
+    darkenRect(screen, x - StripPadding, y + SmallLowestRow - (lines - 1) * SmallRowHeight - StripPadding,
+               x + maxWidth - 1 + StripPadding, y + SmallHighestRow + StripPadding);
+  }
   for (std::size_t start = 0; start < words.size(); y -= SmallRowHeight) {
     const std::size_t end = lineEnd(text, words, start, maxWidth);
     draw::formatText(text, "%.*s", static_cast<int>(end - start), words.data() + start);
