@@ -24,16 +24,16 @@ struct QuadCounter {
   void face(const fpview::WallCubeFace&, fpview::CellShift) { ++quads; }
 };
 
-// One frame as the main loop runs it in the 320x240 mode, without the text overlays. No key is
-// down, so the eye stays where start-up put it and every frame draws the same picture.
+// One frame's drawing as the main loop runs it in the 320x240 mode, without the eye's movement
+// (no GL in it) and the text overlays; the eye stays where start-up put it, so every frame draws
+// the same picture.
 void runFrames(benchmark::State& state, shell::Game& game, fpview::WallRenderPath path, float pitch) {
   const fpview::FirstPersonState saved = game.firstPerson;
   game.firstPerson.viewPitch = pitch;
   units::UnitRecord& player = game.units[game.loop.playerUnitIndex];
   for (auto _ : state) {
     shell::clearFrame(game);
-    fpview::drawFirstPersonView(game.firstPerson, game.screen, game.platform,
-                                {game.grid, player, game.view, game.loop.frameCounter, game.loop.tickDivisor}, path);
+    fpview::drawFirstPersonView(game.firstPerson, game.screen, game.grid, player, path);
     shell::presentFrame(game);
     ++game.loop.frameCounter;
   }

@@ -105,14 +105,11 @@ bool runComfortConsole(ComfortConsole& comfort, console::ConsoleState& console, 
 void drawComfortConsole(const ComfortConsole& comfort, const console::ConsoleState& console, Screen& screen,
                         draw::TextBuffer& text, int frameCounter) {
   if (console.ConsoleVisible != 1) return;
-  if (frameCounter % console::CursorBlinkPeriod < console::CursorShownFrames)
-    draw::formatText(text, "%s%s_", console::ConsolePrompt, console.CommandLine);
-  else
-    draw::formatText(text, "%s%s", console::ConsolePrompt, console.CommandLine);
+  console::formatPromptLine(text, console::ConsolePrompt, console.CommandLine, frameCounter);
   drawLargeOnStrip(screen, text, console::ConsoleLineX, console::ConsoleLineY, {255, 255, 255});
   if (comfort.resultPassesLeft <= 0) return;
-  draw::formatText(text, "%s", comfort.lastReport.text.data());
-  drawSmallOnStrip(screen, text, ResultLineX, ResultLineY, {160, 255, 160});
+  drawSmallWrappedOnStrips(screen, text, comfort.lastReport.text.data(), ResultLineX, ResultLineY,
+                           screen.mode.width - 2 * ResultLineX, {160, 255, 160});
 }
 
 }  // namespace gloam::comfort

@@ -1,3 +1,4 @@
+// Comfort's texts: the classic wording, placed and drawn on dark strips.
 #include "comfort/comfort_texts.hpp"
 
 #include "comfort/text_strips.hpp"
@@ -5,13 +6,14 @@
 
 namespace gloam::comfort {
 
-void drawComfortTexts(Screen& screen, draw::TextBuffer& text, const world::ViewOrigin& origin, int mouseX, int mouseY) {
+void drawComfortTexts(Screen& screen, draw::TextBuffer& text, const char* noticeLine, const world::ViewOrigin& origin,
+                      int mouseX, int mouseY) {
   constexpr Colour Yellow{255, 255, 0};
   draw::formatText(text, "%s", views::BannerText);
   drawSmallOnStrip(screen, text, views::BannerX, screen.mode.height - views::BannerDrop, Yellow);
-  draw::formatText(text, "%s", views::NoticeText);
+  draw::formatText(text, "%s", noticeLine);
   drawSmallOnStrip(screen, text, views::NoticeX, ComfortNoticeY, Yellow);
-  draw::formatText(text, "SX=%d,SY=%d,SZ=%d mx=%d my=%d", origin.sx, origin.sy, origin.sz, mouseX, mouseY);
+  views::formatStatusLine(text, origin, mouseX, mouseY);
   drawLargeOnStrip(screen, text, views::StatusX, ComfortStatusY, Yellow);
 }
 

@@ -1,21 +1,23 @@
 // Each command of the classic table has a reporter here, matched by name, that runs the classic
 // action and then reads back what it did: the result line describes the world as it is after the
 // command, not what the command meant to do. "screensavertoggle" is the one command comfort runs
-// itself, because the classic one pauses the loop.
+// itself, because the classic one pauses the loop; "help" is comfort's own.
 #include "comfort/console_results.hpp"
 
-#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 #include "comfort/cell_names.hpp"
 #include "console/command_words.hpp"
+#include "console/run_console.hpp"
 #include "world/cell_codes.hpp"
 
 namespace gloam::comfort {
 namespace {
 
+using console::CellPos;
 using console::CommandTargets;
 using console::CommandWords;
 using console::ConsoleCommand;
@@ -27,16 +29,8 @@ __attribute__((format(printf, 2, 3))) void say(CommandReport& report, const char
   va_end(args);
 }
 
-struct CellPos {
-  int x;
-  int y;
-  int z;
-  bool onGrid() const { return x >= 0 && y >= 0 && z >= 0 && x < GridSide && y < GridSide && z < LevelCount; }
-};
-
 CellPos besidePlayer(const CommandTargets& t, int dx, int dy, int dz) {
-  const units::UnitRecord& player = t.units[units::PlayerUnitIndex];
-  return {player.cellX + dx, player.cellY + dy, player.level + dz};
+  return console::cellBesidePlayer(t.units, dx, dy, dz);
 }
 
 // The cell's code by name; a code without a name by its number.
@@ -86,18 +80,11 @@ void reportScreenSaver(const ConsoleCommand&, const CommandWords&, const Command
   say(r, "screen saver %s", t.screenSaverMode == 1 ? "on" : "off");
 }
 
-// The cell the classic teleport aims at: each number clamped into the reachable cells and levels.
-CellPos teleportTarget(const CommandWords& w) {
-  return {std::clamp(console::parseLeadingInt(w.word(1)), console::TeleportMinCell, console::TeleportMaxCell),
-          std::clamp(console::parseLeadingInt(w.word(2)), console::TeleportMinCell, console::TeleportMaxCell),
-          std::clamp(console::parseLeadingInt(w.word(3)), console::TeleportMinLevel, console::TeleportMaxLevel)};
-}
-
 void reportTeleport(const ConsoleCommand& c, const CommandWords& w, const CommandTargets& t, CommandReport& r) {
-  const CellPos target = teleportTarget(w);
+  const CellPos target = console::teleportTarget(w);
   c.run(w, t);
-  const units::UnitRecord& player = t.units[units::PlayerUnitIndex];
-  if (player.cellX == target.x && player.cellY == target.y && player.level == target.z) {
+  const CellPos now = besidePlayer(t, 0, 0, 0);
+  if (now.x == target.x && now.y == target.y && now.z == target.z) {
     r.teleported = true;
     say(r, "teleported to %d,%d,%d", target.x, target.y, target.z);
     return;
@@ -129,18 +116,28 @@ const CommandReporter* reporterFor(std::string_view name) {
   return nullptr;
 }
 
+// "help": every command of the classic table as it is typed, then help itself.
+void reportHelp(CommandReport& r) {
+  std::string list = "commands:";
+  for (const ConsoleCommand& command : console::commandTable()) {
+    const CommandReporter* reporter = reporterFor(command.name);
+    list += ' ';
+    list += reporter ? std::string_view(reporter->usage) : command.name;
+    list += ',';
+  }
+  say(r, "%s %s", list.c_str(), HelpCommand);
+}
+
 void reportLine(const CommandWords& words, const CommandTargets& targets, CommandReport& report) {
   if (words.count == 0) return say(report, "nothing to run");
   const std::string_view first = words.word(0);
-  for (const ConsoleCommand& command : console::commandTable()) {
-    if (!console::equalsIgnoringCase(first, command.name)) continue;
-    const CommandReporter* reporter = reporterFor(command.name);
-    if (!reporter) return say(report, "%.*s: ran", static_cast<int>(first.size()), first.data());
-    if (command.requiredWords != console::AnyWordCount && command.requiredWords != words.count)
-      return say(report, "usage: %s", reporter->usage);
-    return reporter->report(command, words, targets, report);
-  }
-  say(report, "no such command: %.*s", static_cast<int>(first.size()), first.data());
+  if (console::equalsIgnoringCase(first, HelpCommand)) return reportHelp(report);
+  const ConsoleCommand* command = console::findCommand(first);
+  if (!command) return say(report, "no such command: %.*s", static_cast<int>(first.size()), first.data());
+  const CommandReporter* reporter = reporterFor(command->name);
+  if (!reporter) return say(report, "%.*s: ran", static_cast<int>(first.size()), first.data());
+  if (!console::takesWordCount(*command, words)) return say(report, "usage: %s", reporter->usage);
+  reporter->report(*command, words, targets, report);
 }
 
 }  // namespace
@@ -149,12 +146,7 @@ CommandReport runReportedCommand(console::ConsoleState& console, const char* lin
                                  const console::CommandTargets& targets) {
   CommandReport report;
   if (!console.CommandTokens) return report;
-  char work[console::CommandLineSize];
-  std::snprintf(work, sizeof work, "%s", line);
-  for (int i = 0; i < console::CommandTokenCount; ++i) console.CommandTokens[i][0] = '\0';
-  const int count = console::splitCommandWords(work, console.CommandTokens.get(), console::CommandTokenCount);
-  const CommandWords words{console.CommandTokens.get(), std::min(count, console::CommandTokenCount), count};
-  reportLine(words, targets, report);
+  reportLine(console::splitIntoWordBuffers(console, line), targets, report);
   return report;
 }
 

@@ -9,7 +9,8 @@
 
 namespace gloam::comfort {
 
-inline constexpr int ResultSize = 64;  // characters of a result line, terminator included
+inline constexpr int ResultSize = 192;         // characters of a result, terminator included
+inline constexpr char HelpCommand[] = "help";  // comfort's own command: the list of commands
 
 struct CommandReport {
   std::array<char, ResultSize> text{};  // always zero-terminated

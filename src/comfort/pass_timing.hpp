@@ -6,6 +6,9 @@ namespace gloam::comfort {
 
 inline constexpr int DefaultPassesPerSecond = 60;
 
+// Comfort mode starts at the fastest speed the speed keys offer: a unit step every 10 passes.
+inline constexpr float StartTickDivisor = 10.0f;
+
 // The rate pass counts are derived from: the target rate, or the default one when the loop runs
 // uncapped (0) and has no rate of its own.
 constexpr int passRateFor(int targetFps) { return targetFps > 0 ? targetFps : DefaultPassesPerSecond; }

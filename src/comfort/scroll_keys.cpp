@@ -1,6 +1,6 @@
 #include "comfort/scroll_keys.hpp"
 
-#include "comfort/view_follow.hpp"
+#include "views/view_clamps.hpp"
 
 namespace gloam::comfort {
 
@@ -12,7 +12,7 @@ void scrollView(ScrollRepeat& repeat, const ScrollKeysDown& keys, const RepeatTi
   view.sx -= repeatActions(repeat.left, keys.left, timing);
   view.sz += repeatActions(repeat.levelUp, keys.levelUp, timing);
   view.sz -= repeatActions(repeat.levelDown, keys.levelDown, timing);
-  clampViewOrigin(view, mode);
+  views::clampScrolledView(view, mode);
 }
 
 }  // namespace gloam::comfort

@@ -61,4 +61,39 @@ void drawLargeOnStrip(Screen& screen, const draw::TextBuffer& text, int x, int y
   draw::drawTextLarge(screen, text, x, y, c);
 }
 
+namespace {
+
+// Where the line starting at `start` ends: at the last space (or the end) that keeps it within
+// maxWidth, or at the first one if even that is too wide.
+std::size_t lineEnd(draw::TextBuffer& text, std::string_view words, std::size_t start, int maxWidth) {
+  std::size_t end = std::string_view::npos;
+  for (std::size_t i = start; i <= words.size(); ++i) {
+    if (i < words.size() && words[i] != ' ') continue;
+    draw::formatText(text, "%.*s", static_cast<int>(i - start), words.data() + start);
+    if (end != std::string_view::npos && smallTextWidth(text) > maxWidth) break;
+    end = i;
+  }
+  return end;
+}
+
+}  // namespace
+
+void drawSmallWrappedOnStrips(Screen& screen, draw::TextBuffer& text, std::string_view words, int x, int y,
+                              int maxWidth, Colour c) {
+  // Lines past the first darken the whole block first, so that whatever they cover reads as
+  // background, not as text mixed into theirs.
+  if (lineEnd(text, words, 0, maxWidth) < words.size()) {
+    int lines = 0;
+    for (std::size_t start = 0; start < words.size(); ++lines) start = lineEnd(text, words, start, maxWidth) + 1;
+    darkenRect(screen, x - StripPadding, y + SmallLowestRow - (lines - 1) * SmallRowHeight - StripPadding,
+               x + maxWidth - 1 + StripPadding, y + SmallHighestRow + StripPadding);
+  }
+  for (std::size_t start = 0; start < words.size(); y -= SmallRowHeight) {
+    const std::size_t end = lineEnd(text, words, start, maxWidth);
+    draw::formatText(text, "%.*s", static_cast<int>(end - start), words.data() + start);
+    drawSmallOnStrip(screen, text, x, y, c);
+    start = end + 1;
+  }
+}
+
 }  // namespace gloam::comfort

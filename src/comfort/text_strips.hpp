@@ -2,6 +2,7 @@
 // text's box darkened to a quarter of their brightness, so the view still shows through.
 #pragma once
 #include <cstdint>
+#include <string_view>
 
 #include "core/rgb.hpp"
 #include "core/screen.hpp"
@@ -24,5 +25,12 @@ void darkenRect(Screen& screen, int left, int bottom, int right, int top);
 // The TextBuffer drawn at (x, y) like drawText / drawTextLarge, over a strip covering its rows.
 void drawSmallOnStrip(Screen& screen, const draw::TextBuffer& text, int x, int y, Colour colour);
 void drawLargeOnStrip(Screen& screen, const draw::TextBuffer& text, int x, int y, Colour colour);
+
+inline constexpr int SmallRowHeight = 10;  // from one SmallFont line to the next below it
+
+// The words in SmallFont lines of at most maxWidth pixels (a longer word gets a line of its own),
+// each on its strip, the first at (x, y) and each next one SmallRowHeight lower.
+void drawSmallWrappedOnStrips(Screen& screen, draw::TextBuffer& text, std::string_view words, int x, int y,
+                              int maxWidth, Colour colour);
 
 }  // namespace gloam::comfort

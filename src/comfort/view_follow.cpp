@@ -2,19 +2,13 @@
 // the view to the scroll keys.
 #include "comfort/view_follow.hpp"
 
-#include <algorithm>
+#include "views/view_clamps.hpp"
 
 namespace gloam::comfort {
 
-void clampViewOrigin(world::ViewOrigin& view, const ScreenMode& mode) {
-  view.sy = std::max(std::min(view.sy, GridSide - mode.height / TileSize), 0);
-  view.sx = std::max(std::min(view.sx, GridSide - mode.width / TileSize), 0);
-  view.sz = std::max(std::min(view.sz, LevelCount - 1), 0);
-}
-
 void centreViewOn(world::ViewOrigin& view, const units::UnitRecord& player, const ScreenMode& mode) {
   view = {player.cellX - mode.width / TileSize / 2, player.cellY - mode.height / TileSize / 2, player.level};
-  clampViewOrigin(view, mode);
+  views::clampScrolledView(view, mode);
 }
 
 bool wellInside(const world::ViewOrigin& view, const units::UnitRecord& player, const ScreenMode& mode) {
@@ -28,7 +22,7 @@ bool wellInside(const world::ViewOrigin& view, const units::UnitRecord& player, 
 
 void followPlayer(FollowState& state, world::ViewOrigin& view, const units::UnitRecord& player,
                   const ScreenMode& mode) {
-  const bool mapView = mode.width == MapViewWidth;
+  const bool mapView = mode.width == MapMode.width;
   const bool entered = mapView && !state.inMapView;
   const bool stepped = player.cellX != state.lastX || player.cellY != state.lastY || player.level != state.lastZ;
   if (mapView && player.inUse == 1 &&

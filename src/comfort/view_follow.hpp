@@ -9,8 +9,7 @@
 
 namespace gloam::comfort {
 
-inline constexpr int FollowMargin = 4;    // cells kept between the PlayerUnit and every edge
-inline constexpr int MapViewWidth = 640;  // the ScreenWidth of the top-down view
+inline constexpr int FollowMargin = 4;  // cells kept between the PlayerUnit and every edge
 
 struct FollowState {
   bool inMapView = false;        // the last pass showed the top-down view
@@ -19,9 +18,6 @@ struct FollowState {
   int lastY = -1;
   int lastZ = -1;
 };
-
-// The scroll keys' clamp: SX 0..256 - columns, SY 0..256 - rows, SZ 0..179.
-void clampViewOrigin(world::ViewOrigin& view, const ScreenMode& mode);
 
 // Puts the PlayerUnit's cell in the middle column and row of the screen and its level on show,
 // then clamps.

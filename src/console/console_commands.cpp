@@ -3,8 +3,6 @@
 // on the last level) is skipped rather than written past the end of the grid.
 #include "console/console_commands.hpp"
 
-#include <algorithm>
-
 #include "console/command_words.hpp"
 #include "console/console_pauses.hpp"
 #include "world/cell_codes.hpp"
@@ -13,12 +11,9 @@ namespace gloam::console {
 namespace {
 
 void setCellBesidePlayer(const CommandTargets& t, int dx, int dy, int dz, cell::Code code) {
-  const units::UnitRecord& player = t.units[units::PlayerUnitIndex];
-  const int x = player.cellX + dx;
-  const int y = player.cellY + dy;
-  const int z = player.level + dz;
-  if (x >= GridSide || y >= GridSide || z >= LevelCount) return;
-  t.grid.setCell(x, y, z, code);
+  const CellPos c = cellBesidePlayer(t.units, dx, dy, dz);
+  if (c.x >= GridSide || c.y >= GridSide || c.z >= LevelCount) return;
+  t.grid.setCell(c.x, c.y, c.z, code);
 }
 
 void corner1(const CommandWords&, const CommandTargets& t) {
@@ -36,26 +31,15 @@ void screensavertoggle(const CommandWords&, const CommandTargets& t) {
   t.platform.sleepMs(ScreenSaverTogglePauseMs);
 }
 
-// The clamps run in a fixed order (x low, y low, x high, y high, level low, level high); with
-// these limits the order cannot change the outcome, but it is kept as it reads.
+// The view follows the PlayerUnit to the target, which already lies within the teleport's limits.
 void env4teleport(const CommandWords& w, const CommandTargets& t) {
-  int tx = parseLeadingInt(w.word(1));
-  int ty = parseLeadingInt(w.word(2));
-  int tz = parseLeadingInt(w.word(3));
-  if (tx < TeleportMinCell) tx = TeleportMinCell;
-  if (ty < TeleportMinCell) ty = TeleportMinCell;
-  if (tx > TeleportMaxCell) tx = TeleportMaxCell;
-  if (ty > TeleportMaxCell) ty = TeleportMaxCell;
-  if (tz < TeleportMinLevel) tz = TeleportMinLevel;
-  if (tz > TeleportMaxLevel) tz = TeleportMaxLevel;
-  if (t.grid.cellAt(tx, ty, tz) == cell::Wall) return;
+  const CellPos target = teleportTarget(w);
+  if (t.grid.cellAt(target.x, target.y, target.z) == cell::Wall) return;
   units::UnitRecord& player = t.units[units::PlayerUnitIndex];
-  player.cellX = static_cast<std::uint16_t>(tx);
-  player.cellY = static_cast<std::uint16_t>(ty);
-  player.level = static_cast<std::uint16_t>(tz);
-  t.viewOrigin.sx = std::clamp(tx, TeleportMinCell, TeleportMaxCell);
-  t.viewOrigin.sy = std::clamp(ty, TeleportMinCell, TeleportMaxCell);
-  t.viewOrigin.sz = std::clamp(tz, TeleportMinLevel, TeleportMaxLevel);
+  player.cellX = static_cast<std::uint16_t>(target.x);
+  player.cellY = static_cast<std::uint16_t>(target.y);
+  player.level = static_cast<std::uint16_t>(target.z);
+  t.viewOrigin = {target.x, target.y, target.z};
 }
 
 constexpr ConsoleCommand CommandTable[] = {
@@ -73,13 +57,39 @@ constexpr ConsoleCommand CommandTable[] = {
 
 std::span<const ConsoleCommand> commandTable() { return CommandTable; }
 
+CellPos cellBesidePlayer(const units::UnitTable& units, int dx, int dy, int dz) {
+  const units::UnitRecord& player = units[units::PlayerUnitIndex];
+  return {player.cellX + dx, player.cellY + dy, player.level + dz};
+}
+
+// The clamps run in a fixed order (x low, y low, x high, y high, level low, level high); with
+// these limits the order cannot change the outcome, but it is kept as it reads.
+CellPos teleportTarget(const CommandWords& w) {
+  int tx = parseLeadingInt(w.word(1));
+  int ty = parseLeadingInt(w.word(2));
+  int tz = parseLeadingInt(w.word(3));
+  if (tx < TeleportMinCell) tx = TeleportMinCell;
+  if (ty < TeleportMinCell) ty = TeleportMinCell;
+  if (tx > TeleportMaxCell) tx = TeleportMaxCell;
+  if (ty > TeleportMaxCell) ty = TeleportMaxCell;
+  if (tz < TeleportMinLevel) tz = TeleportMinLevel;
+  if (tz > TeleportMaxLevel) tz = TeleportMaxLevel;
+  return {tx, ty, tz};
+}
+
+const ConsoleCommand* findCommand(std::string_view word) {
+  for (const ConsoleCommand& command : CommandTable)
+    if (equalsIgnoringCase(word, command.name)) return &command;
+  return nullptr;
+}
+
+bool takesWordCount(const ConsoleCommand& command, const CommandWords& words) {
+  return command.requiredWords == AnyWordCount || command.requiredWords == words.count;
+}
+
 void dispatchCommand(const CommandWords& words, const CommandTargets& targets) {
-  const std::string_view first = words.stored > 0 ? words.word(0) : "";
-  for (const ConsoleCommand& command : CommandTable) {
-    if (!equalsIgnoringCase(first, command.name)) continue;
-    if (command.requiredWords == AnyWordCount || command.requiredWords == words.count) command.run(words, targets);
-    return;
-  }
+  const ConsoleCommand* command = findCommand(words.stored > 0 ? words.word(0) : "");
+  if (command && takesWordCount(*command, words)) command->run(words, targets);
 }
 
 }  // namespace gloam::console

@@ -42,6 +42,26 @@ inline constexpr int TeleportMaxCell = GridSide - 2;
 inline constexpr int TeleportMinLevel = 2;
 inline constexpr int TeleportMaxLevel = LevelCount - 2;
 
+// A cell of the grid by column, row and level; the numbers may lie off the grid.
+struct CellPos {
+  int x;
+  int y;
+  int z;
+  bool onGrid() const { return x >= 0 && y >= 0 && z >= 0 && x < GridSide && y < GridSide && z < LevelCount; }
+};
+
+// The cell (dx, dy, dz) away from the PlayerUnit's: where the cell commands write.
+CellPos cellBesidePlayer(const units::UnitTable& units, int dx, int dy, int dz);
+
+// The cell "env4teleport X Y Z" aims at: each number clamped into the reachable cells and levels.
+CellPos teleportTarget(const CommandWords& words);
+
+// The first command of the table whose name equals the word, ignoring case; nullptr if none does.
+const ConsoleCommand* findCommand(std::string_view word);
+
+// Whether the line has the number of words the command asks for.
+bool takesWordCount(const ConsoleCommand& command, const CommandWords& words);
+
 // Runs the first command of the table whose name equals the first word, ignoring case. No words,
 // an unknown name or the wrong number of words do nothing.
 void dispatchCommand(const CommandWords& words, const CommandTargets& targets);

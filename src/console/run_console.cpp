@@ -12,16 +12,19 @@
 
 namespace gloam::console {
 
-void executeCommandLine(ConsoleState& console, const char* line, const CommandTargets& targets) {
-  if (!console.CommandTokens) return;
+CommandWords splitIntoWordBuffers(ConsoleState& console, const char* line) {
   // The split works on a bounded copy, so the words can never be longer than a line can be.
   char work[CommandLineSize];
   std::strncpy(work, line, sizeof work - 1);
   work[sizeof work - 1] = '\0';
   for (int i = 0; i < CommandTokenCount; ++i) console.CommandTokens[i][0] = '\0';
   const int count = splitCommandWords(work, console.CommandTokens.get(), CommandTokenCount);
-  const CommandWords words{console.CommandTokens.get(), std::min(count, CommandTokenCount), count};
-  dispatchCommand(words, targets);
+  return {console.CommandTokens.get(), std::min(count, CommandTokenCount), count};
+}
+
+void executeCommandLine(ConsoleState& console, const char* line, const CommandTargets& targets) {
+  if (!console.CommandTokens) return;
+  dispatchCommand(splitIntoWordBuffers(console, line), targets);
 }
 
 void runConsole(ConsoleState& console, Screen& screen, draw::TextBuffer& text, int frameCounter,

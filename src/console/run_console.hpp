@@ -23,8 +23,10 @@ void runConsole(ConsoleState& console, Screen& screen, draw::TextBuffer& text, i
                 const CommandTargets& targets);
 
 // Splits line (any bytes up to its terminator; only the first CommandLineSize - 1 are read) into
-// the console's word buffers and runs the command it names. Needs initConsole to have run; does
-// nothing otherwise.
+// the console's word buffers, emptied first. Needs initConsole to have run.
+CommandWords splitIntoWordBuffers(ConsoleState& console, const char* line);
+
+// Splits the line as above and runs the command it names. Does nothing before initConsole.
 void executeCommandLine(ConsoleState& console, const char* line, const CommandTargets& targets);
 
 }  // namespace gloam::console

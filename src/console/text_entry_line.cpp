@@ -41,14 +41,18 @@ void submitLine(ConsoleState& console, platform::Platform& platform) {
 }
 
 void drawPromptLine(const ConsoleState& console, const TextEntryIo& io, int x, int y, const char* prompt) {
-  if (io.frameCounter % CursorBlinkPeriod < CursorShownFrames)
-    draw::formatText(io.text, "%s%s_", prompt, console.CommandLine);
-  else
-    draw::formatText(io.text, "%s%s", prompt, console.CommandLine);
+  formatPromptLine(io.text, prompt, console.CommandLine, io.frameCounter);
   draw::drawTextLarge(io.screen, io.text, x, y, {255, 255, 255});
 }
 
 }  // namespace
+
+void formatPromptLine(draw::TextBuffer& text, const char* prompt, const char* line, int frameCounter) {
+  if (frameCounter % CursorBlinkPeriod < CursorShownFrames)
+    draw::formatText(text, "%s%s_", prompt, line);
+  else
+    draw::formatText(text, "%s%s", prompt, line);
+}
 
 void editTextLine(ConsoleState& console, const TextEntryIo& io, int x, int y, int maxLength, const char* prompt) {
   if (isKeyDown(io.platform, vk::Enter)) {

@@ -20,6 +20,10 @@ struct TextEntryIo {
   int frameCounter;  // FrameCounter, for the cursor blink
 };
 
+// The prompt and the line into the TextBuffer, with the cursor '_' behind them in the first
+// CursorShownFrames frames of every CursorBlinkPeriod.
+void formatPromptLine(draw::TextBuffer& text, const char* prompt, const char* line, int frameCounter);
+
 // One call: Enter submits (and nothing is drawn); otherwise Backspace, Space, the letters and the
 // digits are tested in that order, each held key acting once, and the line is drawn at (x, y).
 void editTextLine(ConsoleState& console, const TextEntryIo& io, int x, int y, int maxLength, const char* prompt);

@@ -19,6 +19,10 @@ struct ScreenMode {
   bool operator==(const ScreenMode&) const = default;
 };
 
+// The two screen modes the game has. The width alone tells them apart: it picks the view.
+inline constexpr ScreenMode FirstPersonMode{320, 240, 2};  // the first-person view, and the start-up mode
+inline constexpr ScreenMode MapMode{640, 480, 1};          // the top-down map
+
 struct Screen {
   ScreenMode mode;
   std::vector<std::uint8_t> framebuffer;   // width * height RGBA

@@ -1,6 +1,6 @@
 // Walking in the first-person view: the forward and backward steps with their pacing, the
 // ground test, the eye-height bob, the carry into a neighbouring cell and the mouse look.
-// No GL here; drawFirstPersonView calls these between drawing the scene and reading it back.
+// No GL here; the pass calls these after drawing the view (first_person_step.hpp).
 #pragma once
 #include "fpview/first_person_state.hpp"
 #include "units/unit_table.hpp"

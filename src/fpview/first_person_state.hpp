@@ -16,7 +16,7 @@ struct FirstPersonState {
   float viewYaw = 0.0f;                            // ViewYaw, degrees
   float viewPitch = 0.0f;                          // ViewPitch, degrees
   int viewRadius = DefaultViewRadius;              // ViewRadius: half the edge of the drawn block
-  world::ViewOrigin lastGroundedOrigin{1, 1, 28};  // LastGroundedOrigin
+  world::ViewOrigin lastGroundedOrigin{1, 1, 28};  // the last ViewOrigin found above a Wall cell
   // SceneTextures: GL texture names (GLuint), valid only in the context that made them.
   std::array<unsigned int, SceneTextureCount> sceneTextures{};
   VisibilityScratch visibility;  // the visible-face walk's workspace, reused every frame

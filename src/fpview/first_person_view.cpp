@@ -1,13 +1,10 @@
-// The first-person frame in its fixed order. The scene is drawn before the eye moves, so a step
-// shows one frame later; the mouse look comes last and likewise shows in the next frame.
+// The first-person frame's drawing. The scene shows the eye where the previous pass left it; the
+// pass moves the eye afterwards, so a step or a turn shows one pass later.
 #include "fpview/first_person_view.hpp"
 
 #include <GL/gl.h>
 
-#include "core/input.hpp"
-#include "fpview/eye_motion.hpp"
 #include "fpview/scene_composite.hpp"
-#include "platform/keys.hpp"
 
 namespace gloam::fpview {
 
@@ -22,16 +19,10 @@ void drawFirstPersonScene(FirstPersonState& state, const world::DungeonGrid& gri
   }
 }
 
-void drawFirstPersonView(FirstPersonState& state, Screen& screen, platform::Platform& platform,
-                         const FirstPersonWorld& world, WallRenderPath path) {
-  drawFirstPersonScene(state, world.grid, world.player, path);
-  const bool backKeyDown = !world.keysTypeText && isKeyDown(platform, vk::KeyZ);
-  const MotionInput input{isKeyDown(platform, vk::LeftButton), backKeyDown, world.frameCounter, world.tickDivisor};
-  moveEye(state, world.grid, world.player, world.viewOrigin, input);
+void drawFirstPersonView(FirstPersonState& state, Screen& screen, const world::DungeonGrid& grid,
+                         const units::UnitRecord& player, WallRenderPath path) {
+  drawFirstPersonScene(state, grid, player, path);
   compositeScene(screen);
-  const bool anyButton = isKeyDown(platform, vk::LeftButton) || isKeyDown(platform, vk::MiddleButton) ||
-                         isKeyDown(platform, vk::RightButton);
-  applyMouseLook(state, anyButton, mouseX(platform, screen.mode), mouseY(platform, screen.mode));
 }
 
 }  // namespace gloam::fpview

@@ -19,6 +19,7 @@
 #include "shell/comfort_window.hpp"
 #include "shell/frame_clock.hpp"
 #include "shell/framebuffer_texture.hpp"
+#include "shell/mode_rules.hpp"
 #include "shell/shown_frame.hpp"
 #include "units/path_context.hpp"
 #include "units/unit_table.hpp"
@@ -30,9 +31,9 @@ namespace gloam::shell {
 // The loop's own counters and flags.
 struct LoopState {
   int frameCounter = 0;       // FrameCounter: +1 at the end of every pass
-  float tickDivisor = 30.0f;  // TickDivisor: 10, 30 or 60
-  int quitRequested = 0;      // QuitRequested
-  int screenSaverMode = 0;    // ScreenSaverMode
+  float tickDivisor = 30.0f;  // TickDivisor: units step every 10, 30 or 60 passes
+  int quitRequested = 0;      // set by Escape or a close request; the loop ends after the pass
+  int screenSaverMode = 0;    // 1: the screen-saver view replaces both map views
   int playerUnitIndex = units::PlayerUnitIndex;
 };
 
@@ -46,7 +47,8 @@ struct RunSettings {
 };
 
 struct Game {
-  Game(platform::Platform& p, RunSettings s) : platform(p), settings(std::move(s)) {
+  Game(platform::Platform& p, RunSettings s)
+      : platform(p), settings(std::move(s)), rules(settings.comfort ? comfortRules() : classicRules()) {
     clock.fps = settings.fps;
     comfort.passesPerSecond = comfort::passRateFor(settings.fps);
     screen.mode.scaledToWindow = settings.comfort;
@@ -54,6 +56,7 @@ struct Game {
 
   platform::Platform& platform;
   RunSettings settings;
+  const ModeRules& rules;              // the classic game's or comfort mode's, for the whole run
   assets::DataFolderIndex dataFolder;  // the names in settings.dataDir, listed once at start-up
   LoopState loop;
   FrameClock clock;
@@ -77,5 +80,9 @@ struct Game {
   ShownFrame shown;                   // what the window shows now, and the last picture drawn
   bool screenshotKeyWasDown = false;  // F12 writes one screenshot per press, not per frame
 };
+
+// The PlayerUnit: the unit the player commands and the view follows.
+inline units::UnitRecord& player(Game& game) { return game.units[game.loop.playerUnitIndex]; }
+inline const units::UnitRecord& player(const Game& game) { return game.units[game.loop.playerUnitIndex]; }
 
 }  // namespace gloam::shell

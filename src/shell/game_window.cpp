@@ -52,10 +52,9 @@ int failOpen(Game& game, const char* text) {
 
 }  // namespace
 
-int initGlState(Game& game) {
+void initGlState(Game& game) {
   fpview::uploadSceneTextures(game.firstPerson, game.sprites);
   fpview::applyFixedGlState();
-  return 1;
 }
 
 int openGlWindow(Game& game, const char* title, int width, int height, int colourBits) {
@@ -73,7 +72,7 @@ int openGlWindow(Game& game, const platform::WindowSpec& spec) {
     return failOpen(game, openFailureText(*failed));
   }
   fpview::setProjection();
-  if (!initGlState(game)) return failOpen(game, "Initialization Failed.");
+  initGlState(game);  // cannot fail, so its "Initialization Failed." message never shows
   return 1;
 }
 

@@ -20,6 +20,6 @@ int createGameWindow(Game& game);
 void destroyGameWindow(Game& game);
 
 // Uploads the scene textures into the new context first, then sets the fixed GL state.
-int initGlState(Game& game);
+void initGlState(Game& game);
 
 }  // namespace gloam::shell

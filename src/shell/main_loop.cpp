@@ -1,99 +1,84 @@
 // One pass, in its fixed order: clear, view, texts, console, move order, unit pass, mouse cross,
 // present, the frame clock's wait, window and scroll keys, mode keys, message drain,
 // FrameCounter + 1. (F12's screenshot is taken right after presenting, before a mode key can
-// replace the Framebuffer.)
+// replace the Framebuffer.) The steps comfort mode words differently go through game.rules.
 #include "shell/main_loop.hpp"
 
-#include "console/run_console.hpp"
 #include "core/input.hpp"
+#include "fpview/first_person_step.hpp"
 #include "fpview/first_person_view.hpp"
 #include "platform/keys.hpp"
-#include "shell/comfort_steps.hpp"
 #include "shell/frame_clock.hpp"
 #include "shell/messages.hpp"
 #include "shell/presentation.hpp"
 #include "shell/window_keys.hpp"
 #include "units/unit_movement.hpp"
-#include "views/overlay_texts.hpp"
 #include "views/screen_saver_view.hpp"
 #include "views/topdown_view.hpp"
 
 namespace gloam::shell {
 namespace {
 
-units::UnitRecord& player(Game& game) { return game.units[game.loop.playerUnitIndex]; }
+// The first-person view's movement: the walk, the push out of walls, the ViewOrigin kept over
+// solid ground, then the mode's look. No GL; it follows the drawing, so it shows next pass.
+void moveInFirstPerson(Game& game) {
+  const fpview::FirstPersonInput input =
+      fpview::readFirstPersonInput(game.platform, game.screen.mode, game.rules.consoleOwnsKeys(game));
+  fpview::walkFirstPerson(game.firstPerson,
+                          {game.grid, player(game), game.view, game.loop.frameCounter, game.loop.tickDivisor}, input);
+  game.rules.look(game, input);
+}
 
-// The screen saver replaces both map views; otherwise the width chooses the view.
-void drawView(Game& game) {
+// The screen saver replaces both map views; otherwise the width picks the view: the map in the
+// map mode, the first-person view (drawn, then moved) in the first-person mode.
+void runView(Game& game) {
+  const int width = game.screen.mode.width;
   if (game.loop.screenSaverMode == 1) {
     views::drawScreenSaverView(game.screen, game.rng, game.loop.frameCounter, game.trig);
-  } else if (game.screen.mode.width == 640) {
+  } else if (width == MapMode.width) {
     views::drawTopDownView(game.screen, {game.grid, game.view, game.units, game.paths.table}, game.sprites, game.trig,
                            game.text);
-  } else if (game.screen.mode.width == 320) {
-    fpview::drawFirstPersonView(
-        game.firstPerson, game.screen, game.platform,
-        {game.grid, player(game), game.view, game.loop.frameCounter, game.loop.tickDivisor, keysTypeIntoConsole(game)});
+  } else if (width == FirstPersonMode.width) {
+    fpview::drawFirstPersonView(game.firstPerson, game.screen, game.grid, player(game));
+    moveInFirstPerson(game);
   }
 }
 
-void drawTexts(Game& game) {
-  const ScreenMode& m = game.screen.mode;
-  views::drawOverlayTexts(game.screen, game.text, game.view, mouseX(game.platform, m), mouseY(game.platform, m));
+// The PlayerUnit has an order whose route the next movement tick searches for.
+bool routePending(const Game& game) {
+  return player(game).moving == 1 && game.paths.table.pathCursor[game.loop.playerUnitIndex] == units::NoPath;
 }
 
-void runConsoleStep(Game& game) {
-  console::runConsole(game.console, game.screen, game.text, game.loop.frameCounter,
-                      {game.grid, game.units, game.view, game.loop.screenSaverMode, game.platform});
-}
-
+// The move order, then the movement pass. An order that was waiting for its route and is over
+// after the pass found none.
 void moveUnits(Game& game) {
   const ScreenMode& m = game.screen.mode;
   const units::OrderClick click{isKeyDown(game.platform, vk::RightButton), mouseX(game.platform, m),
                                 mouseY(game.platform, m)};
   units::issueMoveOrder(game.units, game.paths.table, click, m.width, game.view);
+  const bool searching = routePending(game);
   units::unitMovementPass({game.units, game.paths, game.grid}, game.loop.frameCounter, game.loop.tickDivisor);
-}
-
-// The comfort pass: the classic order, with the texts, the console and the key steps replaced by
-// comfort's, and the map following the player once everything that moves it or the mode has run.
-void runComfortPass(Game& game) {
-  game.platform.beginFrame(game.loop.frameCounter, game.screen.mode.width, game.screen.mode.height);
-  clearFrame(game);
-  drawView(game);
-  drawComfortOverlay(game);
-  runComfortConsoleStep(game);
-  moveUnits(game);
-  drawMouseCross(game);
-  presentFrame(game);
-  waitForNextPass(game.clock, game.platform);
-  handleScreenshotKey(game);
-  handleComfortWindowKeys(game);
-  handleComfortScrollKeys(game);
-  handleComfortModeKeys(game);
-  followComfortView(game);
-  noteComfortShift(game);
-  while (pumpOneMessage(game)) {}
-  game.loop.frameCounter += 1;
+  if (searching && player(game).moving == 0) game.rules.noRoute(game);
 }
 
 }  // namespace
 
 void runOnePass(Game& game) {
-  if (game.settings.comfort) return runComfortPass(game);
+  const ModeRules& rules = game.rules;
   game.platform.beginFrame(game.loop.frameCounter, game.screen.mode.width, game.screen.mode.height);
   clearFrame(game);
-  drawView(game);
-  drawTexts(game);
-  runConsoleStep(game);
+  runView(game);
+  rules.drawTexts(game);
+  rules.consoleStep(game);
   moveUnits(game);
   drawMouseCross(game);
   presentFrame(game);
   waitForNextPass(game.clock, game.platform);
   handleScreenshotKey(game);
-  handleWindowKeys(game);
-  handleScrollKeys(game);
-  handleModeKeys(game);
+  rules.windowKeys(game);
+  rules.scrollKeys(game);
+  rules.modeKeys(game);
+  rules.afterKeys(game);
   while (pumpOneMessage(game)) {}
   game.loop.frameCounter += 1;
 }

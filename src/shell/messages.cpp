@@ -1,8 +1,6 @@
 // Window messages arrive through the platform one at a time; the loop drains them all.
 #include "shell/messages.hpp"
 
-#include "shell/comfort_steps.hpp"
-
 namespace gloam::shell {
 
 void wndProc(Game& game, const platform::Event& event) {
@@ -11,9 +9,8 @@ void wndProc(Game& game, const platform::Event& event) {
     case platform::Event::Kind::Activate:      // handled, nothing further
     case platform::Event::Kind::ScreenSave:    // swallowed: no screen saver while the game runs
     case platform::Event::Kind::MonitorPower:  // swallowed: no monitor power-saving either
-    case platform::Event::Kind::KeyPress:      // classic keys are polled; the comfort console types presses
-      if (game.settings.comfort) takeComfortKeyPress(game, event.key);
       break;
+    case platform::Event::Kind::KeyPress: game.rules.takeKeyPress(game, event.key); break;
     case platform::Event::Kind::Other: break;  // the platform's default handling already ran
   }
 }

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "assets/bitmap_writer.hpp"
+#include "comfort/notice.hpp"
 #include "image/png_writer.hpp"
 #include "shell/output_file.hpp"
 
@@ -98,6 +99,7 @@ bool writeStateJson(const Game& game, long long sleptMs, const std::string& path
   // Comfort mode's last result line; the classic state has no such field.
   if (game.settings.comfort) out << ",\"result\":" << jsonString(game.comfort.console.lastReport.text.data());
   out << "},";
+  if (game.settings.comfort) out << "\"notice\":" << jsonString(comfort::noticeLine(game.comfort.notice)) << ",";
   writePlayer(out, game);
   out << "}\n";
   return writeReporting(path, out.str(), reason);

@@ -3,17 +3,16 @@
 // and the player is placed with the generator's next draws.
 #include "shell/startup.hpp"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "assets/sprite_catalogue_loader.hpp"
 #include "console/console_state.hpp"
-#include "shell/comfort_steps.hpp"
 #include "shell/data_folder.hpp"
 #include "shell/game_window.hpp"
 #include "shell/overworld_location.hpp"
 #include "units/cell_cost_table.hpp"
 #include "units/player_placement.hpp"
+#include "views/view_clamps.hpp"
 #include "world/cell_codes.hpp"
 #include "world/dungeon_generator.hpp"
 #include "world/level_layout.hpp"
@@ -35,7 +34,9 @@ void loadArt(Game& game) {
   game.dataFolder = assets::indexDataFolder(game.settings.dataDir);
   const std::string problem =
       describeArtLoad(assets::loadSpriteCatalogue(game.sprites, game.dataFolder), game.settings.dataDir);
-  if (!problem.empty()) std::fprintf(stderr, "gloamdelve: %s\n", problem.c_str());
+  if (problem.empty()) return;
+  std::fprintf(stderr, "gloamdelve: %s\n", problem.c_str());
+  game.rules.reportMissingArt(game, problem);
 }
 
 // Reads map 1 into level 0 and returns the pause it asks for; a map that cannot be opened is
@@ -74,24 +75,18 @@ void initGameData(Game& game) {
 }
 
 void setViewFromPlayer(Game& game) {
-  const units::UnitRecord& player = game.units[game.loop.playerUnitIndex];
-  world::ViewOrigin& v = game.view;
-  const ScreenMode& m = game.screen.mode;
-  v = {player.cellX, player.cellY, player.level};
-  v.sx = std::max(v.sx, 1);
-  v.sy = std::max(v.sy, 1);
-  v.sz = std::max(v.sz, 0);
-  v.sx = std::min(v.sx, GridSide - 1 - m.width / TileSize);
-  v.sy = std::min(v.sy, GridSide - 1 - m.height / TileSize);
-  v.sz = std::min(v.sz, LevelCount - 1);
+  const units::UnitRecord& p = player(game);
+  game.view = {p.cellX, p.cellY, p.level};
+  views::clampStartupView(game.view, game.screen.mode);
 }
 
 void runStartup(Game& game) {
-  setScreenMode(game.screen, 320, 240);
-  game.screen.mode.pixelZoom = 2;
+  setScreenMode(game.screen, FirstPersonMode.width, FirstPersonMode.height);
+  game.screen.mode.pixelZoom = FirstPersonMode.pixelZoom;
   initGameData(game);
   createGameWindow(game);
-  game.platform.sleepMs(readStartupOverworld(game, game.grid));
+  const int mapPause = readStartupOverworld(game, game.grid);
+  if (game.rules.pauseAfterMapRead) game.platform.sleepMs(mapPause);
   game.rng.seed(game.settings.seed);
   world::releaseGeneratorTables(game.generator);
   world::allocateGeneratorTables(game.generator);
@@ -100,7 +95,7 @@ void runStartup(Game& game) {
   game.loop.playerUnitIndex = units::PlayerUnitIndex;
   units::placePlayerUnit(game.units, game.grid, game.rng);
   setViewFromPlayer(game);
-  if (game.settings.comfort) applyComfortStartup(game);
+  game.rules.afterStartup(game);
 }
 
 }  // namespace gloam::shell

@@ -2,54 +2,32 @@
 // why a held F-key re-creates the window every frame and the level keys pace themselves by sleeping.
 #include "shell/window_keys.hpp"
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
 #include "core/input.hpp"
 #include "draw/line.hpp"
 #include "platform/keys.hpp"
-#include "shell/game_window.hpp"
 #include "shell/run_outputs.hpp"
+#include "shell/screen_modes.hpp"
+#include "shell/speed_keys.hpp"
+#include "views/view_clamps.hpp"
 
 namespace gloam::shell {
 namespace {
 
 constexpr int LevelKeyPauseMs = 380;
 
-struct SpeedKey {
-  int virtualKey;
-  float tickDivisor;
-};
-constexpr SpeedKey SpeedKeys[] = {{vk::digit(1), 10.0f}, {vk::digit(2), 30.0f}, {vk::digit(3), 60.0f}};
-
-void recreateAtZoom(Game& game, int zoom) {
-  destroyGameWindow(game);
-  game.screen.mode.pixelZoom = zoom;
-  createGameWindow(game);
-  game.platform.showCursor(false);
-}
-
-void switchMode(Game& game, int width, int height, int zoom) {
-  setScreenMode(game.screen, width, height);
-  game.screen.mode.pixelZoom = zoom;
-  destroyGameWindow(game);
-  createGameWindow(game);
-}
-
 }  // namespace
 
 void handleWindowKeys(Game& game) {
   platform::Platform& p = game.platform;
-  for (int zoom = 1; zoom <= 4; ++zoom)
-    if (isKeyDown(p, vk::function(zoom))) recreateAtZoom(game, zoom);
-  if (isKeyDown(p, vk::KeyM)) {
-    const platform::Point cursor = p.cursorPos();
-    const ScreenMode& m = game.screen.mode;
-    const int left = static_cast<int>(cursor.x), top = static_cast<int>(cursor.y);
-    p.moveWindow({left, top, left + m.width * m.pixelZoom, top + m.height * m.pixelZoom});
+  for (int zoom = 1; zoom <= 4; ++zoom) {
+    if (!isKeyDown(p, vk::function(zoom))) continue;
+    recreateWindow(game, zoom);
     p.showCursor(false);
   }
+  if (isKeyDown(p, vk::KeyM)) moveWindowToMouse(game);
 }
 
 void handleScrollKeys(Game& game) {
@@ -67,19 +45,15 @@ void handleScrollKeys(Game& game) {
     v.sz -= 1;
     p.sleepMs(LevelKeyPauseMs);
   }
-  const ScreenMode& m = game.screen.mode;
-  v.sy = std::max(std::min(v.sy, GridSide - m.height / TileSize), 0);
-  v.sx = std::max(std::min(v.sx, GridSide - m.width / TileSize), 0);
-  v.sz = std::max(std::min(v.sz, LevelCount - 1), 0);
+  views::clampScrolledView(v, game.screen.mode);
 }
 
 void handleModeKeys(Game& game) {
   platform::Platform& p = game.platform;
   if (isKeyDown(p, vk::Escape)) game.loop.quitRequested = 1;
-  if (isKeyDown(p, vk::F5)) switchMode(game, 320, 240, 2);
-  if (isKeyDown(p, vk::F6)) switchMode(game, 640, 480, 1);
-  for (const SpeedKey& k : SpeedKeys)
-    if (isKeyDown(p, k.virtualKey)) game.loop.tickDivisor = k.tickDivisor;
+  if (isKeyDown(p, vk::F5)) switchScreenMode(game, FirstPersonMode);
+  if (isKeyDown(p, vk::F6)) switchScreenMode(game, MapMode);
+  if (const std::optional<float> divisor = speedKeyChoice(p)) game.loop.tickDivisor = *divisor;
 }
 
 void handleScreenshotKey(Game& game) {

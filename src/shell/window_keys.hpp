@@ -1,5 +1,6 @@
-// The keys the main loop handles after presenting: zoom and window move, view scrolling,
-// and the mode, speed and quit keys.
+// The classic game's keys the main loop handles after presenting: zoom and window move, view
+// scrolling, and the mode, speed and quit keys (comfort mode's are in comfort_steps.hpp); and,
+// in both modes, F12's screenshot and the mouse cross.
 #pragma once
 #include "shell/game.hpp"
 
@@ -12,7 +13,8 @@ void handleWindowKeys(Game& game);
 // a 380 ms pause; then the origin is clamped to the screen, every call.
 void handleScrollKeys(Game& game);
 
-// Escape, F5, F6 and the speed keys '1', '2', '3' (loop steps 13 to 16).
+// Escape quits after the pass; F5 and F6 switch to the first-person and the map mode; then the
+// speed keys '1', '2', '3'.
 void handleModeKeys(Game& game);
 
 // F12: the picture just presented goes to gloamdelve-NNNN.png in the working directory, NNNN

@@ -2,14 +2,15 @@
 // movement pass run on every movement tick, and stepUnit, which plans on the first tick of an
 // order and hands out one path entry on each later tick.
 #pragma once
+#include "core/screen.hpp"
 #include "units/path_context.hpp"
 #include "units/unit_table.hpp"
 #include "world/dungeon_grid.hpp"
 
 namespace gloam::units {
 
-inline constexpr int MovementWindowSize = GridSide;  // every movement search covers the whole level
-inline constexpr int MoveOrderScreenWidth = 640;     // orders are given on the top-down map only
+inline constexpr int MovementWindowSize = GridSide;         // every movement search covers the whole level
+inline constexpr int MoveOrderScreenWidth = MapMode.width;  // orders are given on the top-down map only
 
 // The mouse as a move order reads it: the right button and the pointer in Framebuffer pixels
 // (y upward).

@@ -16,8 +16,12 @@ void drawNoticeLines(Screen& screen, draw::TextBuffer& text) {
   }
 }
 
-void drawStatusLine(Screen& screen, draw::TextBuffer& text, const world::ViewOrigin& origin, int mouseX, int mouseY) {
+void formatStatusLine(draw::TextBuffer& text, const world::ViewOrigin& origin, int mouseX, int mouseY) {
   draw::formatText(text, "SX=%d,SY=%d,SZ=%d mx=%d my=%d", origin.sx, origin.sy, origin.sz, mouseX, mouseY);
+}
+
+void drawStatusLine(Screen& screen, draw::TextBuffer& text, const world::ViewOrigin& origin, int mouseX, int mouseY) {
+  formatStatusLine(text, origin, mouseX, mouseY);
   draw::drawTextLarge(screen, text, StatusX, StatusY, OverlayYellow);
 }
 

@@ -26,6 +26,8 @@ void drawOverlayTexts(Screen& screen, draw::TextBuffer& text, const world::ViewO
 
 void drawBanner(Screen& screen, draw::TextBuffer& text);
 void drawNoticeLines(Screen& screen, draw::TextBuffer& text);
+// "SX=%d,SY=%d,SZ=%d mx=%d my=%d" into the TextBuffer.
+void formatStatusLine(draw::TextBuffer& text, const world::ViewOrigin& origin, int mouseX, int mouseY);
 void drawStatusLine(Screen& screen, draw::TextBuffer& text, const world::ViewOrigin& origin, int mouseX, int mouseY);
 
 }  // namespace gloam::views

@@ -126,7 +126,7 @@ TEST(ComfortGame, TheConsoleOwnsTheKeyboardAndSaysWhatEachCommandDid) {
     shell::runOnePass(*g.game);
   };
   const std::pair<std::string, std::string> steps[] = {
-      {"zm1 m1", "no such command: zm1"},
+      {"zm3 m3", "no such command: zm3"},
       {"env4teleport " + cellWith(g, cell::Floor, " "), "teleported to " + floor},
       {"env4teleport " + cellWith(g, cell::Wall, " "), "blocked: Wall at " + wall},
   };
@@ -137,7 +137,7 @@ TEST(ComfortGame, TheConsoleOwnsTheKeyboardAndSaysWhatEachCommandDid) {
     EXPECT_STREQ(g.game->console.CommandLine, "");
   }
   EXPECT_EQ(g.platform->sleptMs(), slept);
-  EXPECT_EQ(g.game->loop.tickDivisor, 30.0f);             // '1' went into the line, not to the speed
+  EXPECT_EQ(g.game->loop.tickDivisor, StartTickDivisor);  // '3' went into the line, not to the speed
   EXPECT_EQ(g.platform->windowRect().left, window.left);  // nor M to the window
   EXPECT_EQ(g.platform->windowRect().top, window.top);
   EXPECT_EQ(g.player().walkPhase, walkPhase);  // nor Z to a step

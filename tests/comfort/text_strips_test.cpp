@@ -2,7 +2,10 @@
 // every side, and leave the rest of the picture as it was.
 #include <gtest/gtest.h>
 
+#include "comfort/help_panel.hpp"
+#include "comfort/notice.hpp"
 #include "comfort/text_strips.hpp"
+#include "views/overlay_texts.hpp"
 
 namespace gloam::comfort {
 namespace {
@@ -62,6 +65,44 @@ TEST(TextStrips, DarkeningIsClippedToTheScreen) {
   darkenRect(s, -10, -10, 5, 300);
   EXPECT_EQ(boxOf(s, 50), (Box{0, 0, 5, 99}));
   EXPECT_EQ(s.framebuffer[6 * 4], 200);
+}
+
+}  // namespace
+}  // namespace gloam::comfort
+
+namespace gloam::comfort {
+namespace {
+
+int smallWidth(const char* text) {
+  draw::TextBuffer buffer;
+  draw::formatText(buffer, "%s", text);
+  return smallTextWidth(buffer);
+}
+
+// Comfort's own lines fit the narrower, first-person mode: the hint from the notice's x, each help
+// row's keys before the effect column and its effect before the right edge.
+TEST(ComfortLines, TheHintAndEveryHelpRowFitTheFirstPersonMode) {
+  EXPECT_LE(views::NoticeX + smallWidth(HintText), FirstPersonMode.width);
+  for (const HelpRow& row : HelpRows) {
+    EXPECT_LT(HelpPanelX + smallWidth(row.keys), HelpEffectX) << row.keys;
+    EXPECT_LE(HelpEffectX + smallWidth(row.effect), FirstPersonMode.width - 4) << row.effect;
+  }
+}
+
+// A result wider than the line goes on over several lines at word ends, the first where a single
+// line would stand; a word wider than the line gets a line to itself.
+TEST(ComfortLines, ALongResultWrapsAtWordEnds) {
+  Screen s = brightScreen();
+  draw::TextBuffer text;
+  drawSmallWrappedOnStrips(s, text, "aaa bbb ccc", 2, 90, smallWidth("aaa bbb"), {0, 0, 0});
+  EXPECT_STREQ(text.text, "ccc");  // the last line drawn
+  const Box ink = boxOf(s, 0);
+  EXPECT_GE(ink.top, 90 - 7);  // a line at y inks rows y - 7 .. y + 1
+  EXPECT_LE(ink.top, 90 + 1);
+  EXPECT_LT(ink.bottom, 90 - 7);  // and there is ink below the first line: a second one
+  Screen one = brightScreen();
+  drawSmallWrappedOnStrips(one, text, "aaaaaaaa", 2, 90, 1, {0, 0, 0});
+  EXPECT_STREQ(text.text, "aaaaaaaa");
 }
 
 }  // namespace

@@ -41,8 +41,22 @@ wait_exit() {
   kill "$GAME_PID" 2>/dev/null; wait "$GAME_PID" 2>/dev/null
 }
 
-# quit_game: Escape held until the game has ended, then its exit status in EXIT_STATUS.
-quit_game() { hold_until Escape game_ended; wait_exit 10; }
+# quit_game: Escape pressed until the game has ended (in comfort mode Escape first closes the
+# console, then asks, and quits on the next press), then its exit status in EXIT_STATUS.
+quit_game() { tap_until Escape game_ended; wait_exit 10; }
+
+# tap_until KEY CONDITION...: presses and releases KEY every 0.3 s until the condition holds.
+tap_until() {
+  key=$1; shift
+  timeout 2 xdotool windowfocus "$(current_window)" 2>/dev/null || true
+  for _ in $(seq 50); do
+    xdotool key "$key"
+    sleep 0.3
+    if "$@"; then return 0; fi
+  done
+  echo "  (the game did not react to $key)"
+  return 1
+}
 
 # current_window: the id of the game's window now (it is re-created on every mode or zoom change),
 # titled "GAME" in the classic game and "GLOAMDELVE" in comfort mode.

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "fixtures.hpp"
+#include "fpview/eye_motion.hpp"
+#include "fpview/first_person_step.hpp"
 #include "fpview/first_person_view.hpp"
 #include "platform/keys.hpp"
 #include "platform/null_window_platform.hpp"
@@ -106,7 +108,10 @@ class FirstPersonFrame : public testing::SceneGl {
  protected:
   int frame(int frameCounter) {
     clearFramebuffer(screen);
-    drawFirstPersonView(state, screen, controls, {grid, player, view, frameCounter, 30.0f});
+    drawFirstPersonView(state, screen, grid, player);
+    const FirstPersonInput input = readFirstPersonInput(controls, screen.mode, false);
+    walkFirstPerson(state, {grid, player, view, frameCounter, 30.0f}, input);
+    applyMouseLook(state, input.lookDown, input.mouseX, input.mouseY);
     int covered = 0;
     for (int i = 0; i < 320 * 240; ++i) covered += screen.framebuffer[i * 4 + 3] == 255;
     return covered;

@@ -2,6 +2,8 @@
 // keys and the keypad's plus and minus. Letters are taken from `key` when it is one ASCII letter.
 #include "platform/web/web_keys.hpp"
 
+#include "platform/keys.hpp"
+
 namespace gloam::platform {
 namespace {
 
@@ -11,13 +13,16 @@ struct CodeEntry {
 };
 
 constexpr CodeEntry Codes[] = {
-    {"Backspace", 8},   {"Tab", 9},        {"Enter", 13},      {"NumpadEnter", 13},     {"ShiftLeft", 16},
-    {"ShiftRight", 16}, {"Escape", 27},    {"Space", 32},      {"ArrowLeft", 37},       {"ArrowUp", 38},
-    {"ArrowRight", 39}, {"ArrowDown", 40}, {"NumpadAdd", 107}, {"NumpadSubtract", 109},
+    {"Backspace", vk::Backspace}, {"Tab", vk::Tab},
+    {"Enter", vk::Enter},         {"NumpadEnter", vk::Enter},
+    {"ShiftLeft", vk::Shift},     {"ShiftRight", vk::Shift},
+    {"Escape", vk::Escape},       {"Space", vk::Space},
+    {"ArrowLeft", vk::Left},      {"ArrowUp", vk::Up},
+    {"ArrowRight", vk::Right},    {"ArrowDown", vk::Down},
+    {"NumpadAdd", vk::NumpadAdd}, {"NumpadSubtract", vk::NumpadSubtract},
 };
 
-constexpr int FirstFunctionKey = 112;  // F1; F12 is 123
-constexpr int FunctionKeyCount = 12;
+constexpr int FunctionKeyCount = 12;  // F1..F12
 
 bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
@@ -31,7 +36,7 @@ int fromPhysicalCode(std::string_view code) {
       if (c < '0' || c > '9') return 0;
       n = n * 10 + (c - '0');
     }
-    return n >= 1 && n <= FunctionKeyCount ? FirstFunctionKey + n - 1 : 0;
+    return n >= 1 && n <= FunctionKeyCount ? vk::function(n) : 0;
   }
   for (const CodeEntry& e : Codes)
     if (e.code == code) return e.virtualKey;
@@ -46,18 +51,20 @@ int virtualKeyFor(std::string_view key, std::string_view code) {
   return fromPhysicalCode(code);
 }
 
+// The browser numbers its buttons left 0, middle 1, right 2.
 int virtualKeyForButton(int button) {
   switch (button) {
-    case 0: return 1;
-    case 1: return 4;
-    case 2: return 2;
+    case 0: return vk::LeftButton;
+    case 1: return vk::MiddleButton;
+    case 2: return vk::RightButton;
     default: return 0;
   }
 }
 
 bool browserMustNotHandle(int virtualKey) {
-  return virtualKey == 9 || virtualKey == 8 || virtualKey == 32 || (virtualKey >= 37 && virtualKey <= 40) ||
-         (virtualKey >= FirstFunctionKey && virtualKey < FirstFunctionKey + FunctionKeyCount);
+  return virtualKey == vk::Tab || virtualKey == vk::Backspace || virtualKey == vk::Space ||
+         (virtualKey >= vk::Left && virtualKey <= vk::Down) ||
+         (virtualKey >= vk::F1 && virtualKey < vk::function(FunctionKeyCount + 1));
 }
 
 }  // namespace gloam::platform

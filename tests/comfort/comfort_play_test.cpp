@@ -1,0 +1,145 @@
+// Whole comfort-mode games on the headless platform: looking around by dragging, leaving with a
+// second Escape, help in the console and on H, the notice line's messages, and the pace at start.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "comfort/notice.hpp"
+#include "console/console_commands.hpp"
+#include "platform/keys.hpp"
+#include "shell/run_outputs.hpp"
+#include "support/headless_game.hpp"
+#include "world/cell_codes.hpp"
+
+namespace gloam::comfort {
+namespace {
+
+using testing::HeadlessGame;
+using testing::tap;
+
+HeadlessGame comfortGame(const std::string& script) { return {script, -1, 5, true}; }
+
+std::vector<std::uint8_t> pictureAt(HeadlessGame& g, int frame) {
+  g.runTo(frame);
+  return g.game->shown.pixels;
+}
+
+std::string stateJson(const HeadlessGame& g) {
+  const std::string path = ::testing::TempDir() + "comfort-play-state.json";
+  EXPECT_TRUE(shell::writeStateJson(*g.game, g.platform->sleptMs(), path));
+  std::stringstream json;
+  json << std::ifstream(path).rdbuf();
+  return json.str();
+}
+
+// The first-person view. The middle button goes down at pass 10 with the mouse still and up at
+// 14; down again at 20 as the mouse moves 10 pixels; then the mouse moves 40 pixels right at pass
+// 30 and back at pass 40 with the button held.
+TEST(ComfortPlay, PressingNeverTurnsTheViewAndADragThereAndBackGivesTheSamePicture) {
+  HeadlessGame g = comfortGame("0 mouse 160 120\n10 down 4\n14 up 4\n20 mouse 170 120\n20 down 4\n" +
+                               std::string("30 mouse 210 120\n40 mouse 170 120\n"));
+  const std::vector<std::uint8_t> start = pictureAt(g, 10);
+  const float yaw = g.game->firstPerson.viewYaw, pitch = g.game->firstPerson.viewPitch;
+  EXPECT_EQ(pictureAt(g, 13), start);  // pressed without moving
+  const std::vector<std::uint8_t> pressed = pictureAt(g, 22);
+  EXPECT_EQ(g.game->firstPerson.viewYaw, yaw);  // pressed while moving: not turned either
+  EXPECT_EQ(g.game->firstPerson.viewPitch, pitch);
+  EXPECT_NE(pictureAt(g, 32), pressed);
+  EXPECT_EQ(g.game->firstPerson.viewYaw, yaw - 80.0f);  // 40 pixels right at 2 degrees each
+  EXPECT_EQ(g.game->firstPerson.viewPitch, pitch);
+  EXPECT_EQ(pictureAt(g, 42), pressed);
+  EXPECT_EQ(g.game->firstPerson.viewYaw, yaw);
+}
+
+// A first Escape asks and the game goes on; a second one within 2 s (120 passes) quits, one after
+// that asks again. With the console open, Escape only closes it.
+TEST(ComfortPlay, OneEscapeAsksTwoWithinTwoSecondsQuitAndWithTheConsoleOpenItClosesIt) {
+  HeadlessGame asked = comfortGame(tap(5, vk::Escape) + tap(20, vk::Escape));
+  asked.runTo(19);
+  EXPECT_EQ(asked.game->loop.quitRequested, 0);
+  EXPECT_STREQ(noticeLine(asked.game->comfort.notice), QuitPromptText);
+  asked.runTo(30);
+  EXPECT_EQ(asked.game->loop.quitRequested, 1);
+  EXPECT_EQ(asked.game->loop.frameCounter, 21);  // the pass of the second Escape was the last
+
+  HeadlessGame late = comfortGame(tap(5, vk::Escape) + tap(130, vk::Escape));
+  late.runTo(129);
+  EXPECT_STREQ(noticeLine(late.game->comfort.notice), HintText);
+  late.runTo(135);
+  EXPECT_EQ(late.game->loop.quitRequested, 0);
+  EXPECT_STREQ(noticeLine(late.game->comfort.notice), QuitPromptText);
+
+  HeadlessGame console = comfortGame(tap(2, vk::Tab) + tap(6, vk::Escape));
+  console.runTo(5);
+  ASSERT_EQ(console.game->console.ConsoleVisible, 1);
+  console.runTo(10);
+  EXPECT_EQ(console.game->console.ConsoleVisible, 0);
+  EXPECT_EQ(console.game->loop.quitRequested, 0);
+  EXPECT_STREQ(noticeLine(console.game->comfort.notice), HintText);  // not asked
+}
+
+// "help" answers with every command of the table and itself, whole, in the state's console.result;
+// H shows and hides the key panel, but types an h while the console is open.
+TEST(ComfortPlay, HelpListsEveryCommandAndHShowsThePanelWithTheConsoleClosed) {
+  const int frame = 10;  // Tab, h, e, l, p, Enter, Tab on passes 2 to 8; H at 12
+  HeadlessGame g =
+      comfortGame(tap(2, vk::Tab) + tap(3, vk::letter('H')) + tap(4, vk::letter('E')) + tap(5, vk::letter('L')) +
+                  tap(6, vk::letter('P')) + tap(7, vk::Enter) + tap(8, vk::Tab) + tap(frame + 2, vk::letter('H')));
+  g.runTo(frame);
+  EXPECT_FALSE(g.game->comfort.helpShown);  // the h of "help" was typed, not a panel
+  const std::string result = g.game->comfort.console.lastReport.text.data();
+  for (const console::ConsoleCommand& command : console::commandTable())
+    EXPECT_NE(result.find(command.name), std::string::npos) << command.name << " in " << result;
+  EXPECT_TRUE(result.ends_with(" help")) << result;
+  EXPECT_NE(stateJson(g).find("\"result\":\"" + result + "\""), std::string::npos);
+  const std::vector<std::uint8_t> before = pictureAt(g, frame + 2);
+  EXPECT_NE(pictureAt(g, frame + 4), before);
+  EXPECT_TRUE(g.game->comfort.helpShown);
+}
+
+// In the map, a right click on a Wall cell on show: no route is found or drawn, and the notice
+// line says so, in the state too.
+TEST(ComfortPlay, AClickWithNoRouteSaysNoWayThere) {
+  HeadlessGame g = comfortGame(tap(0, vk::F6));
+  g.runTo(2);
+  const world::ViewOrigin v = g.game->view;
+  const int z = g.player().level;
+  platform::Point target{-1, -1};
+  for (int y = 0; y < 30 && target.x < 0; ++y)
+    for (int x = 0; x < 40 && target.x < 0; ++x)
+      if (g.game->grid.cellAt(v.sx + x, v.sy + y, z) == cell::Wall)
+        target = {static_cast<float>(x * TileSize + 8), static_cast<float>(y * TileSize + 8)};
+  ASSERT_GE(target.x, 0);
+  g.platform->pointAt(target);
+  g.platform->tap(vk::RightButton);
+  g.runTo(15);  // a movement tick every 10 passes
+  EXPECT_EQ(g.player().moving, 0);
+  EXPECT_EQ(g.game->paths.table.pathLength[units::PlayerUnitIndex], 0u);
+  EXPECT_NE(stateJson(g).find("\"notice\":\"no way there\""), std::string::npos) << stateJson(g);
+}
+
+// With a readable map and no pictures: the classic start pauses for the map and says nothing but
+// on stderr; comfort starts at a step every 10 passes with no pause, and a message box names the
+// data folder and the pictures that loaded.
+TEST(ComfortPlay, StartsFastWithoutAPauseAndABoxSaysHowManyPicturesLoaded) {
+  const std::string dir = ::testing::TempDir() + "comfort-play-data";
+  std::filesystem::create_directories(dir + "/map");
+  std::ofstream(dir + "/map/1.overworld", std::ios::binary) << std::string(LevelSize, '\0');
+  for (const bool comfort : {false, true}) {
+    SCOPED_TRACE(comfort ? "comfort" : "classic");
+    HeadlessGame g("", 0, 5, comfort, dir);
+    g.run();
+    const std::string json = stateJson(g);
+    EXPECT_NE(json.find(comfort ? "\"tickDivisor\":10," : "\"tickDivisor\":30,"), std::string::npos) << json;
+    EXPECT_EQ(g.platform->sleptMs() == 0, comfort);
+    ASSERT_EQ(g.messages.size(), comfort ? 1u : 0u);
+    if (comfort) {
+      EXPECT_NE(g.messages[0].find("loaded 0 of 214 pictures from " + dir), std::string::npos) << g.messages[0];
+    }
+  }
+}
+
+}  // namespace
+}  // namespace gloam::comfort
