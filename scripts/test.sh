@@ -2,8 +2,9 @@
 # Installs what is needed, builds, and runs every test: the unit and whole-game suite, the same
 # suite under AddressSanitizer and UndefinedBehaviorSanitizer with a short soak of the sanitized
 # game, the end-to-end tests of the real window under Xvfb, the browser build in headless Chromium,
-# an install check, the Debian package (built, checked, installed with apt, played and removed), and
-# short fuzz runs.
+# an install check, the Debian package (built, checked, installed with apt, played and removed), the
+# Windows builds under Wine (unit tests, the same games as on Linux, the real window, the zip and
+# the installer), and short fuzz runs.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -37,6 +38,10 @@ tests/e2e/install-check.sh build
 
 echo "== Debian package"
 tests/e2e/package-check.sh build
+
+echo "== Windows (MinGW-w64 builds, tested under Wine)"
+./scripts/windows.sh
+tests/windows/run-all.sh
 
 if [ -x fuzz/run-all.sh ]; then
   echo "== Fuzzing"

@@ -29,7 +29,6 @@ class MessageQueue {
  private:
   MSG message_{};  // one record for the whole program
   LARGE_INTEGER frequency_{};
-  HANDLE timer_ = nullptr;
 };
 
 }  // namespace gloam::platform

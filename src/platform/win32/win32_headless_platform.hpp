@@ -45,6 +45,7 @@ class Win32HeadlessPlatform final : public Platform, private WindowMessages {
   void powerRequestSwallowed(bool) override {}
   POINT minimumTrackSize() override { return window_.minimumTrackSize(); }
   void keyChanged(int, bool) override {}
+  void focusLost() override {}
 
   MessageQueue queue_;
   WglWindow window_;

@@ -1,7 +1,10 @@
 // Input reaches the game only when a pass begins: the key and button messages that arrived since
 // the last pass are applied in order (a tap shorter than a pass is latched), then the system's own
-// answer to "which keys are down" settles what is held, which also covers keys that went down or
-// up while another window had the keyboard. The cursor is read once per pass.
+// answer to "which keys are down" (GetAsyncKeyState) lets go of any key held here that is up now,
+// released while another window had the keyboard. It never adds a key: a window system that
+// missed a release (one made while the window was being re-created) would otherwise hold that key
+// down for ever. A window that goes away or loses the keyboard lets go of every key it held, as
+// it will not hear their releases. The cursor is read once per pass.
 #include "platform/win32/win32_platform.hpp"
 
 #include <cstdio>
@@ -54,11 +57,16 @@ std::optional<Event> Win32Platform::nextEvent() {
   return Event{Event::Kind::Other};
 }
 
+CloseReport Win32Platform::closeWindow() {
+  releaseHeldKeys();
+  return window_.close();
+}
+
 void Win32Platform::beginFrame(int frameCounter, int screenWidth, int screenHeight) {
   frame_ = frameCounter;
   queue_.pumpAll();
   pending_.release(input_, &recorder_, frameCounter);
-  takeHeldKeys();
+  dropKeysLetGoElsewhere();
   takeCursor(screenWidth, screenHeight);
   recorder_.flush();
 }
@@ -72,12 +80,18 @@ void Win32Platform::powerRequestSwallowed(bool monitor) {
   input_.post(Event{monitor ? Event::Kind::MonitorPower : Event::Kind::ScreenSave});
 }
 
-void Win32Platform::takeHeldKeys() {
+// The releases go in with the other key changes, so the next pass sees them and a recording
+// keeps them.
+void Win32Platform::releaseHeldKeys() {
+  for (int key = 1; key < KeyCodeEnd; ++key)
+    if (input_.held(key)) pending_.key(key, false);
+}
+
+void Win32Platform::dropKeysLetGoElsewhere() {
   for (int key = 1; key < KeyCodeEnd; ++key) {
-    const bool down = (GetAsyncKeyState(key) & 0x8000) != 0;
-    if (down == input_.held(key)) continue;
-    recorder_.keyChange(frame_, key, down);
-    input_.hold(key, down);
+    if (!input_.held(key) || (GetAsyncKeyState(key) & 0x8000) != 0) continue;
+    recorder_.keyChange(frame_, key, false);
+    input_.hold(key, false);
   }
 }
 

@@ -24,7 +24,7 @@ class Win32Platform final : public Platform, private WindowMessages {
   static std::unique_ptr<Win32Platform> open(const std::string& recordPath, std::uint32_t seed, std::string& error);
 
   std::optional<OpenStep> openWindow(const WindowSpec& spec) override { return window_.open(spec, true, this); }
-  CloseReport closeWindow() override { return window_.close(); }
+  CloseReport closeWindow() override;
   void swapBuffers() override { window_.swap(); }
   void showCursor(bool visible) override;
   void moveWindow(const Rect& where) override { window_.move(where); }
@@ -46,8 +46,10 @@ class Win32Platform final : public Platform, private WindowMessages {
   void powerRequestSwallowed(bool monitor) override;
   POINT minimumTrackSize() override { return window_.minimumTrackSize(); }
   void keyChanged(int virtualKey, bool down) override { pending_.key(virtualKey, down); }
+  void focusLost() override { releaseHeldKeys(); }
 
-  void takeHeldKeys();
+  void releaseHeldKeys();
+  void dropKeysLetGoElsewhere();
   void takeCursor(int screenWidth, int screenHeight);
 
   MessageQueue queue_;

@@ -62,6 +62,9 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     case WM_CLOSE:
       if (owner) owner->closeRequested();
       return 0;
+    case WM_KILLFOCUS:
+      if (owner) owner->focusLost();
+      break;
     case WM_GETMINMAXINFO:
       if (owner) {
         const POINT least = owner->minimumTrackSize();

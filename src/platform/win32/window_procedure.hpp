@@ -15,6 +15,8 @@ class WindowMessages {
   virtual void powerRequestSwallowed(bool monitor) = 0;
   // A key or mouse button by its virtual-key code; auto-repeats come as further downs.
   virtual void keyChanged(int virtualKey, bool down) = 0;
+  // The window no longer has the keyboard: it will not hear the releases of the keys held now.
+  virtual void focusLost() = 0;
   // The smallest outer size the window may be dragged to; 0 x 0 for no limit.
   virtual POINT minimumTrackSize() = 0;
 };
