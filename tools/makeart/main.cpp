@@ -1,6 +1,6 @@
 // makeart: writes the game's whole art catalogue and the sample overworld map into a data folder,
 // and on request the preview pictures (contact sheet, mock screens) a person judges the art by and
-// the desktop icons.
+// the desktop icons (PNG files for Linux, an .ico file for Windows).
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -16,10 +16,10 @@ namespace {
 
 constexpr const char* Usage =
     "usage: makeart <outdir> [--contact-sheet FILE.png] [--dungeon-mock FILE.png] [--overworld-mock FILE.png] "
-    "[--overworld-view FILE.png] [--icons DIR]\n";
+    "[--overworld-view FILE.png] [--icons DIR] [--ico FILE.ico]\n";
 
 struct Options {
-  std::string outDir, contactSheet, dungeonMock, overworldMock, overworldView, iconDir;
+  std::string outDir, contactSheet, dungeonMock, overworldMock, overworldView, iconDir, icoFile;
 };
 
 bool parse(int argc, char** argv, Options& o) {
@@ -35,6 +35,8 @@ bool parse(int argc, char** argv, Options& o) {
       o.overworldView = argv[++i];
     else if (std::strcmp(argv[i], "--icons") == 0 && hasValue)
       o.iconDir = argv[++i];
+    else if (std::strcmp(argv[i], "--ico") == 0 && hasValue)
+      o.icoFile = argv[++i];
     else if (argv[i][0] != '-' && o.outDir.empty())
       o.outDir = argv[i];
     else
@@ -71,6 +73,10 @@ int main(int argc, char** argv) {
     const std::string failed = writeGameIcons(options.iconDir);
     if (!failed.empty()) std::fprintf(stderr, "makeart: cannot write %s\n", failed.c_str());
     ok &= failed.empty();
+  }
+  if (!options.icoFile.empty() && !writeGameIco(options.icoFile)) {
+    std::fprintf(stderr, "makeart: cannot write %s\n", options.icoFile.c_str());
+    ok = false;
   }
   const ArtOutcome art = writeCatalogueArt(options.outDir);
   if (!art.problem.empty()) {
