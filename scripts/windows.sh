@@ -126,6 +126,15 @@ for bits in 64 32; do
   [ -z "$others" ] || fail "$preset: gloamdelve.exe imports DLLs that not every Windows has:" $others
   say "$preset: gloamdelve.exe imports only" $imports
 
+  # The icon (every picture of the art tool's .ico) and the version are resources of the program.
+  resources=$("$triple-windres" -i "$build/gloamdelve.exe" -J coff -O rc) ||
+    fail "$preset: cannot read the resources of gloamdelve.exe"
+  pictures=$(od -An -tu2 -j4 -N2 "$build/icons/gloamdelve.ico" | tr -d ' ')
+  echo "$resources" | grep -q '^"GLOAMDELVE" 14 /\* RT_GROUP_ICON' || fail "$preset: gloamdelve.exe has no icon GLOAMDELVE"
+  [ "$(echo "$resources" | grep -c ' 3 /\* RT_ICON')" = "$pictures" ] ||
+    fail "$preset: gloamdelve.exe does not hold the $pictures pictures of icons/gloamdelve.ico"
+  echo "$resources" | grep -q "VALUE \"FileVersion\", \"$version\"" || fail "$preset: gloamdelve.exe has no version $version"
+
   rm -rf "$build/package"
   (cd "$build" && cpack -B "$build/package" > "$build/cpack.log") || fail "$preset: cpack failed, see $build/cpack.log"
   for file in "gloamdelve-$version-$preset.zip" "gloamdelve-$version-$preset-setup.exe"; do
