@@ -10,7 +10,10 @@
 #   gloamdelve-VERSION-win32.zip  gloamdelve-VERSION-win32-setup.exe
 #   gloamdelve-VERSION-win64.zip  gloamdelve-VERSION-win64-setup.exe
 # A second run with everything installed and built only checks and repackages.
-# The builds run the art tool under Wine, in the prefix $WINEPREFIX (default build-windows/wine).
+# The builds run the art tool under Wine, in the prefix $WINEPREFIX (default build-windows/wine);
+# where 32-bit Wine cannot start programs, the 64-bit build's art tool paints the 32-bit build's
+# data too (the same files), and the script says so.
+# Xvfb is installed too, for tests/windows/installer-check.sh.
 set -eu
 
 cd "$(dirname "$0")/.."
@@ -57,7 +60,7 @@ install_packages() {
 command -v dpkg-query > /dev/null || fail "this script installs Debian packages: run it on Debian 12"
 
 install_packages cmake make ccache g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools \
-  wine wine64 nsis libstb-dev googletest zip unzip
+  wine wine64 nsis libstb-dev googletest zip unzip xvfb
 
 # 32-bit Windows programs need 32-bit Wine, and Wine's 32-bit GL needs Mesa's 32-bit libraries.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
