@@ -20,9 +20,9 @@ cd "$(dirname "$0")/.."
 repo=$(pwd)
 out=$repo/build-windows
 
-say() { echo "windows.sh: $*"; }
+say() { printf "windows.sh: %s\n" "$*"; }
 fail() {
-  echo "windows.sh: $*" >&2
+  printf "windows.sh: %s\n" "$*" >&2
   exit 1
 }
 
@@ -48,6 +48,7 @@ apt_updated=
 install_packages() {
   todo=$(missing "$@")
   [ -n "$todo" ] || return 0
+  # shellcheck disable=SC2086 # one word per package
   say "installing" $todo
   if [ -z "$apt_updated" ]; then
     as_root apt-get update
@@ -115,7 +116,7 @@ for bits in 64 32; do
   # `cmake --build --preset $preset`). The data are painted by the build's own art tool under Wine.
   cmake --build --preset "$preset" --target makeart
   if ! cmake --build --preset "$preset" --target gloam_data; then
-    [ "$bits" = 32 ] && [ -z "$art_tool" ] || fail "$preset: the art tool failed under Wine"
+    if [ "$bits" != 32 ] || [ -n "$art_tool" ]; then fail "$preset: the art tool failed under Wine"; fi
     say "$preset: the 32-bit art tool did not run under Wine (can 32-bit Wine start programs on this machine?):"
     say "$preset: painting the data with the 64-bit build's art tool instead; the files are the same"
     cmake --preset "$preset" "-DGLOAMDELVE_ART_TOOL=$wine64;$repo/build-win64/tools/makeart.exe" > /dev/null
@@ -123,20 +124,22 @@ for bits in 64 32; do
   fi
   cmake --build --preset "$preset" --target gloamdelve
 
-  imports=$("$triple-objdump" -p "$build/gloamdelve.exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z')
+  imports=$("$triple-objdump" -p "$build/gloamdelve.exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr '[:upper:]' '[:lower:]')
   [ -n "$imports" ] || fail "$preset: cannot read the imports of gloamdelve.exe"
-  others=$(echo "$imports" | grep -Ev "$system_dlls" || true)
+  others=$(printf '%s\n' "$imports" | grep -Ev "$system_dlls" || true)
+  # shellcheck disable=SC2086 # one word per DLL
   [ -z "$others" ] || fail "$preset: gloamdelve.exe imports DLLs that not every Windows has:" $others
+  # shellcheck disable=SC2086
   say "$preset: gloamdelve.exe imports only" $imports
 
   # The icon (every picture of the art tool's .ico) and the version are resources of the program.
   resources=$("$triple-windres" -i "$build/gloamdelve.exe" -J coff -O rc) ||
     fail "$preset: cannot read the resources of gloamdelve.exe"
   pictures=$(od -An -tu2 -j4 -N2 "$build/icons/gloamdelve.ico" | tr -d ' ')
-  echo "$resources" | grep -q '^"GLOAMDELVE" 14 /\* RT_GROUP_ICON' || fail "$preset: gloamdelve.exe has no icon GLOAMDELVE"
-  [ "$(echo "$resources" | grep -c ' 3 /\* RT_ICON')" = "$pictures" ] ||
+  printf '%s\n' "$resources" | grep -q '^"GLOAMDELVE" 14 /\* RT_GROUP_ICON' || fail "$preset: gloamdelve.exe has no icon GLOAMDELVE"
+  [ "$(printf '%s\n' "$resources" | grep -c ' 3 /\* RT_ICON')" = "$pictures" ] ||
     fail "$preset: gloamdelve.exe does not hold the $pictures pictures of icons/gloamdelve.ico"
-  echo "$resources" | grep -q "VALUE \"FileVersion\", \"$version\"" || fail "$preset: gloamdelve.exe has no version $version"
+  printf '%s\n' "$resources" | grep -q "VALUE \"FileVersion\", \"$version\"" || fail "$preset: gloamdelve.exe has no version $version"
 
   rm -rf "$build/package"
   (cd "$build" && cpack -B "$build/package" > "$build/cpack.log") || fail "$preset: cpack failed, see $build/cpack.log"

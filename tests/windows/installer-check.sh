@@ -18,10 +18,10 @@ repo=$(cd "$(dirname "$0")/../.." && pwd)
 packages=$(cd "${1:-$repo/build-windows}" && pwd)
 
 fail() {
-  echo "installer-check: FAIL: $*" >&2
+  printf "installer-check: FAIL: %s\n" "$*" >&2
   exit 1
 }
-say() { echo "installer-check: $*"; }
+say() { printf "installer-check: %s\n" "$*"; }
 
 wine64=
 for candidate in /usr/lib/wine/wine64 "$(command -v wine64 || true)"; do
@@ -37,7 +37,7 @@ command -v Xvfb > /dev/null || fail "Xvfb not found (Debian package xvfb)"
 command -v unzip > /dev/null || fail "unzip not found"
 
 set -- "$packages"/gloamdelve-*-win64-setup.exe
-[ $# -eq 1 ] && [ -f "$1" ] || fail "expected one gloamdelve-VERSION-win64-setup.exe in $packages"
+if [ $# -ne 1 ] || [ ! -f "$1" ]; then fail "expected one gloamdelve-VERSION-win64-setup.exe in $packages"; fi
 setup=$1
 version=${setup##*/gloamdelve-}
 version=${version%-win64-setup.exe}
@@ -108,6 +108,7 @@ level0_is() {
 # Flips one byte in the middle of a map file (a cell code the game reads as it is).
 change_a_cell() {
   byte=$(od -An -tu1 -j 32896 -N 1 "$1" | tr -d ' ')
+  # shellcheck disable=SC2059 # the format is the one octal escape of the new byte
   printf "$(printf '\\%03o' $(((byte + 1) % 256)))" | dd of="$1" bs=1 seek=32896 conv=notrunc status=none
 }
 
@@ -138,8 +139,9 @@ cmp -s "$zip_map" "$work/zip-map.orig" && fail "could not change a cell of the z
 run_game "$work/zip-run" "$("$wine64" winepath -w "$game/gloamdelve.exe" | tr -d '\r')"
 level0_is "$work/zip-run" "$zip_map" || fail "level 0 of the zip's game is not the map beside its .exe"
 [ ! -e "$local_app_data/GLOAMDELVE" ] || fail "the zip's game made a per-user folder $local_app_data/GLOAMDELVE"
-[ -z "$(ls -A "$work/zip-run" | grep -v -x -e state.json -e world.bin -e stdout.txt -e stderr.txt)" ] ||
-  fail "the zip's game wrote into its working folder: $(ls -A "$work/zip-run")"
+written=$(cd "$work/zip-run" && find . -mindepth 1 | LC_ALL=C sort | tr '\n' ' ')
+[ "$written" = "./state.json ./stderr.txt ./stdout.txt ./world.bin " ] ||
+  fail "the zip's game wrote other files than asked into its working folder: $written"
 say "zip: one folder, $(find "$game" -type f | wc -l) files, 214 pictures, the map beside the .exe played"
 
 # ---- the installer ---------------------------------------------------------------------------
@@ -184,7 +186,7 @@ level0_is "$work/installed-run-2" "$installed/map/1.overworld" && fail "the seco
 snapshot > "$work/installed.after"
 cmp -s "$work/installed.before" "$work/installed.after" ||
   fail "the installed game changed its install folder: $(diff "$work/installed.before" "$work/installed.after" | head)"
-say "installed game: 214 pictures, map copied to ${user_copy#"$WINEPREFIX"/} and played from there, install folder unchanged"
+say "installed game: 214 pictures, map copied to $local_app_data_win\\GLOAMDELVE\\map\\1.overworld and played from there, install folder unchanged"
 
 say "uninstalling silently"
 "$wine64" "$installed/Uninstall.exe" /S > "$work/uninstall.log" 2>&1 || fail "the uninstaller exited with $?"
