@@ -10,7 +10,7 @@
 #   gloamdelve-VERSION-win32.zip  gloamdelve-VERSION-win32-setup.exe
 #   gloamdelve-VERSION-win64.zip  gloamdelve-VERSION-win64-setup.exe
 # A second run with everything installed and built only checks and repackages.
-# The builds run the art tool under Wine, in the prefix $WINEPREFIX (default build-windows/wine);
+# The builds run the art tool under Wine, in the prefix $WINEPREFIX (default build-win64/wine);
 # where 32-bit Wine cannot start programs, the 64-bit build's art tool paints the 32-bit build's
 # data too (the same files), and the script says so.
 # Xvfb is installed too, for tests/windows/installer-check.sh.
@@ -91,7 +91,7 @@ if command -v ccache > /dev/null; then
   export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
 fi
 mkdir -p "$out"
-export WINEPREFIX="${WINEPREFIX:-$out/wine}" WINEDEBUG="${WINEDEBUG:--all}"
+export WINEPREFIX="${WINEPREFIX:-$repo/build-win64/wine}" WINEDEBUG="${WINEDEBUG:--all}"
 
 wine64=/usr/lib/wine/wine64
 [ -x "$wine64" ] || fail "no $wine64 (Debian's wine64 package)"
