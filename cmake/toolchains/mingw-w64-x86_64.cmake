@@ -14,7 +14,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-# Debian's `wine` starts the 32-bit loader first, which a kernel without 32-bit support runs only
-# slowly (through qemu); 64-bit programs go to wine64 directly.
-find_program(GLOAM_WINE64 NAMES wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${GLOAM_WINE64})
+# Debian's `wine` starts the 32-bit loader first to decide which one to run; the 64-bit loader
+# itself starts a 64-bit program straight away (the 32-bit one may run emulated, and slowly).
+find_program(GLOAM_WINE64 NAMES wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
+if(GLOAM_WINE64)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${GLOAM_WINE64})
+else()
+  set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+endif()

@@ -1,7 +1,10 @@
 // The game's icon: a lit doorway in a stone arch under a dusk sky, painted at any square size for
-// the desktop's hicolor theme. Kept apart from the catalogue art, which the game itself reads.
+// the desktop's hicolor theme and for the Windows icon file. Kept apart from the catalogue art,
+// which the game itself reads.
 #pragma once
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "makeart/canvas.hpp"
 
@@ -27,5 +30,21 @@ std::string windowIconSource();
 
 // Writes windowIconSource() to `path`; false when it cannot be written.
 bool writeWindowIconSource(const std::string& path);
+
+// The sizes the Windows icon file holds: the small ones Explorer and the Start menu show, and 256
+// for large tiles.
+inline constexpr int IcoSizes[] = {16, 24, 32, 48, 64, 256};
+
+// One picture of an icon file: its edge in pixels and the bytes of a PNG file of that size.
+struct IcoPicture {
+  int size = 0;
+  std::vector<std::uint8_t> png;
+};
+
+// The bytes of an .ico file holding `pictures` in that order (PNG-compressed entries).
+std::vector<std::uint8_t> icoFile(const std::vector<IcoPicture>& pictures);
+
+// The game icon at every IcoSizes size as an .ico file at `path`; false if it cannot be written.
+bool writeGameIco(const std::string& path);
 
 }  // namespace gloam::makeart

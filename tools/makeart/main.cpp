@@ -1,6 +1,7 @@
 // makeart: writes the game's whole art catalogue and the sample overworld map into a data folder,
 // and on request the preview pictures (contact sheet, mock screens) a person judges the art by and
-// the desktop icons; or only the window's icon as C++ (--window-icon FILE).
+// the desktop icons (PNG files for Linux, an .ico file for Windows); or only the window's icon as
+// C++ (--window-icon FILE).
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -16,11 +17,11 @@ namespace {
 
 constexpr const char* Usage =
     "usage: makeart <outdir> [--contact-sheet FILE.png] [--dungeon-mock FILE.png] [--overworld-mock FILE.png] "
-    "[--overworld-view FILE.png] [--icons DIR]\n"
+    "[--overworld-view FILE.png] [--icons DIR] [--ico FILE.ico]\n"
     "       makeart --window-icon FILE.inc\n";
 
 struct Options {
-  std::string outDir, contactSheet, dungeonMock, overworldMock, overworldView, iconDir, windowIcon;
+  std::string outDir, contactSheet, dungeonMock, overworldMock, overworldView, iconDir, icoFile, windowIcon;
 };
 
 bool parse(int argc, char** argv, Options& o) {
@@ -38,6 +39,8 @@ bool parse(int argc, char** argv, Options& o) {
       o.iconDir = argv[++i];
     else if (std::strcmp(argv[i], "--window-icon") == 0 && hasValue)
       o.windowIcon = argv[++i];
+    else if (std::strcmp(argv[i], "--ico") == 0 && hasValue)
+      o.icoFile = argv[++i];
     else if (argv[i][0] != '-' && o.outDir.empty())
       o.outDir = argv[i];
     else
@@ -79,6 +82,10 @@ int main(int argc, char** argv) {
     const std::string failed = writeGameIcons(options.iconDir);
     if (!failed.empty()) std::fprintf(stderr, "makeart: cannot write %s\n", failed.c_str());
     ok &= failed.empty();
+  }
+  if (!options.icoFile.empty() && !writeGameIco(options.icoFile)) {
+    std::fprintf(stderr, "makeart: cannot write %s\n", options.icoFile.c_str());
+    ok = false;
   }
   const ArtOutcome art = writeCatalogueArt(options.outDir);
   if (!art.problem.empty()) {
