@@ -87,8 +87,8 @@ bool WglWindow::createWindow(const WindowSpec& spec, WindowMessages* owner) {
   fullscreen_ = spec.fullscreen;
   const RECT r = outerRect(clientRectFor(spec));
   const RECT least = outerRect(RECT{0, 0, spec.minWidth, spec.minHeight});
-  minimumTrackSize_ = spec.resizable && !spec.fullscreen ? POINT{least.right - least.left, least.bottom - least.top}
-                                                         : POINT{0, 0};
+  minimumTrackSize_ =
+      spec.resizable && !spec.fullscreen ? POINT{least.right - least.left, least.bottom - least.top} : POINT{0, 0};
   window_ = CreateWindowExA(extendedStyle_, ClassName, spec.title, style_ | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, r.left,
                             r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance_, nullptr);
   if (!window_) return false;

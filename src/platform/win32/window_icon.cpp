@@ -2,7 +2,6 @@
 // mask is ignored but must still be there.
 #include "platform/win32/window_icon.hpp"
 
-
 namespace gloam::platform {
 namespace {
 
@@ -23,8 +22,7 @@ HICON makeWindowIcon() {
   header.bV5Compression = BI_RGB;
   void* bits = nullptr;
   HDC screen = GetDC(nullptr);
-  HBITMAP colour =
-      CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP colour = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0);
   ReleaseDC(nullptr, screen);
   if (!colour) return nullptr;
   auto* bgra = static_cast<unsigned char*>(bits);
