@@ -4,34 +4,23 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "comfort/notice.hpp"
 #include "console/console_commands.hpp"
 #include "platform/keys.hpp"
-#include "shell/run_outputs.hpp"
 #include "support/headless_game.hpp"
 #include "world/cell_codes.hpp"
 
 namespace gloam::comfort {
 namespace {
 
+using testing::comfortGame;
 using testing::HeadlessGame;
 using testing::tap;
-
-HeadlessGame comfortGame(const std::string& script) { return {script, -1, 5, true}; }
 
 std::vector<std::uint8_t> pictureAt(HeadlessGame& g, int frame) {
   g.runTo(frame);
   return g.game->shown.pixels;
-}
-
-std::string stateJson(const HeadlessGame& g) {
-  const std::string path = ::testing::TempDir() + "comfort-play-state.json";
-  EXPECT_TRUE(shell::writeStateJson(*g.game, g.platform->sleptMs(), path));
-  std::stringstream json;
-  json << std::ifstream(path).rdbuf();
-  return json.str();
 }
 
 // The first-person view. The middle button goes down at pass 10 with the mouse still and up at
@@ -93,7 +82,7 @@ TEST(ComfortPlay, HelpListsEveryCommandAndHShowsThePanelWithTheConsoleClosed) {
   for (const console::ConsoleCommand& command : console::commandTable())
     EXPECT_NE(result.find(command.name), std::string::npos) << command.name << " in " << result;
   EXPECT_TRUE(result.ends_with(" help")) << result;
-  EXPECT_NE(stateJson(g).find("\"result\":\"" + result + "\""), std::string::npos);
+  EXPECT_NE(g.stateJson().find("\"result\":\"" + result + "\""), std::string::npos);
   const std::vector<std::uint8_t> before = pictureAt(g, frame + 2);
   EXPECT_NE(pictureAt(g, frame + 4), before);
   EXPECT_TRUE(g.game->comfort.helpShown);
@@ -117,7 +106,7 @@ TEST(ComfortPlay, AClickWithNoRouteSaysNoWayThere) {
   g.runTo(15);  // a movement tick every 10 passes
   EXPECT_EQ(g.player().moving, 0);
   EXPECT_EQ(g.game->paths.table.pathLength[units::PlayerUnitIndex], 0u);
-  EXPECT_NE(stateJson(g).find("\"notice\":\"no way there\""), std::string::npos) << stateJson(g);
+  EXPECT_NE(g.stateJson().find("\"notice\":\"no way there\""), std::string::npos) << g.stateJson();
 }
 
 // With a readable map and no pictures: the classic start pauses for the map and says nothing but
@@ -131,7 +120,7 @@ TEST(ComfortPlay, StartsFastWithoutAPauseAndABoxSaysHowManyPicturesLoaded) {
     SCOPED_TRACE(comfort ? "comfort" : "classic");
     HeadlessGame g("", 0, 5, comfort, dir);
     g.run();
-    const std::string json = stateJson(g);
+    const std::string json = g.stateJson();
     EXPECT_NE(json.find(comfort ? "\"tickDivisor\":10," : "\"tickDivisor\":30,"), std::string::npos) << json;
     EXPECT_EQ(g.platform->sleptMs() == 0, comfort);
     ASSERT_EQ(g.messages.size(), comfort ? 1u : 0u);

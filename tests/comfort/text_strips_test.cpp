@@ -67,12 +67,6 @@ TEST(TextStrips, DarkeningIsClippedToTheScreen) {
   EXPECT_EQ(s.framebuffer[6 * 4], 200);
 }
 
-}  // namespace
-}  // namespace gloam::comfort
-
-namespace gloam::comfort {
-namespace {
-
 int smallWidth(const char* text) {
   draw::TextBuffer buffer;
   draw::formatText(buffer, "%s", text);

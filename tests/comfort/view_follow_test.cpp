@@ -2,6 +2,8 @@
 // teleport, a step near an edge or off the screen), when it leaves the view alone, and the clamps.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "comfort/view_follow.hpp"
 
 namespace gloam::comfort {
@@ -19,10 +21,7 @@ units::UnitRecord playerAt(int x, int y, int z) {
   return p;
 }
 
-struct Origin {
-  int sx, sy, sz;
-  bool operator==(const Origin&) const = default;
-};
+using Origin = std::array<int, 3>;  // sx, sy, sz
 Origin of(const world::ViewOrigin& v) { return {v.sx, v.sy, v.sz}; }
 
 TEST(ViewFollow, CentresOnEnteringOnATeleportAndOnAStepNearAnEdgeWithinTheClamps) {

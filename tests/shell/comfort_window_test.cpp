@@ -11,7 +11,7 @@ namespace gloam::shell {
 namespace {
 
 using platform::Rect;
-using testing::HeadlessGame;
+using testing::comfortGame;
 using testing::tap;
 
 Rect sized(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
@@ -40,11 +40,9 @@ TEST(ComfortWindowSpec, AFirstWindowIsCentredLaterOnesKeepTheirPlaceAndNoneIsSma
   EXPECT_EQ((std::array{full.minWidth, full.minHeight}), (std::array{320, 240}));
 }
 
-HeadlessGame comfortGame(const std::string& script) { return {script, -1, 5, true}; }
-
 TEST(ComfortFullscreen, F11AndAltEnterToggleItAndLeavingRestoresTheResizedWindow) {
   const std::string alt = std::to_string(vk::Alt);
-  HeadlessGame g =
+  testing::HeadlessGame g =
       comfortGame(tap(2, vk::F11) + tap(4, vk::F11) + "6 down " + alt + "\n" + tap(7, vk::Enter) + "9 up " + alt +
                   "\n" + tap(11, vk::Tab) + "13 down " + alt + "\n" + tap(14, vk::Enter) + "16 up " + alt + "\n");
   g.runTo(1);
@@ -63,7 +61,7 @@ TEST(ComfortFullscreen, F11AndAltEnterToggleItAndLeavingRestoresTheResizedWindow
 }
 
 TEST(ComfortFullscreen, AfterAResizeARightClickWalksToTheCellUnderThePointer) {
-  HeadlessGame g = comfortGame(tap(0, vk::F6) + "4 mouse 200 312\n" + tap(4, vk::RightButton));
+  testing::HeadlessGame g = comfortGame(tap(0, vk::F6) + "4 mouse 200 312\n" + tap(4, vk::RightButton));
   g.runTo(2);
   g.platform->moveWindow(sized(0, 0, 1000, 700));  // zoom 1 with bars of 180 and 110 pixels
   const world::ViewOrigin v = g.game->view;

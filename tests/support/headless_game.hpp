@@ -3,7 +3,9 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "platform/input_state.hpp"
@@ -11,6 +13,7 @@
 #include "platform/pixel_mapping.hpp"
 #include "shell/game.hpp"
 #include "shell/main_loop.hpp"
+#include "shell/run_outputs.hpp"
 #include "shell/startup.hpp"
 
 namespace gloam::testing {
@@ -92,7 +95,18 @@ struct HeadlessGame {
   const std::uint8_t* presentedPixel(int x, int y) const {
     return game->shown.pixels.data() + (static_cast<std::size_t>(y) * game->shown.mode.width + x) * 4;
   }
+  // The state file as --state writes it now, read back whole.
+  std::string stateJson() const {
+    const std::string path = ::testing::TempDir() + "headless-game-state.json";
+    EXPECT_TRUE(shell::writeStateJson(*game, platform->sleptMs(), path));
+    std::stringstream json;
+    json << std::ifstream(path).rdbuf();
+    return json.str();
+  }
 };
+
+// A comfort-mode game run pass by pass.
+inline HeadlessGame comfortGame(const std::string& script, std::uint32_t seed = 5) { return {script, -1, seed, true}; }
 
 // Script lines that press a key on one pass and release it on another; on the same pass, a tap
 // shorter than a pass.
