@@ -124,22 +124,17 @@ TEST(BitmapReader, ShortPixelDataEmptiesAPreviouslyLoadedSlot) {
 }
 
 // Signature, file size, pixel-data offset 54, a 40-byte info header, width, height, one plane,
-// 24 bits, no compression.
-TEST(BitmapWriter, HeaderHoldsSignatureOffsetSizeAndDepth) {
-  const Bytes file = encodeBitmap(Bytes(4 * 2 * 3, 0), 4, 2);
-  ASSERT_EQ(file.size(), 54u + 24u);
-  const Bytes header = {'B', 'M', 78, 0, 0, 0, 0, 0, 0, 0, 54, 0,  0, 0, 40, 0, 0,
-                        0,   4,   0,  0, 0, 2, 0, 0, 0, 1, 0,  24, 0, 0, 0,  0, 0};
-  EXPECT_EQ(Bytes(file.begin(), file.begin() + 34), header);
-}
-
-TEST(BitmapWriter, PadsRowsToFourBytesOnlyWhenTheWidthNeedsIt) {
+// 24 bits, no compression; rows padded to four bytes only when the width needs it.
+TEST(BitmapWriter, HeaderHoldsSignatureOffsetSizeAndDepthAndRowsArePadded) {
   for (auto [width, stride] : {std::pair{1u, 4u}, {3u, 12u}, {4u, 12u}, {16u, 48u}})
     EXPECT_EQ(bitmapRowStride(width), stride) << width;
   Bytes rgb(3 * 2 * 3, 0x55);
   rgb[9] = 0x77;  // first pixel of the second row (red)
   const Bytes file = encodeBitmap(rgb, 3, 2);
   ASSERT_EQ(file.size(), 54u + 2 * 12u);
+  const Bytes header = {'B', 'M', 78, 0, 0, 0, 0, 0, 0, 0, 54, 0,  0, 0, 40, 0, 0,
+                        0,   3,   0,  0, 0, 2, 0, 0, 0, 1, 0,  24, 0, 0, 0,  0, 0};
+  EXPECT_EQ(Bytes(file.begin(), file.begin() + 34), header);
   EXPECT_EQ(file[54 + 9], 0);          // padding after the first row's 9 bytes
   EXPECT_EQ(file[54 + 12 + 2], 0x77);  // the second row starts at the next 4-byte boundary
 }

@@ -30,20 +30,18 @@ TEST(Catalogue, LoaderGroupsRunInLoadOrderAndCoverTheTable) {
   EXPECT_EQ(next, all.size());
 }
 
-TEST(Catalogue, CubeLoaderSwitchesFromCubeToUnitFolder) {
+// Paths join the data folder (a trailing separator or none, "." when empty), the folder and the
+// file; the cube loader switches from the cube folder to the unit folder after its seven textures.
+TEST(Catalogue, PathsJoinDataDirFolderAndFileAndTheCubeLoaderSwitchesFolders) {
+  const CatalogueEntry wall{"bmp_dungeon", "wall.bmp", 111};
+  EXPECT_EQ(cataloguePath("data", wall), "data/bmp_dungeon/wall.bmp");
+  EXPECT_EQ(cataloguePath("data/", wall), "data/bmp_dungeon/wall.bmp");
   const auto cube = loaderEntries(ArtLoader::Cube);
   EXPECT_EQ(cataloguePath("", cube[6]), "./bmp_cube/DSC3.bmp");
   EXPECT_EQ(cube[6].slot, 1206);
   EXPECT_EQ(cataloguePath("", cube[7]), "./bmp_unit/unit_green_slime.bmp");
   EXPECT_EQ(cube[7].slot, 1210);
   EXPECT_EQ(cube.back().fileName, "unit_pleidian.bmp");
-}
-
-TEST(Catalogue, PathJoinsDataDirFolderAndFile) {
-  const CatalogueEntry wall{"bmp_dungeon", "wall.bmp", 111};
-  EXPECT_EQ(cataloguePath("data", wall), "data/bmp_dungeon/wall.bmp");
-  EXPECT_EQ(cataloguePath("data/", wall), "data/bmp_dungeon/wall.bmp");
-  EXPECT_EQ(cataloguePath("", wall), "./bmp_dungeon/wall.bmp");
 }
 
 // A data folder holding a distinct 4 x 4 picture for every catalogue path (a file named twice is

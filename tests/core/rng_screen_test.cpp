@@ -23,24 +23,20 @@ TEST(Rng, DrawsStayInFifteenBitsAndBelowIsUnsignedModulo) {
   for (int i = 0; i < 1000; ++i) ASSERT_EQ(a.below(254), b.next() % 254);
 }
 
-TEST(PutPixel, WritesInsideAndDropsEveryPixelOutside) {
+// A mode change leaves buffers of the new size; putPixel writes inside and drops every pixel
+// outside; clearing zeroes every byte, alpha included.
+TEST(Screen, PutPixelKeepsInsideTheModeAndClearZeroesAlpha) {
   Screen s;
+  setScreenMode(s, 640, 480);
   setScreenMode(s, 320, 240);
+  EXPECT_EQ(s.framebuffer.size(), 320u * 240u * 4u);
+  EXPECT_EQ(s.sceneCapture.size(), 320u * 240u * 4u);
   for (auto [x, y] : {std::pair{-1, 0}, {320, 0}, {0, 240}, {0, -1}}) putPixel(s, x, y, 9, 9, 9);
   for (std::uint8_t b : s.framebuffer) ASSERT_EQ(b, 0);
   putPixel(s, 0, 0, 1, 2, 3);
   EXPECT_EQ(std::vector(s.framebuffer.begin(), s.framebuffer.begin() + 4), (std::vector<std::uint8_t>{1, 2, 3, 255}));
   putPixel(s, 319, 239, 4, 5, 6);
   EXPECT_EQ(s.framebuffer[(239 * 320 + 319) * 4], 4);
-}
-
-TEST(ScreenMode, ModeChangeLeavesBuffersOfTheNewSizeAndClearZeroesAlpha) {
-  Screen s;
-  setScreenMode(s, 640, 480);
-  setScreenMode(s, 320, 240);
-  EXPECT_EQ(s.framebuffer.size(), 320u * 240u * 4u);
-  EXPECT_EQ(s.sceneCapture.size(), 320u * 240u * 4u);
-  putPixel(s, 5, 5, 255, 255, 255);
   clearFramebuffer(s);
   for (std::uint8_t b : s.framebuffer) ASSERT_EQ(b, 0);
 }

@@ -28,12 +28,10 @@ TEST(DrawLine, ShallowLineStepsOnEverySecondColumn) {
             (PixelSet{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 2}, {6, 3}, {7, 3}, {8, 4}, {9, 4}, {10, 5}}));
 }
 
-TEST(DrawLine, HorizontalLineIsTheSameInBothDirections) {
+// A horizontal line is the same in both directions; a point is one pixel; off-screen parts drop.
+TEST(DrawLine, HorizontalIsSymmetricAPointIsOnePixelAndOffScreenPartsAreDropped) {
   EXPECT_EQ(line(0, 0, 5, 0), line(5, 0, 0, 0));
   EXPECT_EQ(line(0, 0, 5, 0).size(), 6u);
-}
-
-TEST(DrawLine, PointIsOnePixelAndOffScreenPartsAreDropped) {
   EXPECT_EQ(line(3, 4, 3, 4), (PixelSet{{3, 4}}));
   EXPECT_EQ(line(-5, 31, 5, 31).size(), 6u);  // x = 0..5 of the eleven pixels are on screen
 }
@@ -44,12 +42,10 @@ PixelSet circle(double cx, double cy, double radius, int width = 64, int height 
   return inkedPixels(s);
 }
 
-TEST(DrawCircle, NegativeRadiusIsOnePixelAtTheTruncatedCentre) {
+// A radius of zero or less is one pixel at the truncated centre; one above the limit is the limit.
+TEST(DrawCircle, RadiiAreClampedToOnePixelAndToTheLimitCircle) {
   EXPECT_EQ(circle(10.9, 20.7, -5.0), (PixelSet{{10, 20}}));
   EXPECT_EQ(circle(10.9, 20.7, 0.0), (PixelSet{{10, 20}}));
-}
-
-TEST(DrawCircle, RadiusAboveTheLimitDrawsTheLimitCircle) {
   // Centred so the circle's lowest point is the screen's bottom-left pixel.
   const PixelSet limit = circle(0.0, 9999.0, 9999.0);
   ASSERT_TRUE(limit.count({0, 0}));

@@ -16,7 +16,7 @@ namespace {
 
 // The memory half of the readback: only the exact key colour (255, 0, 229) is left out, its near
 // neighbours are copied with alpha 255, and nothing is copied outside the 320x240 mode.
-TEST(SceneCopy, DropsOnlyTheExactKeyColour) {
+TEST(SceneCopy, DropsOnlyTheExactKeyColourAndDoesNothingOutsideThe320By240Mode) {
   Screen s;
   setScreenMode(s, 320, 240);
   // Four near neighbours of the key, then the key itself in every other pixel.
@@ -30,14 +30,11 @@ TEST(SceneCopy, DropsOnlyTheExactKeyColour) {
   int copied = 0;
   for (int i = 0; i < 320 * 240; ++i) copied += s.framebuffer[i * 4 + 3] == 255;
   EXPECT_EQ(copied, 4);
-}
 
-TEST(SceneCopy, DoesNothingOutsideThe320By240Mode) {
-  Screen s;
   setScreenMode(s, 640, 480);
   std::fill_n(s.sceneCapture.begin(), 320 * 240 * 3, std::uint8_t{10});
   copySceneIntoFramebuffer(s);
-  for (std::uint8_t b : s.framebuffer) ASSERT_EQ(b, 0);
+  for (std::uint8_t b : s.framebuffer) ASSERT_EQ(b, 0) << "the 640x480 mode";
 }
 
 using testing::SceneGl;
