@@ -1,7 +1,7 @@
 // Input on its way into the game: scripts (a typo is reported at its line, never half-applied),
 // latching (a tap shorter than the time between two reads is seen once, a held key on every
 // read), input held back until a pass begins, and the mouse mapping every click passes through,
-// at its edges.
+// at its edges (every pixel at every zoom: picture_fit_test.cpp).
 #include <gtest/gtest.h>
 
 #include <array>
@@ -170,16 +170,6 @@ TEST(MouseMapping, CornersMapToTheEdgePixelsAndOutsideClampsToThem) {
   const Rect big{0, 0, 960, 720};  // zoom changes the window size, not the mapping
   EXPECT_EQ((std::array{pixelXFrom({959, 0}, big, 320), pixelXFrom({3, 0}, big, 320), pixelXFrom({2, 0}, big, 320)}),
             (std::array{319, 1, 0}));
-}
-
-TEST(MouseMapping, CursorForPixelRoundTripsEveryPixelAtEveryZoom) {
-  for (int zoom = 1; zoom <= 4; ++zoom) {
-    for (const auto& [w, h] : {std::pair{320, 240}, std::pair{640, 480}}) {
-      const Rect r{7, 9, 7 + w * zoom, 9 + h * zoom};
-      for (int x = 0; x < w; ++x) ASSERT_EQ(pixelXFrom(cursorForPixel(x, 0, r, w, h), r, w), x) << zoom;
-      for (int y = 0; y < h; ++y) ASSERT_EQ(pixelYFrom(cursorForPixel(0, y, r, w, h), r, h), y) << zoom;
-    }
-  }
 }
 
 }  // namespace
