@@ -19,16 +19,15 @@ run() {
 }
 said() { grep -c "$2" "$WORK/$1.log"; }  # said NAME PATTERN: lines of NAME.log matching
 
-# Refused at the start, long before a run of 2^31 passes would end.
-mkdir "$WORK/folder" && echo text >"$WORK/a-file"
+# Refused at the start, long before a run of 2^31 passes would end: each path with its reason.
+mkdir -p "$WORK/folder/out.png" && echo text >"$WORK/a-file"
 for option in --state --dump-world --screenshot; do
-  run absent --frames 2147483647 "$option" "$WORK/absent/out.png"
-  check "$option in a missing folder: exit 2 at once" "$(cat "$WORK/absent.status")" "2"
-  check "$option in a missing folder: path and reason" "$(said absent "$WORK/absent/out.png.*does not exist")" "1"
-  run under-file --frames 2147483647 "$option" "$WORK/a-file/out.png"
-  check "$option below a file: exit 2" "$(cat "$WORK/under-file.status")" "2"
-  run is-folder --frames 2147483647 "$option" "$WORK/folder"
-  check "$option naming a folder: exit 2" "$(cat "$WORK/is-folder.status")" "2"
+  for row in "absent/out.png:the folder .*/absent does not exist" "a-file/out.png:.*/a-file is not a folder" \
+             "folder/out.png:it is a folder"; do
+    run refused --frames 2147483647 "$option" "$WORK/${row%%:*}"
+    check "$option ${row%%:*}: exit 2 at once, the path and why" \
+      "$(cat "$WORK/refused.status") $(said refused "cannot write $option $WORK/${row%%:*}: ${row#*:}$")" "2 1"
+  done
 done
 # --record is a windowed option: its path is checked before any display is looked for.
 DISPLAY= timeout 20 "$GAME" --record "$WORK/absent/rec.input" >/dev/null 2>"$WORK/record.log"
