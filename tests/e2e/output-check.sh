@@ -39,9 +39,8 @@ check "--screenshot x.jpg: exit 2" "$(cat "$WORK/jpg.status")" "2"
 check "--screenshot x.jpg: nothing written" "$(ls "$WORK"/shot.* 2>/dev/null)" ""
 run formats --screenshot "$WORK/SHOT.PNG" --state "$WORK/formats.json"
 run formats-bmp --screenshot "$WORK/shot.bmp"
-check "--screenshot .PNG and .bmp: exit 0" "$(cat "$WORK/formats.status") $(cat "$WORK/formats-bmp.status")" "0 0"
-check "--screenshot .PNG is a PNG" "$(head -c 4 "$WORK/SHOT.PNG" | tail -c 3)" "PNG"
-check "--screenshot .bmp is a BMP" "$(head -c 2 "$WORK/shot.bmp")" "BM"
+check "--screenshot .PNG and .bmp: exit 0, a PNG and a BMP" "$(cat "$WORK/formats.status") \
+$(cat "$WORK/formats-bmp.status") $(head -c 4 "$WORK/SHOT.PNG" | tail -c 3) $(head -c 2 "$WORK/shot.bmp")" "0 0 PNG BM"
 
 run input-folder --frames 2147483647 --input "$WORK/folder"
 check "--input naming a folder: exit 2" "$(cat "$WORK/input-folder.status")" "2"
