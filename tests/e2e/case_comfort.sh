@@ -8,13 +8,9 @@ xdotool type --delay 67 "env4teleport 101 101 2"; sleep 0.3
 quit_game
 check "comfort: typed at 15 keys a second, the line holds exactly the text" \
   "$(json_field "$STATE" "['console']['line']")" "env4teleport 101 101 2"
-"$GAME" --headless --seed 5 --frames 0 --comfort --state "$WORK/comfort-start.json" >/dev/null 2>&1
-check "comfort: typing paused nothing beyond start-up" "$(json_field "$STATE" "['sleptMs']")" \
-  "$(json_field "$WORK/comfort-start.json" "['sleptMs']")"
 
 # A second, smaller screen for the zoom check; the run's own screen comes back afterwards.
-outer_display=$DISPLAY
-outer_xvfb=$XVFB_PID
+outer_display=$DISPLAY outer_xvfb=$XVFB_PID
 if start_xvfb 1280x1024; then
   start_game comfort-fit --comfort
   hold_until F6 window_size_is 640x480
@@ -28,5 +24,4 @@ if start_xvfb 1280x1024; then
 else
   check "comfort: a 1280x1024 screen for the zoom check" "no server" "started"
 fi
-DISPLAY=$outer_display
-XVFB_PID=$outer_xvfb
+DISPLAY=$outer_display XVFB_PID=$outer_xvfb

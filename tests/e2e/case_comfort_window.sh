@@ -2,17 +2,6 @@
 # and none), F11 to the size of the screen and back, and a right click after a resize walking to
 # the cell under the pointer, wherever the scaled picture sits in the window.
 
-# tap_until KEY CONDITION...: one short press on the game window, then up to 10 s for the condition.
-# F11 is a toggle, so it is not held: a held key auto-repeats into the next window, as in any other.
-tap_until() {
-  key=$1; shift
-  timeout 2 xdotool windowfocus "$(current_window)" 2>/dev/null || true
-  xdotool keydown "$key"; sleep 0.1; xdotool keyup "$key"
-  for _ in $(seq 100); do "$@" && { sleep 0.2; return 0; }; sleep 0.1; done
-  echo "  (the game did not react to $key)"
-  return 1
-}
-
 start_game classic-window
 check "classic: the window is titled GAME" "$(xdotool getwindowname "$(current_window)")" "GAME"
 check "classic: the window carries no icon" "$(xprop -id "$(current_window)" _NET_WM_ICON)" "_NET_WM_ICON:  not found."
@@ -23,7 +12,7 @@ quit_game
 printf '0 down 117\n0 up 117\n' >"$WORK/map.txt"
 "$GAME" --headless --comfort --seed 5 --frames 3 --input "$WORK/map.txt" --state "$WORK/comfort-map.json" \
   --dump-world "$WORK/comfort-world.bin" >/dev/null 2>&1
-cat >"$WORK/target.py" <<'EOF_PY'
+set -- $(python3 - "$WORK/comfort-map.json" "$WORK/comfort-world.bin" <<'EOF_PY'
 import json, sys
 from collections import deque
 d = json.load(open(sys.argv[1])); p = d['player']
@@ -38,9 +27,8 @@ while queue:
         if n not in steps and level[n[1] * 256 + n[0]] == 60:
             steps[n] = steps[(x, y)] + 1; queue.append(n)
 EOF_PY
-read -r view_x view_y target_x target_y <<EOF_TARGET
-$(python3 "$WORK/target.py" "$WORK/comfort-map.json" "$WORK/comfort-world.bin")
-EOF_TARGET
+)
+view_x=${1-} view_y=${2-} target_x=${3-} target_y=${4-}
 
 start_game comfort-window --comfort
 window=$(current_window)

@@ -22,13 +22,15 @@ start_game typing
 xdotool keydown Tab sleep 0.05 keyup Tab sleep 0.6
 # Six keys a second, each a 50 ms tap, in one xdotool so the script's own timing stays exact.
 keys=""
-for key in e n v 4 t e l e p o r t space 1 0 1 space 1 0 1 space 2; do
+for key in e n v 4 t e l e p o r t space 1 0 1 space 1 0 1 space 2 Return; do
   keys="$keys keydown $key sleep 0.05 keyup $key sleep 0.117"
 done
 xdotool $keys
 quit_game
 check "typing at six keys a second keeps every letter" "$(json_field "$STATE" "['console']['line']")" \
   "env4teleport 101 101 2"
+check "Return ran it: the player is on cell 101, 101 of level 2" \
+  "$(json_field "$STATE" "['player']['cellX'], d['player']['cellY'], d['player']['level']" | tr -d '(),')" "101 101 2"
 
 # On a French keyboard the letters sit elsewhere: A where QWERTY has Q, Z where it has W, M beside L.
 start_game azerty

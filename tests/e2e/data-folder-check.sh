@@ -16,17 +16,10 @@ play() {
   echo $? >"$WORK/$2.status"
 }
 
-# Upper-cases every name below $1, deepest first so that renamed folders do not move files away.
-upper_case_names() {
-  find "$1" -mindepth 1 -depth | while read -r path; do
-    name=$(basename "$path")
-    upper=$(printf '%s' "$name" | tr '[:lower:]' '[:upper:]')
-    [ "$name" = "$upper" ] || mv "$path" "$(dirname "$path")/$upper"
-  done
-}
-
 cp -R "$DATA" "$WORK/upper"
-upper_case_names "$WORK/upper"
+# Every name below it upper-cased, deepest first so that renamed folders do not move files away.
+find "$WORK/upper" -mindepth 1 -depth -name '*[a-z]*' -exec sh -c \
+  'mv "$1" "$(dirname "$1")/$(basename "$1" | tr "[:lower:]" "[:upper:]")"' _ {} \;
 check "the copy has upper-case names only" "$(find "$WORK/upper" -mindepth 1 -name '*[a-z]*' | wc -l | tr -d ' ')" "0"
 play "$WORK/upper" upper
 check "upper-cased data: exit status" "$(cat "$WORK/upper.status")" "0"

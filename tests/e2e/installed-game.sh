@@ -18,9 +18,7 @@ snapshot() { (cd "$1" && find . -exec sh -c 'printf "%s " "$1"; [ -f "$1" ] && m
 # its data alone, loads every picture, plays the installed map on level 0 from a per-user copy,
 # says nothing else and writes nothing into the installation.
 check_installed_game() {
-  program=$1
-  data=$2
-  shift 2
+  program=$1 data=$2; shift 2
   chmod 755 "$WORK"
   mkdir -m 777 "$WORK/empty" "$WORK/out"
   mkdir -m 700 "$WORK/home"

@@ -41,19 +41,21 @@ wait_exit() {
   kill "$GAME_PID" 2>/dev/null; wait "$GAME_PID" 2>/dev/null
 }
 
-# quit_game: Escape pressed until the game has ended (in comfort mode Escape first closes the
-# console, then asks, and quits on the next press), then its exit status in EXIT_STATUS.
-quit_game() { tap_until Escape game_ended; wait_exit 10; }
+# quit_game: Escape tapped every 0.3 s until the game has ended (in comfort mode Escape first
+# closes the console, then asks, and quits on the next press), then its exit status in EXIT_STATUS.
+quit_game() {
+  timeout 2 xdotool windowfocus "$(current_window)" 2>/dev/null || true
+  for _ in $(seq 50); do xdotool key Escape; sleep 0.3; game_ended && break; done
+  wait_exit 10
+}
 
-# tap_until KEY CONDITION...: presses and releases KEY every 0.3 s until the condition holds.
+# tap_until KEY CONDITION...: one short press on the game window, then up to 10 s for the condition.
+# For toggles such as F11, which are not held: a held key auto-repeats into the next window.
 tap_until() {
   key=$1; shift
   timeout 2 xdotool windowfocus "$(current_window)" 2>/dev/null || true
-  for _ in $(seq 50); do
-    xdotool key "$key"
-    sleep 0.3
-    if "$@"; then return 0; fi
-  done
+  xdotool keydown "$key"; sleep 0.1; xdotool keyup "$key"
+  for _ in $(seq 100); do "$@" && { sleep 0.2; return 0; }; sleep 0.1; done
   echo "  (the game did not react to $key)"
   return 1
 }

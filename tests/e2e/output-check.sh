@@ -19,16 +19,15 @@ run() {
 }
 said() { grep -c "$2" "$WORK/$1.log"; }  # said NAME PATTERN: lines of NAME.log matching
 
-# Refused at the start, long before a run of 2^31 passes would end.
-mkdir "$WORK/folder" && echo text >"$WORK/a-file"
+# Refused at the start, long before a run of 2^31 passes would end: each path with its reason.
+mkdir -p "$WORK/folder/out.png" && echo text >"$WORK/a-file"
 for option in --state --dump-world --screenshot; do
-  run absent --frames 2147483647 "$option" "$WORK/absent/out.png"
-  check "$option in a missing folder: exit 2 at once" "$(cat "$WORK/absent.status")" "2"
-  check "$option in a missing folder: path and reason" "$(said absent "$WORK/absent/out.png.*does not exist")" "1"
-  run under-file --frames 2147483647 "$option" "$WORK/a-file/out.png"
-  check "$option below a file: exit 2" "$(cat "$WORK/under-file.status")" "2"
-  run is-folder --frames 2147483647 "$option" "$WORK/folder"
-  check "$option naming a folder: exit 2" "$(cat "$WORK/is-folder.status")" "2"
+  for row in "absent/out.png:the folder .*/absent does not exist" "a-file/out.png:.*/a-file is not a folder" \
+             "folder/out.png:it is a folder"; do
+    run refused --frames 2147483647 "$option" "$WORK/${row%%:*}"
+    check "$option ${row%%:*}: exit 2 at once, the path and why" \
+      "$(cat "$WORK/refused.status") $(said refused "cannot write $option $WORK/${row%%:*}: ${row#*:}$")" "2 1"
+  done
 done
 # --record is a windowed option: its path is checked before any display is looked for.
 DISPLAY= timeout 20 "$GAME" --record "$WORK/absent/rec.input" >/dev/null 2>"$WORK/record.log"
@@ -40,9 +39,8 @@ check "--screenshot x.jpg: exit 2" "$(cat "$WORK/jpg.status")" "2"
 check "--screenshot x.jpg: nothing written" "$(ls "$WORK"/shot.* 2>/dev/null)" ""
 run formats --screenshot "$WORK/SHOT.PNG" --state "$WORK/formats.json"
 run formats-bmp --screenshot "$WORK/shot.bmp"
-check "--screenshot .PNG and .bmp: exit 0" "$(cat "$WORK/formats.status") $(cat "$WORK/formats-bmp.status")" "0 0"
-check "--screenshot .PNG is a PNG" "$(head -c 4 "$WORK/SHOT.PNG" | tail -c 3)" "PNG"
-check "--screenshot .bmp is a BMP" "$(head -c 2 "$WORK/shot.bmp")" "BM"
+check "--screenshot .PNG and .bmp: exit 0, a PNG and a BMP" "$(cat "$WORK/formats.status") \
+$(cat "$WORK/formats-bmp.status") $(head -c 4 "$WORK/SHOT.PNG" | tail -c 3) $(head -c 2 "$WORK/shot.bmp")" "0 0 PNG BM"
 
 run input-folder --frames 2147483647 --input "$WORK/folder"
 check "--input naming a folder: exit 2" "$(cat "$WORK/input-folder.status")" "2"
@@ -60,9 +58,8 @@ check "--state /dev/stdout into a pipe: the JSON" "$(cat "$WORK/piped.txt")" "1"
 echo old >"$WORK/kept.json"
 run replaced --state "$WORK/kept.json"
 check "an existing state file is replaced" "$(json_field "$WORK/kept.json" "['frame']")" "1"
-check "no temporary file is left" "$(ls -A "$WORK" | grep -c -v -e '\.log$' -e '\.out$' -e '\.status$' \
-  -e '^folder$' -e '^a-file$' -e '^SHOT.PNG$' -e '^shot.bmp$' -e '^formats.json$' -e '^full-world.bin$' \
-  -e '^piped.txt$' -e '^kept.json$')" "0"
+check "no temporary file is left: only the outputs and the logs" "$(ls -A "$WORK" | LC_ALL=C sort | tr '\n' ' ' |
+  sed 's/[^ ]*\.\(log\|out\|status\) //g')" "SHOT.PNG a-file folder formats.json full-world.bin kept.json piped.txt shot.bmp "
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "  skip full and read-only file systems: mounting a tmpfs needs root"

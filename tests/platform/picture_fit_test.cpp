@@ -50,8 +50,9 @@ TEST(PictureRect, OnlyWholeMultiplesAreWholeZooms) {
 }
 
 TEST(MouseArea, FittedPicturesMapEveryPixelBackAndTheBarsClampClassicWindowsStayWhole) {
-  const Rect windows[] = {sized(100, 50, 1000, 700), sized(0, 0, 1279, 959), sized(7, 9, 500, 300),
-                          sized(0, 0, 2048, 1536), sized(40, 0, 300, 1000)};
+  // Zooms 1 to 4 (1000 x 700 and 1280 x 960 for 640 x 480, 1279 x 959 and 1280 x 960 for 320 x 240) and smooth.
+  const Rect windows[] = {sized(100, 50, 1000, 700), sized(0, 0, 1279, 959),  sized(7, 9, 500, 300),
+                          sized(0, 0, 2048, 1536),   sized(40, 0, 300, 1000), sized(7, 9, 1280, 960)};
   for (const Rect& window : windows) {
     for (const auto& [w, h] : {std::pair{320, 240}, std::pair{640, 480}}) {
       const Rect area = mouseArea(window, w, h, true);

@@ -1,16 +1,14 @@
 #!/usr/bin/env python3
 """The two halves of the soak test that run-soak.sh runs around the game.
 
-script SEED FRAMES OUTPUT writes a seeded random input script for FRAMES passes (the same seed
-gives the same script). It presses every key the game tests but Escape, which would end the run
-early, moves the mouse anywhere in and around the picture of either mode, and types console
-commands through Tab, letters, digits and Enter.
+script SEED FRAMES OUTPUT writes a seeded random input script for FRAMES passes (same seed, same
+script): every key the game tests but Escape, which would end the run early, the mouse in and
+around the picture of either mode, and console commands typed through Tab, letters and Enter.
 
-check STATE_JSON FRAMES GAME_LOG DRIVER_LEAK_LIMIT_BYTES checks the state the run wrote (valid
-JSON for the last pass, every picture loaded, the player inside the grid) and the sanitizer report:
-any error fails the run, and so does a leak made by the game's own code; leaks made wholly inside
-the GL driver (loaded and unloaded with every window, so its frames show as unknown modules) are
-counted and reported, and fail the run only past the bound.
+check STATE_JSON FRAMES GAME_LOG DRIVER_LEAK_LIMIT_BYTES checks the state (the last pass, every
+picture loaded, the player inside the grid) and the sanitizer report: any error fails, and so does
+a leak made by the game's own code; leaks wholly inside the GL driver (its frames show as unknown
+modules) are counted and fail the run only past the bound.
 """
 import json
 import random
@@ -67,9 +65,10 @@ class Script:
         return frame + frames
 
     def mouse(self, frame, rng):
-        """Moves the mouse anywhere in and around the largest picture."""
+        """Moves the mouse anywhere in and around the largest picture; returns the next frame."""
         x = rng.randint(-MOUSE_MARGIN, MAX_WIDTH + MOUSE_MARGIN)
         self.lines.append(f"{frame} mouse {x} {rng.randint(-MOUSE_MARGIN, MAX_HEIGHT + MOUSE_MARGIN)}")
+        return frame + 1
 
 
 def command_text(rng):
@@ -128,22 +127,13 @@ def drag_mouse(script, rng, frame):
     return frame
 
 
-def window_key(script, rng, frame):
-    """A zoom or mode key, mostly for one pass, sometimes held for two."""
-    return script.tap(frame, rng.choice(F_KEYS), rng.choice([1, 1, 1, 2]))
-
-
-def walk_back(script, rng, frame):
-    return script.tap(frame, ord("Z"), rng.randint(1, 30))
-
-
-def move_mouse(script, rng, frame):
-    script.mouse(frame, rng)
-    return frame + 1
-
-
-ACTIONS = [(hold_some_keys, 40), (drag_mouse, 20), (console_command, 10), (walk_back, 5), (move_mouse, 25),
-           (window_key, 2)]
+# What the player does next, with its weight: each returns the first frame after it.
+ACTIONS = [
+    (hold_some_keys, 40), (drag_mouse, 20), (console_command, 10),
+    (lambda script, rng, frame: script.tap(frame, ord("Z"), rng.randint(1, 30)), 5),  # walk back
+    (lambda script, rng, frame: script.mouse(frame, rng), 25),  # move the mouse
+    (lambda script, rng, frame: script.tap(frame, rng.choice(F_KEYS), rng.choice([1, 1, 1, 2])), 2),  # zoom, mode
+]
 
 
 def make_script(seed, frames):
@@ -189,19 +179,15 @@ def check_state(path, frames):
 def leak_blocks(lines):
     """Yields (bytes, objects, stack lines) for every leak in a LeakSanitizer report."""
     block = None
-    for line in lines:
+    for line in lines + [""]:
         header = LEAK_HEADER.match(line)
+        if block and (header or not line.strip()):
+            yield block
+            block = None
         if header:
-            if block:
-                yield block
             block = (int(header.group(2)), int(header.group(3)), [])
         elif block and line.strip().startswith("#"):
             block[2].append(line)
-        elif block and not line.strip():
-            yield block
-            block = None
-    if block:
-        yield block
 
 
 def check_log(path, driver_leak_limit):

@@ -10,7 +10,7 @@
 namespace gloam::platform {
 namespace {
 
-TEST(KeyMap, LettersFollowTheLayoutOtherKeysTheirPlace) {
+TEST(KeyMap, LettersFollowTheLayoutOtherKeysTheirPlaceButtonsAreKeys) {
   const struct {
     SDL_Scancode scancode;  // where the key sits (named after QWERTY)
     SDL_Keycode keycode;    // what the layout puts on it
@@ -34,9 +34,7 @@ TEST(KeyMap, LettersFollowTheLayoutOtherKeysTheirPlace) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(virtualKeyFor(c.scancode, c.keycode), c.want) << SDL_GetScancodeName(c.scancode);
-}
-
-TEST(KeyMap, MouseButtonsAreTheirVirtualKeys) {
+  // Mouse buttons are virtual keys too.
   EXPECT_EQ((std::array{virtualKeyForButton(SDL_BUTTON_LEFT), virtualKeyForButton(SDL_BUTTON_RIGHT),
                         virtualKeyForButton(SDL_BUTTON_MIDDLE), virtualKeyForButton(SDL_BUTTON_X1)}),
             (std::array{vk::LeftButton, vk::RightButton, vk::MiddleButton, 0}));
