@@ -1,21 +1,10 @@
-# Cross-building the Windows game with Debian's MinGW-w64 (posix threads) on Linux; tests run under
-# Wine. Everything is linked statically, so the program needs only DLLs every Windows has.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-building the 32-bit Windows game (the specified target) on Linux.
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(GLOAM_MINGW_TRIPLE i686-w64-mingw32)
-
-set(CMAKE_C_COMPILER ${GLOAM_MINGW_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${GLOAM_MINGW_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${GLOAM_MINGW_TRIPLE}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${GLOAM_MINGW_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
 
 # x87 keeps intermediates in 80 bits; SSE2 rounds every float operation as the 64-bit builds do,
 # which is what keeps the first-person walk and the tables identical on every build.
 set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
 set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)

@@ -7,13 +7,8 @@
 namespace gloam::platform {
 
 std::unique_ptr<Platform> openPlatform(PlatformOptions options, std::string& error) {
-  if (options.headless) {
-    if (!options.recordPath.empty()) {
-      error = "--record records a windowed game; a headless run replays its script already";
-      return nullptr;
-    }
-    return HeadlessPlatform::open(std::move(options.script), options.messageLog, error);
-  }
+  // The command line refuses --record with --headless before a platform is opened.
+  if (options.headless) return HeadlessPlatform::open(std::move(options.script), options.messageLog, error);
   return SdlPlatform::open(options.recordPath, options.seed, error);
 }
 

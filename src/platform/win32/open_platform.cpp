@@ -7,13 +7,8 @@
 namespace gloam::platform {
 
 std::unique_ptr<Platform> openPlatform(PlatformOptions options, std::string& error) {
-  if (options.headless) {
-    if (!options.recordPath.empty()) {
-      error = "--record records a windowed game; a headless run replays its script already";
-      return nullptr;
-    }
-    return Win32HeadlessPlatform::open(std::move(options.script), options.messageLog);
-  }
+  // The command line refuses --record with --headless before a platform is opened.
+  if (options.headless) return Win32HeadlessPlatform::open(std::move(options.script), options.messageLog);
   return Win32Platform::open(options.recordPath, options.seed, error);
 }
 
