@@ -7,6 +7,7 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <utility>
 
@@ -102,8 +103,8 @@ TEST(InputState, PressesQueueInTheOrderTypedRepeatsIncludedCodesOutsideTheKeyRan
 // and a recording gets it stamped with that pass.
 TEST(PendingInput, HeldBackUntilReleasedThenAppliedInOrderAndRecordedUnderThePass) {
   const std::string path = (std::filesystem::temp_directory_path() / "gloam_pending_input_test.txt").string();
-  InputRecorder recorder;
-  ASSERT_TRUE(recorder.open(path, 7));
+  auto recorder = std::make_unique<InputRecorder>();
+  ASSERT_TRUE(recorder->open(path, 7));
   InputState in;
   PendingInput pending;
   pending.key(65, true);
@@ -112,19 +113,20 @@ TEST(PendingInput, HeldBackUntilReleasedThenAppliedInOrderAndRecordedUnderThePas
   pending.key(66, true);
   pending.pointer({5, 6});
   EXPECT_FALSE(in.read(65));  // not before the pass begins
-  const std::optional<Point> moved = pending.release(in, &recorder, 12);
+  const std::optional<Point> moved = pending.release(in, recorder.get(), 12);
   ASSERT_TRUE(moved);
   EXPECT_EQ((std::array{moved->x, moved->y}), (std::array{5.0f, 6.0f}));  // only the newest position
   EXPECT_TRUE(in.read(65));                                               // the tap, once
   EXPECT_FALSE(in.read(65));
-  EXPECT_TRUE(in.read(66));                          // still held
-  EXPECT_FALSE(pending.release(in, &recorder, 13));  // released once only: no pointer, no keys
+  EXPECT_TRUE(in.read(66));                               // still held
+  EXPECT_FALSE(pending.release(in, recorder.get(), 13));  // released once only: no pointer, no keys
   EXPECT_TRUE(in.read(66));
-  recorder.flush();
+  recorder.reset();  // closes the file, which Windows will not remove while open
   std::ifstream file(path);
   std::stringstream lines;
   lines << file.rdbuf();
   EXPECT_NE(lines.str().find("seed 7\n12 down 65\n12 up 65\n12 down 66\n"), std::string::npos) << lines.str();
+  file.close();
   std::filesystem::remove(path);
 }
 
