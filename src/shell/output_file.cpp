@@ -50,7 +50,9 @@ bool writeInPlace(const fs::path& path, std::string_view bytes, std::string& rea
     reason = systemReason(errno);
     return false;
   }
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
+  // An empty string_view may hold no pointer at all, which fwrite must not be given.
+  const bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  bool ok = written && std::fflush(file) == 0;
   int error = ok ? 0 : errno;
   if (std::fclose(file) != 0 && ok) {
     ok = false;
