@@ -14,6 +14,11 @@ wine64=/usr/lib/wine/wine64
 # takes minutes to start, when it starts at all, so the 32-bit build is only built and packaged).
 if [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then native32=; else native32=1; fi
 
+# The GL tests need an X display under Wine, even for the hidden window of a headless game.
+. tests/e2e/lib.sh
+start_xvfb 1280x1024
+trap stop_xvfb EXIT
+
 echo "== Windows: unit tests under Wine (64-bit)"
 cmake --build --preset win64
 ctest --preset win64
