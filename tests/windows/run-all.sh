@@ -15,9 +15,12 @@ wine64=/usr/lib/wine/wine64
 if [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then native32=; else native32=1; fi
 
 # The GL tests need an X display under Wine, even for the hidden window of a headless game.
+# One Wine server for every test program: a server that lingers and quits while the next program
+# connects resets that program's connection.
 . tests/e2e/lib.sh
 start_xvfb 1280x1024
-trap stop_xvfb EXIT
+wineserver -p
+trap 'wineserver -k 2>/dev/null; stop_xvfb' EXIT
 
 echo "== Windows: unit tests under Wine (64-bit)"
 cmake --build --preset win64
