@@ -12,7 +12,8 @@ wine64=/usr/lib/wine/wine64
 
 # A kernel that runs 32-bit code itself, or one that needs qemu for it (then a 32-bit process
 # takes minutes to start, when it starts at all, so the 32-bit build is only built and packaged).
-if [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then native32=; else native32=1; fi
+native32=
+if /lib/ld-linux.so.2 --version >/dev/null 2>&1 && [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then native32=1; fi
 
 # The GL tests need an X display under Wine, even for the hidden window of a headless game.
 # One Wine server for every test program: a server that lingers and quits while the next program
@@ -33,7 +34,7 @@ if [ -n "$native32" ]; then
   cmake --build --preset win32
   ctest --preset win32
 else
-  echo "== Windows: no 32-bit unit tests: this kernel runs 32-bit code only through qemu"
+  echo "== Windows: no 32-bit unit tests: this kernel runs 32-bit code only through qemu, or not at all"
 fi
 
 echo "== Windows: the same games as the Linux build"
@@ -41,7 +42,7 @@ tests/windows/parity-check.sh build build-win64 "$wine64"
 if [ -n "$native32" ]; then
   tests/windows/parity-check.sh build build-win32 wine
 else
-  echo "== Windows: the 32-bit game not run: this kernel runs 32-bit code only through qemu"
+  echo "== Windows: the 32-bit game not run: this kernel runs 32-bit code only through qemu, or not at all"
 fi
 
 echo "== Windows: the zip and the installer"
