@@ -20,7 +20,7 @@ if /lib/ld-linux.so.2 --version >/dev/null 2>&1 && [ ! -e /proc/sys/fs/binfmt_mi
 # connects resets that program's connection.
 . tests/e2e/lib.sh
 start_xvfb 1280x1024
-wineserver -p
+wineserver -p 2>/dev/null || true  # one may be running already
 trap 'wineserver -k 2>/dev/null; stop_xvfb' EXIT
 # Wine's own services start with the first program; started here, they do not inherit (and hold
 # open) the output of a test program, which would keep CTest waiting for it.
