@@ -44,27 +44,27 @@ EM_BOOL onBlur(int, const EmscriptenFocusEvent*, void* user) {
   return EM_FALSE;
 }
 
+// Sets every handler the input listens with; with `self` null, removes them (a callback of null
+// removes the handlers of that event on that target).
+void setHandlers(const char* canvas, BrowserInput* self) {
+  const bool on = self != nullptr;
+  emscripten_set_keydown_callback(canvas, self, EM_TRUE, on ? onKey : nullptr);
+  emscripten_set_keyup_callback(canvas, self, EM_TRUE, on ? onKey : nullptr);
+  emscripten_set_mousedown_callback(canvas, self, EM_TRUE, on ? onButton : nullptr);
+  emscripten_set_mousemove_callback(canvas, self, EM_TRUE, on ? onMove : nullptr);
+  emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, self, EM_TRUE, on ? onButton : nullptr);
+  emscripten_set_blur_callback(canvas, self, EM_TRUE, on ? onBlur : nullptr);
+}
+
 }  // namespace
 
 void BrowserInput::listen(const char* canvasSelector) {
   canvasSelector_ = canvasSelector;
-  emscripten_set_keydown_callback(canvasSelector, this, EM_TRUE, onKey);
-  emscripten_set_keyup_callback(canvasSelector, this, EM_TRUE, onKey);
-  emscripten_set_mousedown_callback(canvasSelector, this, EM_TRUE, onButton);
-  emscripten_set_mousemove_callback(canvasSelector, this, EM_TRUE, onMove);
-  emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_TRUE, onButton);
-  emscripten_set_blur_callback(canvasSelector, this, EM_TRUE, onBlur);
+  setHandlers(canvasSelector, this);
 }
 
-// A callback of null removes the handlers of that event on that target.
 BrowserInput::~BrowserInput() {
-  if (!canvasSelector_) return;
-  emscripten_set_keydown_callback(canvasSelector_, nullptr, EM_TRUE, nullptr);
-  emscripten_set_keyup_callback(canvasSelector_, nullptr, EM_TRUE, nullptr);
-  emscripten_set_mousedown_callback(canvasSelector_, nullptr, EM_TRUE, nullptr);
-  emscripten_set_mousemove_callback(canvasSelector_, nullptr, EM_TRUE, nullptr);
-  emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_TRUE, nullptr);
-  emscripten_set_blur_callback(canvasSelector_, nullptr, EM_TRUE, nullptr);
+  if (canvasSelector_) setHandlers(canvasSelector_, nullptr);
 }
 
 void BrowserInput::down(int key) {
