@@ -37,7 +37,7 @@ fs::path temporaryBeside(const fs::path& target) {
   const std::string stem = "." + target.filename().string() + ".part";
   std::error_code ec;
   for (long long n = stamp;; ++n) {
-    const fs::path candidate = folderOf(target) / (stem + std::to_string(n % 1000000007));
+    fs::path candidate = folderOf(target) / (stem + std::to_string(n % 1000000007));
     if (!fs::exists(fs::symlink_status(candidate, ec))) return candidate;
   }
 }

@@ -1,6 +1,7 @@
 // writePng for systems without libpng (the Windows build): stb's PNG encoder, from its packaged
 // single header, compresses into memory and the bytes are written in one go. The encoder takes
 // rows top first, so bottom-up pictures are handed over from their last row with a negative stride.
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -25,7 +26,8 @@ namespace gloam::image {
 std::vector<std::uint8_t> encodePng(std::span<const std::uint8_t> rgb, int width, int height, RowOrder order) {
   if (width <= 0 || height <= 0 || rgb.size() < static_cast<std::size_t>(width) * height * 3) return {};
   const int rowBytes = width * 3;
-  const std::uint8_t* first = order == RowOrder::TopFirst ? rgb.data() : rgb.data() + (height - 1) * rowBytes;
+  const std::uint8_t* first =
+      order == RowOrder::TopFirst ? rgb.data() : rgb.data() + static_cast<std::ptrdiff_t>(height - 1) * rowBytes;
   const int stride = order == RowOrder::TopFirst ? rowBytes : -rowBytes;
   int length = 0;
   unsigned char* png = stbi_write_png_to_mem(first, stride, width, height, 3, &length);

@@ -1,12 +1,14 @@
 #include "platform/sdl/window_icon.hpp"
 
+#include <cstddef>
+
 namespace gloam::platform {
 namespace {
 
 // WindowIconSide and WindowIconRgb: the icon's RGB pixels, rows from the top.
 #include "window_icon_pixels.inc"
 
-static_assert(sizeof(WindowIconRgb) == 3u * WindowIconSide * WindowIconSide);
+static_assert(sizeof(WindowIconRgb) == std::size_t{3} * WindowIconSide * WindowIconSide);
 
 }  // namespace
 

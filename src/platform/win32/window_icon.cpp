@@ -2,13 +2,15 @@
 // mask is ignored but must still be there.
 #include "platform/win32/window_icon.hpp"
 
+#include <cstddef>
+
 namespace gloam::platform {
 namespace {
 
 // WindowIconSide and WindowIconRgb: the icon's RGB pixels, rows from the top.
 #include "window_icon_pixels.inc"
 
-static_assert(sizeof(WindowIconRgb) == 3u * WindowIconSide * WindowIconSide);
+static_assert(sizeof(WindowIconRgb) == std::size_t{3} * WindowIconSide * WindowIconSide);
 
 }  // namespace
 

@@ -9,6 +9,8 @@ namespace gloam::platform {
 namespace {
 
 WindowMessages* ownerOf(HWND window) {
+  // The window keeps its owner as an integer, the only way Win32 lets it keep a pointer.
+  // NOLINTNEXTLINE(performance-no-int-to-ptr)
   return reinterpret_cast<WindowMessages*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
@@ -68,6 +70,7 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     case WM_GETMINMAXINFO:
       if (owner) {
         const POINT least = owner->minimumTrackSize();
+        // NOLINTNEXTLINE(performance-no-int-to-ptr): the message carries its structure as an integer
         auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
         if (least.x > 0) limits->ptMinTrackSize = least;
       }
