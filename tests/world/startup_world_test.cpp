@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "core/rng.hpp"
+#include "support/cells.hpp"
 #include "world/cell_codes.hpp"
 #include "world/dungeon_generator.hpp"
 #include "world/level_layout.hpp"
 #include "world/overworld_map.hpp"
-#include "world_test_support.hpp"
 
 namespace gloam::world {
 namespace {
