@@ -1,14 +1,16 @@
-// The sine and cosine tables: the build-once rule, and bit-for-bit agreement with the plain
-// per-entry loop (float counter, double angle, std::sin/std::cos, rounded to float). The angles
-// are taken with pi as 3.141592653, a little short, so sin(180 degrees) is tiny but not 0.
-#include "assets/trig_tables.hpp"
-
+// The tables start-up builds. The sine and cosine tables: the build-once rule, and bit-for-bit
+// agreement with the plain per-entry loop (float counter, double angle, std::sin/std::cos, rounded
+// to float); the angles are taken with pi as 3.141592653, a little short, so sin(180 degrees) is
+// tiny but not 0. The object template table: the example records, the copies and the zero records.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
+#include <tuple>
 #include <vector>
 
+#include "assets/object_templates.hpp"
+#include "assets/trig_tables.hpp"
 #include "core/constants.hpp"
 
 namespace gloam::assets {
@@ -52,6 +54,63 @@ TEST(TrigTables, EveryEntryMatchesThePlainLoopBitForBit) {
   }
   EXPECT_EQ(sineMismatches, 0);
   EXPECT_EQ(cosineMismatches, 0);
+}
+
+class ObjectTemplates : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    allocateObjectTemplateTable(table);
+    buildObjectTemplates(table);
+    makeTemplateCopies(table);
+  }
+  ObjectTemplateTable table;
+};
+
+// Whole records, every field: the first and last weapons, the sources of the copies, the bag, the
+// potion, the first and last pieces of an armour material and the record past them, the last material.
+TEST_F(ObjectTemplates, BuiltRecordsHoldTheirRows) {
+  const std::pair<int, ObjectTemplate> rows[] = {
+      // picture, number, traits, equip slot, weapon, power, bonus, power value, grade, price
+      {6110, {600, 6110, {1, 0, 1, 1, 1}, 2, 1, 1, 0, 0.0f, 0.0f, 50}},
+      {6111, {601, 6111, {1, 1, 0, 0, 0}, 1, 1, 2, 0, 0.0f, 0.0f, 180}},
+      {6200, {630, 6200, {0, 1, 0, 0, 0}, 1, 1, 3, 0, 0.0f, 0.0f, 300}},
+      {6316, {650, 6316, {0, 0, 0, 1, 0}, 2, 1, 2, 0, 0.0f, 0.0f, 180}},
+      {6320, {654, 6320, {0, 0, 0, 1, 0}, 1, 1, 14, 0, 0.0f, 4.0f, 60000}},
+      {7000, {3000, 7000, {0, 0, 0, 0, 0}, 0, 0, 0, 0, 0.0f, 0.0f, 30}},
+      {7100, {682, 7100, {0, 0, 0, 0, 0}, 0, 0, 200, 0, 0.0f, 0.0f, 50}},
+      {8250, {744, 8250, {1, 1, 1, 1, 1}, 10, 0, 0, 0, 0.0f, 0.6f, 280}},
+      {8263, {744, 8263, {1, 1, 1, 1, 1}, 23, 0, 0, 0, 0.0f, 0.6f, 280}},
+      {8264, {}},
+      {8333, {746, 8333, {1, 1, 1, 1, 1}, 23, 0, 0, 0, 0.0f, 0.9f, 600}},
+  };
+  for (const auto& [record, expected] : rows) EXPECT_EQ(table[record], expected) << "record " << record;
+}
+
+// A copy is its source with the power carried as a real number; it keeps the source's number.
+TEST_F(ObjectTemplates, CopiesDifferFromTheirSourceOnlyInPowerValue) {
+  const std::tuple<int, int, float> copies[] = {
+      {10000, 6110, 1.0f}, {9000, 6110, 1.0f}, {9001, 6111, 2.0f}, {9002, 6200, 3.0f}, {9003, 6316, 2.0f}};
+  for (auto [copy, source, powerValue] : copies) {
+    ObjectTemplate expected = table[source];
+    expected.powerValue = powerValue;
+    EXPECT_EQ(table[copy], expected) << "record " << copy;
+  }
+}
+
+// 143 built records and 5 copies, the weapons among them flagged; everything else zero, the first and
+// the last record included.
+TEST_F(ObjectTemplates, EveryUnlistedRecordIsZero) {
+  const ObjectTemplate zero{};
+  int nonZero = 0, weapons = 0;
+  for (int i = 0; i < ObjectTemplateCount; ++i) {
+    if (table[i] == zero) continue;
+    ++nonZero;
+    weapons += table[i].isWeapon;
+  }
+  EXPECT_EQ(nonZero, 143 + 5);
+  EXPECT_EQ(weapons, 29 + 5);
+  EXPECT_EQ(table[0], zero);
+  EXPECT_EQ(table[ObjectTemplateCount - 1], zero);
 }
 
 }  // namespace
