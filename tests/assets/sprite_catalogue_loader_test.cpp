@@ -2,10 +2,10 @@
 // data folder written by the test, and the bank's lifetime; distinct slots and the groups covering
 // the table are checked by the compiler. Case-insensitive lookups in a scratch data folder: which
 // spelling wins, what an absent name resolves to, that the index is a snapshot taken once, and
-// lookups under a root that is not there.
+// lookups under a root that is not there. Whole data folders with pictures missing or every name
+// upper-cased are played by the built game in tests/e2e/data-folder-check.sh.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <filesystem>
 #include <set>
 #include <tuple>
@@ -68,11 +68,6 @@ class SpriteCatalogueLoader : public ::testing::Test {
   SpriteBank bank;
 };
 
-std::string foldUpper(std::string name) {
-  for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return name;
-}
-
 TEST_F(SpriteCatalogueLoader, FillsExactlyTheCatalogueSlotsWithIndependentCopies) {
   const ArtLoadReport report = load();
   EXPECT_EQ(countLoadedSlots(bank), 214);
@@ -90,27 +85,6 @@ TEST_F(SpriteCatalogueLoader, FillsExactlyTheCatalogueSlotsWithIndependentCopies
   }
   // 615 and 1205 share a file name but not a folder: two different pictures.
   EXPECT_NE(bank[615].pixels, bank[1205].pixels);
-}
-
-TEST_F(SpriteCatalogueLoader, MissingCubeFolderLeavesOnlyTheTextureSlotsEmpty) {
-  std::filesystem::remove_all(dir.path() / "bmp_cube");
-  const ArtLoadReport report = load();
-  for (int slot = 1200; slot <= 1206; ++slot) EXPECT_TRUE(bank[slot].empty()) << slot;
-  EXPECT_FALSE(bank[1210].empty());
-  EXPECT_EQ(countLoadedSlots(bank), 214 - 7);
-  EXPECT_EQ(report.loaded, 214 - 7);
-  ASSERT_EQ(report.missing.size(), 7u);
-  for (const std::string& path : report.missing) EXPECT_TRUE(path.starts_with("bmp_cube/")) << path;
-}
-
-// Every folder and file name upper-cased, as a copy from a case-blind disk may come.
-TEST_F(SpriteCatalogueLoader, UpperCasedCatalogueLoadsWhole) {
-  for (const auto& folder : std::filesystem::directory_iterator(dir.path())) {
-    for (const auto& file : std::filesystem::directory_iterator(folder.path()))
-      std::filesystem::rename(file.path(), folder.path() / foldUpper(file.path().filename().string()));
-    std::filesystem::rename(folder.path(), dir.path() / foldUpper(folder.path().filename().string()));
-  }
-  EXPECT_EQ(load().loaded, 214);
 }
 
 TEST(SpriteBank, ReleaseDropsPixelsAndBankAndIsHarmlessWithoutABank) {
