@@ -20,6 +20,7 @@
 #include "platform/pending_input.hpp"
 #include "platform/pixel_mapping.hpp"
 #include "platform/scripted_run.hpp"
+#include "support/scratch_dir.hpp"
 
 namespace gloam::platform {
 namespace {
@@ -104,7 +105,8 @@ TEST(InputState, PressesQueueInTheOrderTypedRepeatsIncludedCodesOutsideTheKeyRan
 // Input heard between passes reaches the game only when the next pass begins, in the order heard,
 // and a recording gets it stamped with that pass.
 TEST(PendingInput, HeldBackUntilReleasedThenAppliedInOrderAndRecordedUnderThePass) {
-  const std::string path = (std::filesystem::temp_directory_path() / "gloam_pending_input_test.txt").string();
+  const gloam::testing::ScratchDir scratch("gloam-pending-input");
+  const std::string path = (scratch.path() / "recording.txt").string();
   auto recorder = std::make_unique<InputRecorder>();
   ASSERT_TRUE(recorder->open(path, 7));
   InputState in;
@@ -129,7 +131,6 @@ TEST(PendingInput, HeldBackUntilReleasedThenAppliedInOrderAndRecordedUnderThePas
   lines << file.rdbuf();
   EXPECT_NE(lines.str().find("seed 7\n12 down 65\n12 up 65\n12 down 66\n"), std::string::npos) << lines.str();
   file.close();
-  std::filesystem::remove(path);
 }
 
 TEST(ScriptedRun, AppliesEventsUpToThePassPlacesTheCursorOnThePixelAndLogsMessages) {
