@@ -98,6 +98,8 @@ TEST(FrameClock, PassesKeepTheCadenceWithoutDriftOrCatchUpBursts) {
       {50, {3, 5, 19, 1}, {23, 43, 63, 83}},  // each pass ends 20 ms after the last, however long its work
       {50, {5, 400, 5, 5}, {25, 445, 465}},   // a 380 ms overrun: the next pass at once, measured from its end
       {50, {5, 25, 5, 5}, {25, 65, 85}},      // 5 ms late: the next at once, the one after back on the grid
+      {50, {5, 40, 5}, {25, 85}},             // a whole period late is an overrun: measured from its end
+      {50, {5, 39, 5, 5}, {25, 85}},          // a millisecond less is only late: back on the grid
       {0, {1, 1, 1}, {}},                     // uncapped never waits
   };
   for (const auto& c : cases) {
