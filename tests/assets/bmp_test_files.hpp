@@ -1,12 +1,11 @@
-// Test helpers: byte images of 24-bit BMP files, and a scratch directory the tests write them into.
+// Test helpers: byte images of 24-bit BMP files, and the scratch directory the tests write them into.
 #pragma once
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <random>
-#include <string>
 #include <vector>
+
+#include "support/scratch_dir.hpp"
 
 namespace gloam::assets::testing {
 
@@ -40,32 +39,6 @@ inline Bytes patternBytes(std::size_t count, std::uint32_t seed) {
   return bytes;
 }
 
-// A fresh directory under the system temp folder, removed with everything in it at scope end.
-class ScratchDir {
- public:
-  explicit ScratchDir(const std::string& name) {
-    path_ = std::filesystem::temp_directory_path() / (name + "-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(path_);
-  }
-  ~ScratchDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  ScratchDir(const ScratchDir&) = delete;
-  ScratchDir& operator=(const ScratchDir&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-
-  std::string write(const std::string& relative, const Bytes& bytes) const {
-    const auto file = path_ / relative;
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return file.string();
-  }
-
- private:
-  std::filesystem::path path_;
-};
+using gloam::testing::ScratchDir;
 
 }  // namespace gloam::assets::testing

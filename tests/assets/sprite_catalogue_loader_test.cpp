@@ -1,19 +1,24 @@
 // The art catalogue table (its loader groups and the paths it builds), loading the whole of it from a
-// data folder written by the test, and the bank's lifetime. Distinct slots and the groups covering
-// the table are checked by the compiler.
-#include "assets/sprite_catalogue_loader.hpp"
-
+// data folder written by the test, and the bank's lifetime; distinct slots and the groups covering
+// the table are checked by the compiler. Case-insensitive lookups in a scratch data folder: which
+// spelling wins, what an absent name resolves to, that the index is a snapshot taken once, and
+// lookups under a root that is not there. Whole data folders with pictures missing or every name
+// upper-cased are played by the built game in tests/e2e/data-folder-check.sh.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <filesystem>
 #include <set>
+#include <tuple>
 
 #include "assets/catalogue.hpp"
+#include "assets/data_folder_index.hpp"
+#include "assets/sprite_catalogue_loader.hpp"
 #include "bmp_test_files.hpp"
 
 namespace gloam::assets {
 namespace {
+
+using testing::ScratchDir;
 
 TEST(Catalogue, LoaderGroupsRunInLoadOrderAndCoverTheTable) {
   const auto all = catalogueEntries();
@@ -63,11 +68,6 @@ class SpriteCatalogueLoader : public ::testing::Test {
   SpriteBank bank;
 };
 
-std::string foldUpper(std::string name) {
-  for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return name;
-}
-
 TEST_F(SpriteCatalogueLoader, FillsExactlyTheCatalogueSlotsWithIndependentCopies) {
   const ArtLoadReport report = load();
   EXPECT_EQ(countLoadedSlots(bank), 214);
@@ -87,27 +87,6 @@ TEST_F(SpriteCatalogueLoader, FillsExactlyTheCatalogueSlotsWithIndependentCopies
   EXPECT_NE(bank[615].pixels, bank[1205].pixels);
 }
 
-TEST_F(SpriteCatalogueLoader, MissingCubeFolderLeavesOnlyTheTextureSlotsEmpty) {
-  std::filesystem::remove_all(dir.path() / "bmp_cube");
-  const ArtLoadReport report = load();
-  for (int slot = 1200; slot <= 1206; ++slot) EXPECT_TRUE(bank[slot].empty()) << slot;
-  EXPECT_FALSE(bank[1210].empty());
-  EXPECT_EQ(countLoadedSlots(bank), 214 - 7);
-  EXPECT_EQ(report.loaded, 214 - 7);
-  ASSERT_EQ(report.missing.size(), 7u);
-  for (const std::string& path : report.missing) EXPECT_TRUE(path.starts_with("bmp_cube/")) << path;
-}
-
-// Every folder and file name upper-cased, as a copy from a case-blind disk may come.
-TEST_F(SpriteCatalogueLoader, UpperCasedCatalogueLoadsWhole) {
-  for (const auto& folder : std::filesystem::directory_iterator(dir.path())) {
-    for (const auto& file : std::filesystem::directory_iterator(folder.path()))
-      std::filesystem::rename(file.path(), folder.path() / foldUpper(file.path().filename().string()));
-    std::filesystem::rename(folder.path(), dir.path() / foldUpper(folder.path().filename().string()));
-  }
-  EXPECT_EQ(load().loaded, 214);
-}
-
 TEST(SpriteBank, ReleaseDropsPixelsAndBankAndIsHarmlessWithoutABank) {
   SpriteBank bank;
   EXPECT_EQ(countLoadedSlots(bank), 0);
@@ -120,6 +99,43 @@ TEST(SpriteBank, ReleaseDropsPixelsAndBankAndIsHarmlessWithoutABank) {
   releaseSpriteBank(bank);
   EXPECT_FALSE(bank.allocated());
   EXPECT_EQ(countLoadedSlots(bank), 0);
+}
+
+TEST(DataFolderIndex, ResolvesFolderAndFileInAnyCaseWithExactCasePreferred) {
+  ScratchDir dir("data-index");
+  dir.write("probe/case", {1});
+  if (std::filesystem::exists(dir.path() / "PROBE" / "CASE"))
+    GTEST_SKIP() << "this file system folds letter case: a folder cannot hold names that differ only in case";
+  for (const char* f : {"BMP_LAND/WATER.BMP", "bmp_land/road.bmp", "Bmp_Land/road.bmp", "Bmp_Land/Plain.bmp",
+                        "bmp_unit/mage.bmp", "bmp_unit/MAGE.BMP", "bmp_unit/Mage.bmp", "MAP/1.OVERWORLD", "Kart/é.bmp"})
+    dir.write(f, {1});
+  const DataFolderIndex index = indexDataFolder(dir.path().string());
+  dir.write("bmp_land/water.bmp", {1});  // appears after the listing: not seen
+  const std::tuple<const char*, const char*, const char*> table[] = {
+      // folder, file, found path
+      {"bmp_land", "water.bmp", "BMP_LAND/WATER.BMP"},  // only folder of that name holding it when listed
+      {"bmp_land", "road.bmp", "bmp_land/road.bmp"},    // exact folder and file
+      {"bmp_land", "plain.bmp", "Bmp_Land/Plain.bmp"},  // exact folder lacks it: the next folder
+      {"BMP_LAND", "ROAD.BMP", "Bmp_Land/road.bmp"},    // exact folder lacks it: next in byte order
+      {"bmp_land", "hills.bmp", "bmp_land/hills.bmp"},  // in no folder: the asked name, exact folder
+      {"bmp_unit", "mage.bmp", "bmp_unit/mage.bmp"},    // exact file among three spellings
+      {"bmp_unit", "MaGe.bmp", "bmp_unit/MAGE.BMP"},    // no exact one: the first in byte order
+      {"map", "1.overworld", "MAP/1.OVERWORLD"},
+      {"map", "2.overworld", "MAP/2.overworld"},  // to be created in the folder on disk
+      {"kart", "é.bmp", "Kart/é.bmp"},            // only ASCII letters fold
+      {"kart", "É.bmp", "Kart/É.bmp"},
+      {"bmp_cube", "wall.bmp", "bmp_cube/wall.bmp"},  // no such folder
+  };
+  for (const auto& [folder, file, expected] : table)
+    EXPECT_EQ(resolveDataPath(index, folder, file), dir.path().string() + "/" + expected) << folder << "/" << file;
+  EXPECT_EQ(resolveDataFolder(index, "bmp_land"), dir.path().string() + "/bmp_land");
+  EXPECT_EQ(resolveDataFolder(index, "Map"), dir.path().string() + "/MAP");
+}
+
+TEST(DataFolderIndex, AMissingRootResolvesNamesAsAsked) {
+  const DataFolderIndex none = indexDataFolder("no-such-data-folder");
+  EXPECT_EQ(resolveDataPath(none, "bmp_item", "sword.bmp"), "no-such-data-folder/bmp_item/sword.bmp");
+  EXPECT_EQ(resolveDataPath(indexDataFolder(""), "map", "1.overworld"), "./map/1.overworld");
 }
 
 }  // namespace

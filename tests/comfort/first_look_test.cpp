@@ -6,6 +6,7 @@
 
 #include "comfort/first_look.hpp"
 #include "fpview/eye_motion.hpp"
+#include "support/cells.hpp"
 #include "world/cell_codes.hpp"
 
 namespace gloam::comfort {
@@ -13,16 +14,10 @@ namespace {
 
 // Level 2 all Wall except the cells given, the player at (50, 50).
 struct Level {
-  world::DungeonGrid grid;
-  units::UnitRecord player{};
+  world::DungeonGrid grid = gloam::testing::freshGrid();
+  units::UnitRecord player = gloam::testing::unitAt(50, 50, 2);
   Level() {
-    world::allocateGrid(grid);
-    for (int y = 0; y < GridSide; ++y)
-      for (int x = 0; x < GridSide; ++x) grid.setCell(x, y, 2, cell::Wall);
-    player.inUse = 1;
-    player.cellX = 50;
-    player.cellY = 50;
-    player.level = 2;
+    gloam::testing::fillBox(grid, 0, 0, 2, GridSide - 1, GridSide - 1, 2, cell::Wall);
     open(50, 50, 0, 0, 0);
   }
   // Opens `length` cells from (x, y) stepping (dx, dy), the start included.

@@ -1,7 +1,7 @@
 // The first-person tests' fixtures: hand-built worlds, solid Wall around a carved space so every
-// face the view draws is known in advance, and for the GL tests a real GL context (the headless
-// platform's 640x480 window, the 320x240 mode at zoom 2) with a wall picture of one flat colour,
-// so that rendered pixels can be recognised exactly, an empty world and the PlayerUnit mid-cell.
+// face the view draws is known in advance, a hand on keys and mouse, and for the GL tests a real GL context (the
+// headless platform's 640x480 window, the 320x240 mode at zoom 2) with a wall picture of one flat colour, so that
+// rendered pixels can be recognised exactly, an empty world and the PlayerUnit mid-cell.
 #pragma once
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -17,19 +17,16 @@
 #include "fpview/scene_composite.hpp"
 #include "fpview/scene_textures.hpp"
 #include "fpview/wall_blocks.hpp"
+#include "platform/input_state.hpp"
+#include "platform/null_window_platform.hpp"
 #include "platform/open_platform.hpp"
-#include "units/unit_table.hpp"
+#include "platform/pixel_mapping.hpp"
+#include "support/cells.hpp"
 #include "world/cell_codes.hpp"
-#include "world/dungeon_grid.hpp"
 
 namespace gloam::fpview::testing {
 
-// Fills the box [x0, x1] x [y0, y1] x [z0, z1] with one code.
-inline void fillBox(world::DungeonGrid& g, int x0, int y0, int z0, int x1, int y1, int z1, std::uint8_t code) {
-  for (int z = z0; z <= z1; ++z)
-    for (int y = y0; y <= y1; ++y)
-      for (int x = x0; x <= x1; ++x) g.setCell(x, y, z, code);
-}
+using gloam::testing::fillBox;
 
 // Solid rock around (100, 100) on levels 0..16, deeper than a block around level 2 reaches, so
 // the rock has no outer faces in view; on level 2 a corridor one cell wide in column 100, rows
@@ -49,11 +46,7 @@ inline void buildRoom(world::DungeonGrid& g) {
 
 // The PlayerUnit in the middle of the cell (x, y, z), standing still.
 inline units::UnitRecord playerAt(int x, int y, int z) {
-  units::UnitRecord p{};
-  p.inUse = 1;
-  p.cellX = static_cast<std::uint16_t>(x);
-  p.cellY = static_cast<std::uint16_t>(y);
-  p.level = static_cast<std::uint16_t>(z);
+  units::UnitRecord p = gloam::testing::unitAt(x, y, z);
   p.offsetX = p.offsetY = 0.5f;
   p.offsetZ = 0.54f;
   return p;
@@ -72,6 +65,18 @@ inline void buildCaves(world::DungeonGrid& g, std::uint32_t seed) {
         if (rng.below(3) == 0) g.setCell(x, y, z, cell::Floor);
   fillBox(g, 99, 99, 2, 101, 101, 2, cell::Floor);  // room for the eye
 }
+
+// The player's hand on a window showing the 320x240 view: keys latched as a window's are, and the
+// cursor over one pixel of the picture.
+class Hand : public platform::NullWindowPlatform {
+ public:
+  platform::InputState input;
+  int pixelX = 0, pixelY = 0;
+  bool keyDown(int virtualKey) override { return input.read(virtualKey); }
+  platform::Point cursorPos() override {
+    return platform::cursorForPixel(pixelX, pixelY, windowRect(), FirstPersonMode.width, FirstPersonMode.height);
+  }
+};
 
 // The headless platform with its context current, made once per test program (null, with a
 // failure, if none can be made). It is never torn down: shutting SDL down unloads the GL driver,

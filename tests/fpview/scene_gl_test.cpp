@@ -8,8 +8,6 @@
 #include "fpview/first_person_step.hpp"
 #include "fpview/first_person_view.hpp"
 #include "platform/keys.hpp"
-#include "platform/null_window_platform.hpp"
-#include "platform/pixel_mapping.hpp"
 
 namespace gloam::fpview {
 namespace {
@@ -91,22 +89,12 @@ TEST_F(SceneGl, CorridorShowsItsFacesWhereTheyBelongAndOnlyKeyTexelsDropOut) {
 
 // A whole frame: the scene shows the state of the previous frame, the held button steps every
 // third frame and turns the view to the mouse, and the background never reaches the Framebuffer.
-// The player's hand: a held mouse button and a cursor over one Framebuffer pixel of a 640x480
-// window showing the 320x240 view.
-class Controls : public platform::NullWindowPlatform {
- public:
-  bool leftButton = false;
-  int pixelX = 0, pixelY = 0;
-  bool keyDown(int virtualKey) override { return virtualKey == vk::LeftButton && leftButton; }
-  platform::Point cursorPos() override { return platform::cursorForPixel(pixelX, pixelY, windowRect(), 320, 240); }
-};
-
 class FirstPersonFrame : public testing::SceneGl {
  protected:
   int frame(int frameCounter) {
     clearFramebuffer(screen);
     drawFirstPersonView(state, screen, grid, player);
-    const FirstPersonInput input = readFirstPersonInput(controls, screen.mode, false);
+    const FirstPersonInput input = readFirstPersonInput(hand, screen.mode, false);
     walkFirstPerson(state, {grid, player, view, frameCounter, 30.0f}, input);
     applyMouseLook(state, input.lookDown, input.mouseX, input.mouseY);
     int covered = 0;
@@ -114,14 +102,14 @@ class FirstPersonFrame : public testing::SceneGl {
     return covered;
   }
   world::ViewOrigin view{100, 100, 2};
-  Controls controls;
+  testing::Hand hand;
 };
 
 TEST_F(FirstPersonFrame, HeldButtonTurnsTheViewOneFrameLateAndWalksEveryThirdFrame) {
   testing::buildCorridor(grid, 80, 120);
-  controls.leftButton = true;
-  controls.pixelX = 10;
-  controls.pixelY = 90;            // yaw 20 - 2 * 10 = 0, pitch -90: level, along the corridor
+  hand.input.change(vk::LeftButton, true);
+  hand.pixelX = 10;
+  hand.pixelY = 90;                // yaw 20 - 2 * 10 = 0, pitch -90: level, along the corridor
   EXPECT_EQ(frame(0), 320 * 240);  // drawn looking down: the floor covers everything
   EXPECT_EQ(state.viewPitch, -90.0f);
   EXPECT_EQ(player.offsetY, 0.5f);  // the step at pitch 0 had length 0

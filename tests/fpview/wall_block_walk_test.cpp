@@ -66,8 +66,7 @@ TEST(WallBlockWalk, CorridorShowsSideWallsFloorCeilingAndEnds) {
 }
 
 TEST(WallBlockWalk, BlockSpansRadiusBelowToRadiusMinusOneAbove) {
-  world::DungeonGrid grid;
-  world::allocateGrid(grid);
+  world::DungeonGrid grid = gloam::testing::freshGrid();
   // Single Wall cells just inside and just outside the block on each axis: x - 14, x + 13 and
   // z - 14 inside, x - 15, x + 14 and z + 14 outside.
   const int cells[][2] = {{86, 20}, {113, 20}, {100, 6}, {85, 20}, {114, 20}, {100, 34}};
@@ -82,8 +81,7 @@ TEST(WallBlockWalk, BlockSpansRadiusBelowToRadiusMinusOneAbove) {
 }
 
 TEST(WallBlockWalk, OutermostColumnsRowsAndLevelsAreNeverDrawn) {
-  world::DungeonGrid grid;
-  world::allocateGrid(grid);
+  world::DungeonGrid grid = gloam::testing::freshGrid();
   testing::fillBox(grid, 0, 0, 0, 12, 12, 12, cell::Wall);
   const FaceRecorder rec = walkAll(grid, playerAt(3, 3, 3));
   EXPECT_EQ(rec.wallCells, 12 * 12 * 12);  // columns, rows and levels 1..12
@@ -134,8 +132,7 @@ TEST(VisibleWallFaces, KeepsFrontFacesOfReachableSpaceAndFallsBackToAllNearOrInW
 }
 
 TEST(VisibleWallFaces, AFloodThatReachesTheUndrawnRimFallsBackToAllFaces) {
-  world::DungeonGrid grid;
-  world::allocateGrid(grid);
+  world::DungeonGrid grid = gloam::testing::freshGrid();
   testing::fillBox(grid, 0, 0, 1, 10, 10, 3, cell::Wall);
   testing::fillBox(grid, 1, 1, 2, 5, 5, 2, cell::Floor);  // open up to the rim column and row 0
   const units::UnitRecord player = playerAt(3, 3, 2);

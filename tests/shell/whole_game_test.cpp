@@ -11,6 +11,7 @@
 #include "platform/keys.hpp"
 #include "shell/startup.hpp"
 #include "support/headless_game.hpp"
+#include "support/scratch_dir.hpp"
 #include "world/cell_codes.hpp"
 
 namespace gloam::shell {
@@ -98,9 +99,8 @@ TEST(MainLoop, MouseCrossIsAnElevenPixelPlusOnTheMousePixel) {
 }
 
 TEST(WholeGame, LevelZeroIsTheOverworldFileColumnByColumnOrOnlyTheStartUpCells) {
-  const fs::path dir = fs::temp_directory_path() / "gloam-whole-game-overworld";
-  fs::remove_all(dir);
-  fs::create_directories(dir);
+  const gloam::testing::ScratchDir scratch("gloam-whole-game-overworld");
+  const fs::path& dir = scratch.path();
   HeadlessGame without("", 0, 1, false, dir.string());
   EXPECT_EQ(without.game->grid.cellAt(1, 0, 0), cell::EnvBlock);
   EXPECT_EQ(without.game->grid.cellAt(3, 0, 0), cell::EnvBlock);

@@ -11,6 +11,7 @@
 #include "console/console_commands.hpp"
 #include "core/screen.hpp"
 #include "draw/text.hpp"
+#include "support/cells.hpp"
 #include "support/fake_platform.hpp"
 
 namespace gloam::testing {
@@ -34,11 +35,7 @@ class ConsoleWorld : public ::testing::Test {
     console::initConsole(console);
     setScreenMode(screen, 320, 240);
   }
-  void placePlayer(int x, int y, int z) {
-    units[units::PlayerUnitIndex].cellX = static_cast<std::uint16_t>(x);
-    units[units::PlayerUnitIndex].cellY = static_cast<std::uint16_t>(y);
-    units[units::PlayerUnitIndex].level = static_cast<std::uint16_t>(z);
-  }
+  void placePlayer(int x, int y, int z) { units[units::PlayerUnitIndex] = unitAt(x, y, z); }
   const units::UnitRecord& player() const { return units[units::PlayerUnitIndex]; }
   console::CommandTargets targets() { return {grid, units, viewOrigin, screenSaverMode, platform}; }
   void snapshot() { before.assign(grid.cells.get(), grid.cells.get() + GridBytes); }

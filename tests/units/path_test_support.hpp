@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/cells.hpp"
 #include "units/path_context.hpp"
 #include "units/path_search.hpp"
 #include "units/unit_table.hpp"
@@ -35,18 +36,13 @@ struct PathWorld {
 
   void fill(int level, cell::Code code) { std::memset(grid.level(level), code, LevelSize); }
   void rect(int level, int x0, int y0, int x1, int y1, cell::Code code) {
-    for (int y = y0; y <= y1; ++y)
-      for (int x = x0; x <= x1; ++x) grid.setCell(x, y, level, code);
+    gloam::testing::fillBox(grid, x0, y0, level, x1, y1, level, code);
   }
 
   UnitRecord& placeUnit(int index, int x, int y, int level) {
-    UnitRecord& r = units[index];
-    r.inUse = 1;
+    UnitRecord& r = units[index] = gloam::testing::unitAt(x, y, level);
     r.unitKind = 1;
     r.blocksPaths = 1;
-    r.cellX = static_cast<std::uint16_t>(x);
-    r.cellY = static_cast<std::uint16_t>(y);
-    r.level = static_cast<std::uint16_t>(level);
     return r;
   }
 

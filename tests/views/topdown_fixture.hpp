@@ -8,6 +8,7 @@
 #include "core/screen.hpp"
 #include "draw/draw_test_support.hpp"
 #include "draw/text.hpp"
+#include "support/cells.hpp"
 #include "units/path_table.hpp"
 #include "units/unit_table.hpp"
 #include "views/tile_slots.hpp"
@@ -47,12 +48,8 @@ struct TopDownFixture {
   TopDownWorld world() const { return {grid, origin, units, paths}; }
 
   units::UnitRecord& addUnit(int index, int x, int y, int level) {
-    units::UnitRecord& u = units[index];
-    u.inUse = 1;
+    units::UnitRecord& u = units[index] = gloam::testing::unitAt(x, y, level);
     u.unitKind = 1;
-    u.cellX = static_cast<std::uint16_t>(x);
-    u.cellY = static_cast<std::uint16_t>(y);
-    u.level = static_cast<std::uint16_t>(level);
     u.spriteSlot = UnitPictureSlot;
     u.maxHitPoints = 24.0f;
     u.hitPoints = 24.0f;

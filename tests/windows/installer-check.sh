@@ -10,7 +10,7 @@
 #    unchanged afterwards; then uninstalled silently, leaving Program Files and the Start menu as
 #    they were before.
 # Usage: tests/windows/installer-check.sh [FOLDER]   (FOLDER holds the packages; default build-windows)
-# Needs wine64 (Debian's wine64 package), Xvfb and unzip. Takes a few minutes: most of it is
+# Needs wine64 (Debian's wine64 package), Xvfb, xdpyinfo and unzip. Takes a few minutes: most of it is
 # creating the Wine prefix.
 set -eu
 
@@ -23,17 +23,13 @@ fail() {
 }
 say() { printf "installer-check: %s\n" "$*"; }
 
-wine64=
-for candidate in /usr/lib/wine/wine64 "$(command -v wine64 || true)"; do
-  if [ -n "$candidate" ] && [ -x "$candidate" ]; then
-    wine64=$candidate
-    break
-  fi
-done
-[ -n "$wine64" ] || fail "wine64 not found (install Debian's wine64 package; scripts/windows.sh does)"
+wine64=/usr/lib/wine/wine64
+[ -x "$wine64" ] || wine64=$(command -v wine64) ||
+  fail "wine64 not found (install Debian's wine64 package; scripts/windows.sh does)"
 wineserver=/usr/lib/wine/wineserver64
 [ -x "$wineserver" ] || wineserver=$(command -v wineserver) || fail "wineserver not found"
 command -v Xvfb > /dev/null || fail "Xvfb not found (Debian package xvfb)"
+command -v xdpyinfo > /dev/null || fail "xdpyinfo not found (Debian package x11-utils)"
 command -v unzip > /dev/null || fail "unzip not found"
 
 set -- "$packages"/gloamdelve-*-win64-setup.exe
@@ -46,11 +42,11 @@ zip=$packages/gloamdelve-$version-win64.zip
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/gloamdelve-installer-check.XXXXXX")
 export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-xvfb_pid=
+XVFB_PID=
 cleanup() {
   status=$?
   "$wineserver" -k > /dev/null 2>&1 || true
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2> /dev/null || true; fi
+  if [ -n "$XVFB_PID" ]; then stop_xvfb; fi
   if [ "$status" -eq 0 ] || [ -z "${GLOAMDELVE_KEEP_CHECK:-}" ]; then
     rm -rf "$work"
   else
@@ -61,18 +57,8 @@ trap cleanup EXIT
 trap 'exit 1' INT TERM
 
 # A display of our own: even a headless run opens a hidden window for its GL context.
-display=97
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset > "$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$display"
-tries=0
-until [ -e "/tmp/.X11-unix/X$display" ]; do
-  tries=$((tries + 1))
-  [ $tries -le 50 ] || fail "Xvfb did not start on $DISPLAY: $(cat "$work/xvfb.log")"
-  kill -0 "$xvfb_pid" 2> /dev/null || fail "Xvfb exited: $(cat "$work/xvfb.log")"
-  sleep 0.2
-done
+. "$repo/tests/e2e/lib.sh"
+start_xvfb 1280x1024 || fail "no Xvfb display"
 
 say "creating a 64-bit Wine prefix (this takes a while)"
 started=$(date +%s)
@@ -113,6 +99,12 @@ change_a_cell() {
 }
 
 listing() { (cd "$1" && find . -print | LC_ALL=C sort); }
+start_menu() { find "$drive_c" -path '*/Start Menu/*' -print 2> /dev/null | LC_ALL=C sort; }
+
+# Fails with message $3 and the start of the difference unless files $1 and $2 are the same.
+same_or_fail() {
+  cmp -s "$1" "$2" || fail "$3: $(diff "$1" "$2" | head)"
+}
 
 # ---- the zip ---------------------------------------------------------------------------------
 say "checking $(basename "$zip")"
@@ -148,7 +140,7 @@ say "zip: one folder, $(find "$game" -type f | wc -l) files, 214 pictures, the m
 say "installing $(basename "$setup") silently"
 program_files=$drive_c/Program\ Files
 listing "$program_files" > "$work/program-files.before"
-find "$drive_c" -path '*/Start Menu/*' -print 2> /dev/null | LC_ALL=C sort > "$work/start-menu.before"
+start_menu > "$work/start-menu.before"
 
 started=$(date +%s)
 "$wine64" "$setup" /S > "$work/setup.log" 2>&1 || fail "the installer exited with $?: $(cat "$work/setup.log")"
@@ -164,8 +156,7 @@ say "installed: $(find "$installed" -type f | wc -l) files, Start-menu entry ${s
 # The installation is the zip's content plus the marker and the uninstaller.
 (cd "$game" && find . -type f | LC_ALL=C sort) > "$work/zip.files"
 (cd "$installed" && find . -type f | grep -v -x -e ./installed.txt -e ./Uninstall.exe | LC_ALL=C sort) > "$work/installed.files"
-cmp -s "$work/zip.files" "$work/installed.files" ||
-  fail "the installer installed other files than the zip holds: $(diff "$work/zip.files" "$work/installed.files" | head)"
+same_or_fail "$work/zip.files" "$work/installed.files" "the installer installed other files than the zip holds"
 cmp -s "$installed/map/1.overworld" "$work/zip-map.orig" || fail "the installed map differs from the zip's"
 
 snapshot() { (cd "$installed" && find . -type f -exec sha256sum {} + | LC_ALL=C sort && find . -type d | LC_ALL=C sort); }
@@ -184,24 +175,20 @@ run_game "$work/installed-run-2" "$exe_win"
 level0_is "$work/installed-run-2" "$user_copy" || fail "level 0 of the second run is not the per-user copy"
 level0_is "$work/installed-run-2" "$installed/map/1.overworld" && fail "the second run played the installed map"
 snapshot > "$work/installed.after"
-cmp -s "$work/installed.before" "$work/installed.after" ||
-  fail "the installed game changed its install folder: $(diff "$work/installed.before" "$work/installed.after" | head)"
+same_or_fail "$work/installed.before" "$work/installed.after" "the installed game changed its install folder"
 say "installed game: 214 pictures, map copied to $local_app_data_win\\GLOAMDELVE\\map\\1.overworld and played from there, install folder unchanged"
 
 say "uninstalling silently"
 "$wine64" "$installed/Uninstall.exe" /S > "$work/uninstall.log" 2>&1 || fail "the uninstaller exited with $?"
 "$wineserver" -w  # the uninstaller runs from a copy of itself in the temp folder
-tries=0
-while [ -e "$installed" ] && [ $tries -lt 60 ]; do
-  tries=$((tries + 1))
+for _ in $(seq 60); do
+  [ -e "$installed" ] || break
   sleep 1
 done
 [ ! -e "$installed" ] || fail "the uninstaller left $installed: $(cd "$installed" && find . | head)"
 listing "$program_files" > "$work/program-files.after"
-cmp -s "$work/program-files.before" "$work/program-files.after" ||
-  fail "Program Files differs after the uninstall: $(diff "$work/program-files.before" "$work/program-files.after" | head)"
-find "$drive_c" -path '*/Start Menu/*' -print 2> /dev/null | LC_ALL=C sort > "$work/start-menu.after"
-cmp -s "$work/start-menu.before" "$work/start-menu.after" ||
-  fail "the Start menu differs after the uninstall: $(diff "$work/start-menu.before" "$work/start-menu.after" | head)"
+same_or_fail "$work/program-files.before" "$work/program-files.after" "Program Files differs after the uninstall"
+start_menu > "$work/start-menu.after"
+same_or_fail "$work/start-menu.before" "$work/start-menu.after" "the Start menu differs after the uninstall"
 say "uninstalled: Program Files and the Start menu as before"
 say "PASS"

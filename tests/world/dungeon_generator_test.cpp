@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "core/rng.hpp"
+#include "support/cells.hpp"
 #include "world/cell_codes.hpp"
 #include "world/dungeon_generator.hpp"
 #include "world/grid_rectangles.hpp"
 #include "world/room_template.hpp"
 #include "world/room_template_texts.hpp"
-#include "world_test_support.hpp"
 
 namespace gloam::world {
 namespace {
@@ -65,8 +65,7 @@ class DungeonGeneratorTest : public ::testing::Test {
   }
 
   void floorRect(int level, int x0, int y0, int x1, int y1) {
-    for (int y = y0; y <= y1; ++y)
-      for (int x = x0; x <= x1; ++x) grid.setCell(x, y, level, cell::Floor);
+    testing::fillBox(grid, x0, y0, level, x1, y1, level, cell::Floor);
   }
 
   int count(int level, std::uint8_t code) const { return testing::countOnLevel(grid, level, code); }

@@ -2,7 +2,6 @@
 // short, missing, unopenable); the start-up dungeon (128, 128, 33, 9, 255, 2400) over several
 // seeds, with golden hashes pinning its levels for two; and the level layout copied from it.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
@@ -11,11 +10,12 @@
 #include <vector>
 
 #include "core/rng.hpp"
+#include "support/cells.hpp"
+#include "support/scratch_dir.hpp"
 #include "world/cell_codes.hpp"
 #include "world/dungeon_generator.hpp"
 #include "world/level_layout.hpp"
 #include "world/overworld_map.hpp"
-#include "world_test_support.hpp"
 
 namespace gloam::world {
 namespace {
@@ -24,20 +24,17 @@ namespace fs = std::filesystem;
 
 class OverworldMapTest : public ::testing::Test {
  protected:
-  fs::path dataDir;
+  testing::ScratchDir scratch{"gloam_overworld"};
+  const fs::path& dataDir = scratch.path();
   DungeonGrid grid = testing::freshGrid();
 
   void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dataDir = fs::temp_directory_path() / ("gloam_overworld_" + std::to_string(::getpid()) + "_" + info->name());
-    fs::remove_all(dataDir);
     fs::create_directories(dataDir / "map");
     // Level 0 as start-up leaves it, plus a marker on level 1 that no read may reach.
     grid.setCell(1, 0, 0, cell::EnvBlock);
     grid.setCell(3, 0, 0, cell::EnvBlock);
     grid.setCell(0, 0, 1, cell::Wall);
   }
-  void TearDown() override { fs::remove_all(dataDir); }
 
   void writeMap(int number, std::size_t size) {
     std::vector<char> bytes(size);

@@ -1,14 +1,18 @@
 // Walking without GL: step length and direction, pacing by TickDivisor, the ground test's snap
-// back, the eye-height bob, the clamped carry across cell edges and the mouse look; and the wall
+// back, the eye-height bob, the clamped carry across cell edges and the mouse look; the wall
 // push: the face hold at 0.3 / 0.7, the further 0.2 push, at most one diagonal push (which a
-// straight wall trips too), and no collision outside the grid.
+// straight wall trips too), and no collision outside the grid. Then the pass step: which way a held
+// button and 'Z' walk for each view direction, the walls stopping the walk, and a tap shorter than
+// a pass, which both steps and turns the view because the step reads each button once.
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 #include "fixtures.hpp"
 #include "fpview/eye_motion.hpp"
+#include "fpview/first_person_step.hpp"
 #include "fpview/wall_collision.hpp"
+#include "platform/keys.hpp"
 
 namespace gloam::fpview {
 namespace {
@@ -151,6 +155,98 @@ TEST_F(WallCollision, TestsUseThePassedValuesNotTheLiveOffsets) {
   // (-0.2), and the first diagonal probe finds the same wall (-0.2), all on the live value.
   EXPECT_EQ(resolveWallCollision(grid, p, 0.1f, p.offsetY, 1 - p.offsetZ), 1);
   EXPECT_NEAR(p.offsetX, -0.1f, 1e-6);
+}
+
+// The room with the eye in its middle looking level, and a hand on the keys; one pass at
+// TickDivisor 10, where a held button steps on every pass.
+class FirstPersonStep : public InRoom {
+ protected:
+  void SetUp() override {
+    InRoom::SetUp();
+    state.viewPitch = -90.0f;
+  }
+  void pass(bool keysTypeText = false) {
+    const FirstPersonInput in = readFirstPersonInput(hand, FirstPersonMode, keysTypeText);
+    walkFirstPerson(state, {grid, player, view, passes++, 10.0f}, in);
+  }
+  void hold(int key, int count) {
+    hand.input.change(key, true);
+    for (int i = 0; i < count; ++i) pass();
+    hand.input.change(key, false);
+  }
+  testing::Hand hand;
+  int passes = 0;
+};
+
+// Columns run mirrored on screen, so yaw 90 walks to the higher column; 20 steps of 0.1 cell
+// carry the eye two cells.
+TEST_F(FirstPersonStep, TheLeftButtonWalksAlongTheViewAndZBackTwoCellsInTwentyPasses) {
+  const struct {
+    float yaw;
+    int dx, dy;
+  } cases[] = {{0.0f, 0, -1}, {90.0f, 1, 0}, {180.0f, 0, 1}, {270.0f, -1, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.yaw);
+    player = playerAt(100, 100, 2);
+    state.viewYaw = c.yaw;
+    hold(vk::LeftButton, 20);
+    EXPECT_EQ(player.cellX, 100 + 2 * c.dx);
+    EXPECT_EQ(player.cellY, 100 + 2 * c.dy);
+    hold(vk::KeyZ, 40);
+    EXPECT_EQ(player.cellX, 100 - 2 * c.dx);
+    EXPECT_EQ(player.cellY, 100 - 2 * c.dy);
+    EXPECT_EQ(player.level, 2);
+    EXPECT_EQ(std::tie(view.sx, view.sy, view.sz), std::make_tuple(100, 100, 2));  // the ground held
+  }
+}
+
+// Walking on into the room's east wall (column 106) and into its corner at column 95, row 95:
+// the eye never stands in a Wall cell and stops in the last open column (and row), held off the
+// face. Along a straight wall the diagonal probes find it too, so the eye drifts along the face
+// but never through it.
+TEST_F(FirstPersonStep, WallsStopTheWalkInTheLastOpenCell) {
+  const struct {
+    float yaw;
+    int lastX, lastY;  // -1: any open row
+  } cases[] = {{90.0f, 105, -1}, {270.0f, 95, -1}, {315.0f, 95, 95}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.yaw);
+    player = playerAt(100, 100, 2);
+    state.viewYaw = c.yaw;
+    hand.input.change(vk::LeftButton, true);
+    for (int i = 0; i < 150; ++i) {
+      pass();
+      ASSERT_NE(grid.cellAt(player.cellX, player.cellY, player.level), cell::Wall) << "pass " << i;
+    }
+    hand.input.change(vk::LeftButton, false);
+    EXPECT_EQ(player.cellX, c.lastX);
+    if (c.lastY >= 0) {
+      EXPECT_EQ(player.cellY, c.lastY);
+    }
+    EXPECT_GE(player.offsetX, 0.3f - 1e-6f);  // held at 0.3 from a face, or pushed further in
+    EXPECT_LE(player.offsetX, 0.7f + 1e-6f);
+    EXPECT_GE(player.offsetY, 0.3f - 1e-6f);
+    EXPECT_LE(player.offsetY, 0.7f + 1e-6f);
+  }
+}
+
+// A tap pressed and released between two passes counts for the whole pass: it steps (when a step
+// is due) and turns the view to the mouse alike, and is gone by the next pass. 'Z' rests while a
+// console types.
+TEST_F(FirstPersonStep, ATapIsOnePressForTheWalkAndTheLookAlikeAndZRestsWhileTheKeysTypeText) {
+  hand.pixelX = 10;
+  hand.pixelY = 45;
+  hand.input.change(vk::LeftButton, true);
+  hand.input.change(vk::LeftButton, false);
+  const FirstPersonInput in = readFirstPersonInput(hand, FirstPersonMode, false);
+  EXPECT_TRUE(in.walkDown);
+  EXPECT_TRUE(in.lookDown);
+  EXPECT_EQ(std::tie(in.mouseX, in.mouseY), std::make_tuple(10, 45));
+  EXPECT_FALSE(readFirstPersonInput(hand, FirstPersonMode, false).lookDown);  // seen once only
+
+  hand.input.change(vk::KeyZ, true);
+  EXPECT_FALSE(readFirstPersonInput(hand, FirstPersonMode, true).backDown);
+  EXPECT_TRUE(readFirstPersonInput(hand, FirstPersonMode, false).backDown);
 }
 
 }  // namespace
