@@ -1,8 +1,8 @@
 #!/bin/sh
 # The Windows checks, after ./scripts/windows.sh has built both games and a Linux build sits in
 # build/: the unit tests cross-built and run under Wine, the Windows games against the Linux one
-# seed for seed, and the packages installed. (window-check.sh, the real window under Wine driven
-# by key presses, is run by hand: the windowed map view still stalls under Wine, see the README.)
+# seed for seed, the 64-bit game in a real window driven by key presses and clicks, and the
+# packages installed.
 # Usage: tests/windows/run-all.sh
 set -eu
 cd "$(dirname "$0")/../.."
@@ -47,6 +47,9 @@ if [ -n "$native32" ]; then
 else
   echo "== Windows: the 32-bit game not run: this kernel runs 32-bit code only through qemu, or not at all"
 fi
+
+echo "== Windows: the 64-bit game in a real window"
+tests/windows/window-check.sh build-win64/gloamdelve.exe build/gloamdelve "$wine64"
 
 echo "== Windows: the zip and the installer"
 tests/windows/installer-check.sh

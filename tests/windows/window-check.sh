@@ -13,8 +13,19 @@ HERE=$(dirname "$(readlink -f "$0")")
 . "$HERE/../e2e/lib.sh"
 . "$HERE/wine_prefix.sh"
 start_xvfb 1280x1024 || exit 1
-trap 'stop_xvfb; chmod -R u+w "$WORK"; rm -rf "$WORK"' EXIT
+own_server=
+trap '[ -z "$own_server" ] || wineserver -k; stop_xvfb; chmod -R u+w "$WORK"; rm -rf "$WORK"' EXIT
 prepare_wine_prefix "$WINE" || exit 1
+# One Wine server for every game of the check (unless one is running already), so no game connects
+# to a server that is just quitting.
+wineserver -p 2>/dev/null && own_server=1
+# No window manager runs on this display. Wine's X11 driver, left to expect one, waits 2 s at every
+# window the game hides for a window manager to acknowledge it (the first step of DestroyWindow, so
+# each re-creation stalls the game that long, and a key held meanwhile re-creates it again) and
+# leaves the keyboard focus of each new window to a window manager. Told there is none, it maps and
+# focuses the game's windows itself, as a window manager on a desktop does.
+"$WINE" reg add 'HKCU\Software\Wine\AppDefaults\gloamdelve.exe\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 ||
+  { echo "cannot tell Wine that no window manager runs" >&2; exit 1; }
 
 # Both builds paint the same pictures; each game reads the ones its own build made.
 GAME="$WORK/gloamdelve-under-wine"
