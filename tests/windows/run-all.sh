@@ -16,15 +16,12 @@ native32=
 if /lib/ld-linux.so.2 --version >/dev/null 2>&1 && [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then native32=1; fi
 
 # The GL tests need an X display under Wine, even for the hidden window of a headless game.
-# One Wine server for every test program, kept up until the end. A server that a Wine program
-# started quits the moment its last program ends, and resets the connection of a program that
-# connects meanwhile; one left from the build may still be quitting, so it is ended first.
+# One Wine server for every test program, kept up until the end.
 . tests/e2e/lib.sh
+. tests/windows/wine_prefix.sh
 start_xvfb 1280x1024
-wineserver -k 2>/dev/null || true
-wineserver -w 2>/dev/null || true
-wineserver -p || { echo "cannot start a Wine server that stays up" >&2; exit 1; }
-trap 'wineserver -k 2>/dev/null; stop_xvfb' EXIT
+trap 'stop_wine_server; stop_xvfb' EXIT
+keep_wine_server_up
 # Wine's own services start with the first program; started here, they do not inherit (and hold
 # open) the output of a test program, which would keep CTest waiting for it.
 "$wine64" wineboot >/dev/null 2>&1 </dev/null || true

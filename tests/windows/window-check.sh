@@ -13,12 +13,9 @@ HERE=$(dirname "$(readlink -f "$0")")
 . "$HERE/../e2e/lib.sh"
 . "$HERE/wine_prefix.sh"
 start_xvfb 1280x1024 || exit 1
-own_server=
-trap '[ -z "$own_server" ] || wineserver -k; stop_xvfb; chmod -R u+w "$WORK"; rm -rf "$WORK"' EXIT
+trap 'stop_wine_server; stop_xvfb; chmod -R u+w "$WORK"; rm -rf "$WORK"' EXIT
 prepare_wine_prefix "$WINE" || exit 1
-# One Wine server for every game of the check (unless one is running already), so no game connects
-# to a server that is just quitting.
-wineserver -p 2>/dev/null && own_server=1
+keep_wine_server_up || exit 1
 # No window manager runs on this display. Wine's X11 driver, left to expect one, waits 2 s at every
 # window the game hides for a window manager to acknowledge it (the first step of DestroyWindow, so
 # each re-creation stalls the game that long, and a key held meanwhile re-creates it again) and

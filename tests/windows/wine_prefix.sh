@@ -11,3 +11,21 @@ prepare_wine_prefix() {
   "$1" wineboot --init >/dev/null 2>&1 && wineserver -w 2>/dev/null
   [ -f "$WINEPREFIX/system.reg" ] || { echo "cannot make the Wine prefix $WINEPREFIX" >&2; return 1; }
 }
+
+# keep_wine_server_up: one Wine server for every program that follows, until stop_wine_server.
+# A server that a Wine program started quits the moment its last program ends, and resets the
+# connection of a program that connects meanwhile; one left quitting (from a build, say) is ended
+# first. Inside run-all.sh, which keeps one up for all its checks, this does nothing.
+keep_wine_server_up() {
+  [ -z "${WINE_SERVER_KEPT:-}" ] || return 0
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  wineserver -p || { echo "cannot start a Wine server that stays up" >&2; return 1; }
+  export WINE_SERVER_KEPT=$$
+}
+
+# stop_wine_server: ends the server keep_wine_server_up started in this shell, if it did.
+stop_wine_server() {
+  [ "${WINE_SERVER_KEPT:-}" = "$$" ] || return 0
+  wineserver -k 2>/dev/null || true
+}
