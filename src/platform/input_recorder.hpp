@@ -19,10 +19,17 @@ class InputRecorder {
   void mousePixel(int frame, int x, int y);
   void closeRequest(int frame);
   // Puts what a pass recorded on disk, so a recording survives a crash and can be watched live.
+  // A write that fails (a full disk) is said on stderr, once, and ends the recording; the game
+  // goes on.
   void flush();
 
  private:
+  // Starts a line of the pass `frame`.
+  std::ostream& line(int frame);
+
   std::ofstream out_;
+  std::string path_;
+  int lastFrame_ = 0;  // the pass of the newest line
   bool unflushed_ = false;
   int mouseX_ = -1;
   int mouseY_ = -1;

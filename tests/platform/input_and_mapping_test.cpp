@@ -13,6 +13,12 @@
 #include <sstream>
 #include <utility>
 
+#ifdef __linux__
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
 #include "platform/input_recorder.hpp"
 #include "platform/input_script.hpp"
 #include "platform/input_state.hpp"
@@ -132,6 +138,38 @@ TEST(PendingInput, HeldBackUntilReleasedThenAppliedInOrderAndRecordedUnderThePas
   EXPECT_NE(lines.str().find("seed 7\n12 down 65\n12 up 65\n12 down 66\n"), std::string::npos) << lines.str();
   file.close();
 }
+
+#ifdef __linux__
+// A recording that can no longer be written (here: past a file size limit, as on a full disk) says
+// so once, naming the file and the pass, and ends; nothing is written after the first failure.
+TEST(InputRecorder, AWriteThatFailsIsSaidOnceAndEndsTheRecording) {
+  const gloam::testing::ScratchDir scratch("gloam-recorder-full");
+  const std::string path = (scratch.path() / "recording.txt").string();
+  InputRecorder recorder;
+  ASSERT_TRUE(recorder.open(path, 7));
+  rlimit before{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+  const rlimit small{200, before.rlim_max};
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  ::testing::internal::CaptureStderr();
+  int frame = 0;
+  for (; frame < 100 && recorder.isOpen(); ++frame) {
+    recorder.keyChange(frame, vk::Shift, frame % 2 == 0);
+    recorder.flush();
+  }
+  recorder.keyChange(frame, vk::Shift, true);
+  recorder.flush();
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  setrlimit(RLIMIT_FSIZE, &before);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(recorder.isOpen());
+  const std::string expected = "cannot write " + path + ": the recording ends at pass " + std::to_string(frame - 1);
+  EXPECT_NE(said.find(expected), std::string::npos) << said;
+  EXPECT_EQ(said.find("cannot write", said.find("cannot write") + 1), std::string::npos) << said;
+  EXPECT_LE(std::filesystem::file_size(path), 200u);
+}
+#endif
 
 TEST(ScriptedRun, AppliesEventsUpToThePassPlacesTheCursorOnThePixelAndLogsMessages) {
   InputScript script;
