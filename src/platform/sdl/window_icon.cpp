@@ -1,16 +1,11 @@
 #include "platform/sdl/window_icon.hpp"
 
-#include <cstddef>
+#include "platform/window_icon_pixels.hpp"
 
 namespace gloam::platform {
-namespace {
 
-// WindowIconSide and WindowIconRgb: the icon's RGB pixels, rows from the top.
-#include "window_icon_pixels.inc"
-
-static_assert(sizeof(WindowIconRgb) == std::size_t{3} * WindowIconSide * WindowIconSide);
-
-}  // namespace
+using icon::WindowIconRgb;
+using icon::WindowIconSide;
 
 void setWindowIcon(SDL_Window* window) {
   // SDL copies the pixels into the window system's format, so the surface lives only for the call.

@@ -2,17 +2,12 @@
 // mask is ignored but must still be there.
 #include "platform/win32/window_icon.hpp"
 
-#include <cstddef>
+#include "platform/window_icon_pixels.hpp"
 
 namespace gloam::platform {
-namespace {
 
-// WindowIconSide and WindowIconRgb: the icon's RGB pixels, rows from the top.
-#include "window_icon_pixels.inc"
-
-static_assert(sizeof(WindowIconRgb) == std::size_t{3} * WindowIconSide * WindowIconSide);
-
-}  // namespace
+using icon::WindowIconRgb;
+using icon::WindowIconSide;
 
 HICON makeWindowIcon() {
   BITMAPV5HEADER header{};
