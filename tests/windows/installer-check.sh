@@ -23,14 +23,10 @@ fail() {
 }
 say() { printf "installer-check: %s\n" "$*"; }
 
-wine64=/usr/lib/wine/wine64
-[ -x "$wine64" ] || wine64=$(command -v wine64) ||
-  fail "wine64 not found (install Debian's wine64 package; scripts/windows.sh does)"
-wineserver=/usr/lib/wine/wineserver64
-[ -x "$wineserver" ] || wineserver=$(command -v wineserver) || fail "wineserver not found"
-command -v Xvfb > /dev/null || fail "Xvfb not found (Debian package xvfb)"
-command -v xdpyinfo > /dev/null || fail "xdpyinfo not found (Debian package x11-utils)"
-command -v unzip > /dev/null || fail "unzip not found"
+wine64=/usr/lib/wine/wine64 wineserver=/usr/lib/wine/wineserver64
+for tool in "$wine64" "$wineserver" Xvfb xdpyinfo unzip; do
+  command -v "$tool" > /dev/null || fail "$tool not found (scripts/windows.sh installs it)"
+done
 
 set -- "$packages"/gloamdelve-*-win64-setup.exe
 if [ $# -ne 1 ] || [ ! -f "$1" ]; then fail "expected one gloamdelve-VERSION-win64-setup.exe in $packages"; fi
