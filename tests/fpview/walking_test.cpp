@@ -1,9 +1,5 @@
-// Walking without GL: step length and direction, pacing by TickDivisor, the ground test's snap
-// back, the eye-height bob, the clamped carry across cell edges and the mouse look; the wall
-// push: the face hold at 0.3 / 0.7, the further 0.2 push, at most one diagonal push (which a
-// straight wall trips too), and no collision outside the grid. Then the pass step: which way a held
-// button and 'Z' walk for each view direction, the walls stopping the walk, and a tap shorter than
-// a pass, which both steps and turns the view because the step reads each button once.
+// Walking without GL: the step, its pacing, the bob, the carry across cell edges, the mouse look and
+// the wall push; then the pass step driven by a hand on the buttons and keys.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -84,15 +80,11 @@ TEST_F(EyeMotion, GroundTestRemembersSolidGroundAndSnapsBackOffIt) {
 }
 
 TEST(CarryIntoNeighbourCell, MirrorsColumnsAndStaysOnTheGrid) {
-  units::UnitRecord p = playerAt(10, 10, 2);
-  p.offsetX = 1.25f;
-  p.offsetY = -0.25f;
+  units::UnitRecord p = playerAt(10, 10, 2, 1.25f, -0.25f);
   carryIntoNeighbourCell(p);
   EXPECT_EQ(std::tie(p.cellX, p.cellY), std::make_tuple(9, 9));
   EXPECT_EQ(std::tie(p.offsetX, p.offsetY), std::make_tuple(0.25f, 0.75f));
-  units::UnitRecord edge = playerAt(0, 255, 2);
-  edge.offsetX = 1.5f;
-  edge.offsetY = 1.5f;
+  units::UnitRecord edge = playerAt(0, 255, 2, 1.5f, 1.5f);
   carryIntoNeighbourCell(edge);
   EXPECT_EQ(std::tie(edge.cellX, edge.cellY), std::make_tuple(0, 255));
   EXPECT_EQ(std::tie(edge.offsetX, edge.offsetY), std::make_tuple(0.5f, 0.5f));
@@ -102,8 +94,8 @@ TEST(MouseLook, SetsAnglesFromThePositionOnlyWhileAButtonIsHeld) {
   FirstPersonState s;
   applyMouseLook(s, false, 100, 100);
   EXPECT_EQ(s.viewYaw, 0.0f);
-  applyMouseLook(s, true, 0, 90);
-  EXPECT_EQ(std::tie(s.viewYaw, s.viewPitch), std::make_tuple(20.0f, -90.0f));
+  applyMouseLook(s, true, 4, 90);
+  EXPECT_EQ(std::tie(s.viewYaw, s.viewPitch), std::make_tuple(12.0f, -90.0f));  // two degrees a pixel
 }
 
 TEST_F(WallCollision, ProbeIsEmptyOutsideTheGrid) {
@@ -135,9 +127,7 @@ TEST_F(WallCollision, HoldsAtPointThreePushesWithinPointTwoAndAtMostOneDiagonal)
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    units::UnitRecord p = playerAt(c.x, c.y, 2);
-    p.offsetX = c.ox;
-    p.offsetY = c.oy;
+    units::UnitRecord p = playerAt(c.x, c.y, 2, c.ox, c.oy);
     EXPECT_EQ(resolve(p), c.diagonals);
     EXPECT_FLOAT_EQ(p.offsetX, c.wantX);
     EXPECT_FLOAT_EQ(p.offsetY, c.wantY);

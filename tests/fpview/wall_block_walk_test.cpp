@@ -119,8 +119,7 @@ TEST(VisibleWallFaces, KeepsFrontFacesOfReachableSpaceAndFallsBackToAllNearOrInW
                {103, 0.5f, true, "eye inside the pillar"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    units::UnitRecord eye = playerAt(c.x, 100, 2);
-    eye.offsetX = c.ox;
+    const units::UnitRecord eye = playerAt(c.x, 100, 2, c.ox);
     const FaceMap got = visibleFaces(grid, eye);
     if (c.all) {
       EXPECT_EQ(got, walkAll(grid, eye).faces);
