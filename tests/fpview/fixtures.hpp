@@ -97,8 +97,7 @@ inline platform::Platform* headlessGl() {
   return context;
 }
 
-// The GL fixture: the shared context with the projection and fixed state set, an empty world and
-// the PlayerUnit in the middle of cell (100, 100, 2).
+// The shared context with the projection and fixed state set, an empty world, the eye at (100, 100, 2).
 class SceneGl : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -129,12 +128,11 @@ class SceneGl : public ::testing::Test {
     useWallPicture([&](int i) { return i % 3 == 0 ? r : i % 3 == 1 ? g : b; });
   }
 
-  // One scene as drawFirstPersonView draws it, without the movement; the readback lands in
+  // One scene on a cleared Framebuffer, as the game draws it: the readback lands in
   // screen.sceneCapture and the non-key pixels in screen.framebuffer.
   void render(WallRenderPath path = WallRenderPath::Visible) {
-    drawFirstPersonScene(state, grid, player, path);
     clearFramebuffer(screen);
-    compositeScene(screen);
+    drawFirstPersonView(state, screen, grid, player, path);
   }
 
   const std::uint8_t* fb(int x, int y) const { return screen.framebuffer.data() + (y * 320 + x) * 4; }

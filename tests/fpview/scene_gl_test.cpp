@@ -1,5 +1,4 @@
-// The first-person scene: the readback's copy into the Framebuffer and the scene drawn in a real GL
-// context.
+// The first-person scene: the readback's copy into the Framebuffer, and the scene drawn in real GL.
 #include <algorithm>
 #include <vector>
 

@@ -43,8 +43,7 @@ TEST(EyeHeight, IsPointFiftyFourAtRestAndStaysInItsBand) {
   }
 }
 
-// An open room (columns and rows 95..105) on level 2 with rock all round and below; the
-// ViewOrigin stands above that rock.
+// The open room, the ViewOrigin standing above its rock floor.
 class InRoom : public ::testing::Test {
  protected:
   void SetUp() override { testing::buildRoom(grid); }
@@ -147,8 +146,7 @@ TEST_F(WallCollision, TestsUseThePassedValuesNotTheLiveOffsets) {
   EXPECT_NEAR(p.offsetX, -0.1f, 1e-6);
 }
 
-// The room with the eye in its middle looking level, and a hand on the keys; one pass at
-// TickDivisor 10, where a held button steps on every pass.
+// The eye looking level in the room; one pass at TickDivisor 10, where a held button steps every pass.
 class FirstPersonStep : public InRoom {
  protected:
   void SetUp() override {
@@ -190,10 +188,8 @@ TEST_F(FirstPersonStep, TheLeftButtonWalksAlongTheViewAndZBackTwoCellsInTwentyPa
   }
 }
 
-// Walking on into the room's east wall (column 106) and into its corner at column 95, row 95:
-// the eye never stands in a Wall cell and stops in the last open column (and row), held off the
-// face. Along a straight wall the diagonal probes find it too, so the eye drifts along the face
-// but never through it.
+// Walking on into the room's east wall and into its corner: the eye never stands in Wall and stops in
+// the last open column (and row), held off the face; along a straight wall it drifts but never through.
 TEST_F(FirstPersonStep, WallsStopTheWalkInTheLastOpenCell) {
   const struct {
     float yaw;
@@ -220,9 +216,8 @@ TEST_F(FirstPersonStep, WallsStopTheWalkInTheLastOpenCell) {
   }
 }
 
-// A tap pressed and released between two passes counts for the whole pass: it steps (when a step
-// is due) and turns the view to the mouse alike, and is gone by the next pass. 'Z' rests while a
-// console types.
+// A tap between two passes counts for the whole pass, for the step and the look alike, and is gone
+// by the next pass. 'Z' rests while a console types.
 TEST_F(FirstPersonStep, ATapIsOnePressForTheWalkAndTheLookAlikeAndZRestsWhileTheKeysTypeText) {
   hand.pixelX = 10;
   hand.pixelY = 45;
