@@ -1,7 +1,5 @@
-// The comfort console fed with key presses: characters in the order typed, the classic character
-// set and cap, Tab, Enter's clearing and result line, the result's lifetime in passes, and recall;
-// and the result line of every kind of command line, read against what the command did to the
-// world, with the rule that a comfort command never pauses the loop.
+// The comfort console fed with key presses, and the result line of every kind of command line, read
+// against what the command did to the world. A comfort command never pauses the loop.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,10 +1,6 @@
-// Whole comfort-mode games on the headless platform: the map following a walk, one cell per arrow
-// tap, no pauses, a console that owns the keyboard and says what each command did, looking around
-// by dragging, leaving with a second Escape, help in the console and on H, the notice line's
-// messages, and the pace at start.
+// Whole comfort-mode games on the headless platform, driven by scripted and tapped keys and clicks.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -14,7 +10,6 @@
 #include "console/console_commands.hpp"
 #include "platform/keys.hpp"
 #include "support/headless_game.hpp"
-#include "units/path_cell_rules.hpp"
 #include "world/cell_codes.hpp"
 
 namespace gloam::comfort {
@@ -49,71 +44,21 @@ TEST(ComfortGame, ATapScrollsOneCellAHeldLevelKeyRepeatsAndNothingPauses) {
   EXPECT_EQ(g.platform->sleptMs(), slept);
 }
 
-// The visible cell farthest from the player, but no more than `limit` orthogonal steps over
-// enterable cells away: a target a right click can reach, along the corridors.
-platform::Point farthestVisibleTarget(const HeadlessGame& g, int limit) {
-  const world::ViewOrigin& v = g.game->view;
-  const int z = g.player().level;
-  std::vector<int> distance(GridSide * GridSide, -1);
-  std::deque<int> queue{g.player().cellY * GridSide + g.player().cellX};
-  distance[queue.front()] = 0;
-  int best = queue.front();
-  while (!queue.empty()) {
-    const int at = queue.front();
-    queue.pop_front();
-    const int x = at % GridSide, y = at / GridSide;
-    if (distance[at] > limit) break;
-    if (x >= v.sx && y >= v.sy && x < v.sx + Columns && y < v.sy + Rows && distance[at] > distance[best]) best = at;
-    const int steps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-    for (const auto& s : steps) {
-      const int nx = x + s[0], ny = y + s[1];
-      if (nx < 0 || ny < 0 || nx >= GridSide || ny >= GridSide) continue;
-      if (distance[ny * GridSide + nx] >= 0 || !units::isEnterable(g.game->grid.cellAt(nx, ny, z))) continue;
-      distance[ny * GridSide + nx] = distance[at] + 1;
-      queue.push_back(ny * GridSide + nx);
-    }
-  }
-  return {static_cast<float>((best % GridSide - v.sx) * TileSize + 8),
-          static_cast<float>((best / GridSide - v.sy) * TileSize + 8)};
-}
-
-TEST(ComfortGame, F6CentresThePlayerAndASixtyStepRightClickWalkNeverLeavesTheScreen) {
-  HeadlessGame g = comfortGame(tap(0, vk::F6) + tap(1, vk::digit(1)), 7);  // a step every 10 passes
-  g.runTo(1);  // on the pass of F6, the map shows the player four cells inside every edge
-  ASSERT_TRUE(comfort::wellInside(g.game->view, g.player(), g.game->screen.mode));
-  // Each leg is a right click on the farthest cell the last pass showed, once the player stands.
-  int steps = 0, lastX = g.player().cellX, lastY = g.player().cellY;
-  for (int leg = 0; leg < 8 && steps < 60; ++leg) {
-    if (leg > 0) {
-      g.platform->pointAt(farthestVisibleTarget(g, 60 - steps));
-      g.platform->tap(vk::RightButton);
-    }
-    const int clicked = g.game->loop.frameCounter;
-    while (g.game->loop.frameCounter < clicked + 2 || g.player().moving == 1) {
-      shell::runOnePass(*g.game);
-      steps += g.player().cellX != lastX || g.player().cellY != lastY;
-      lastX = g.player().cellX;
-      lastY = g.player().cellY;
-      ASSERT_TRUE(onScreen(g)) << "pass " << g.game->loop.frameCounter << ", leg " << leg;
-    }
-  }
-  EXPECT_GE(steps, 60);
-}
-
-// The first cell of the player's level with the given code, as "x<sep>y<sep>z".
-std::string cellWith(const HeadlessGame& g, cell::Code code, const std::string& sep) {
-  const int z = g.player().level;
-  for (int y = 1; y < GridSide - 1; ++y)
-    for (int x = 1; x < GridSide - 1; ++x)
-      if (g.game->grid.cellAt(x, y, z) == code)
-        return std::to_string(x) + sep + std::to_string(y) + sep + std::to_string(z);
-  return "";
+// F6 shows the map with the player well inside it, and a player found off the screen (put there by
+// hand, as a walk or a teleport would) is followed on the next pass.
+TEST(ComfortGame, F6CentresThePlayerAndThePlayerOffTheScreenIsFollowed) {
+  HeadlessGame g = comfortGame(tap(0, vk::F6));
+  g.runTo(1);
+  ASSERT_TRUE(wellInside(g.game->view, g.player(), g.game->screen.mode));
+  units::UnitRecord& p = g.game->units[g.game->loop.playerUnitIndex];
+  p.cellX = static_cast<std::uint16_t>(p.cellX < GridSide / 2 ? p.cellX + Columns : p.cellX - Columns);
+  ASSERT_FALSE(onScreen(g));
+  g.runTo(2);
+  EXPECT_TRUE(wellInside(g.game->view, g.player(), g.game->screen.mode));
 }
 
 TEST(ComfortGame, TheConsoleOwnsTheKeyboardAndSaysWhatEachCommandDid) {
   HeadlessGame g = comfortGame("");
-  const std::string wall = cellWith(g, cell::Wall, ",");
-  ASSERT_FALSE(wall.empty());
   const platform::Rect window = g.platform->windowRect();
   const long long slept = g.platform->sleptMs();
   ASSERT_EQ(g.game->screen.mode.width, 320);  // the first-person view, where Z walks backwards
@@ -126,22 +71,15 @@ TEST(ComfortGame, TheConsoleOwnsTheKeyboardAndSaysWhatEachCommandDid) {
     }
     shell::runOnePass(*g.game);
   };
-  const std::pair<std::string, std::string> steps[] = {
-      {"zm3 m3", "no such command: zm3"},
-      {"env4teleport " + cellWith(g, cell::Wall, " "), "blocked: Wall at " + wall},
-  };
   type("\t");
-  for (const auto& [line, result] : steps) {
-    type(line + "\r");
-    EXPECT_STREQ(g.game->comfort.console.lastReport.text.data(), result.c_str()) << line;
-    EXPECT_STREQ(g.game->console.CommandLine, "");
-  }
+  type("zm3 m3\r");
+  EXPECT_STREQ(g.game->comfort.console.lastReport.text.data(), "no such command: zm3");
+  EXPECT_STREQ(g.game->console.CommandLine, "");
   EXPECT_EQ(g.platform->sleptMs(), slept);
   EXPECT_EQ(g.game->loop.tickDivisor, StartTickDivisor);  // '3' went into the line, not to the speed
   EXPECT_EQ(g.platform->windowRect().left, window.left);  // nor M to the window
   EXPECT_EQ(g.platform->windowRect().top, window.top);
   EXPECT_EQ(g.player().walkPhase, walkPhase);  // nor Z to a step
-  EXPECT_NE(g.stateJson().find("\"result\":\"blocked: Wall at " + wall + "\""), std::string::npos);
 }
 
 std::vector<std::uint8_t> pictureAt(HeadlessGame& g, int frame) {
@@ -149,9 +87,8 @@ std::vector<std::uint8_t> pictureAt(HeadlessGame& g, int frame) {
   return g.game->shown.pixels;
 }
 
-// The first-person view. The middle button goes down at pass 10 with the mouse still and up at
-// 14; down again at 20 as the mouse moves 10 pixels; then the mouse moves 40 pixels right at pass
-// 30 and back at pass 40 with the button held.
+// The middle button down at pass 10 with the mouse still, up at 14; down at 20 as the mouse moves
+// 10 pixels; held while the mouse moves 40 pixels right at 30 and back at 40.
 TEST(ComfortPlay, PressingNeverTurnsTheViewAndADragThereAndBackGivesTheSamePicture) {
   HeadlessGame g = comfortGame("0 mouse 160 120\n10 down 4\n14 up 4\n20 mouse 170 120\n20 down 4\n" +
                                std::string("30 mouse 210 120\n40 mouse 170 120\n"));
@@ -235,9 +172,8 @@ TEST(ComfortPlay, AClickWithNoRouteSaysNoWayThere) {
   EXPECT_NE(g.stateJson().find("\"notice\":\"no way there\""), std::string::npos) << g.stateJson();
 }
 
-// With a readable map and no pictures: the classic start pauses for the map and says nothing but
-// on stderr; comfort starts at a step every 10 passes with no pause, and a message box names the
-// data folder and the pictures that loaded.
+// With a readable map and no pictures: the classic start pauses for the map and shows no box;
+// comfort starts at a step every 10 passes with no pause and a box says what loaded from where.
 TEST(ComfortPlay, StartsFastWithoutAPauseAndABoxSaysHowManyPicturesLoaded) {
   const std::string dir = ::testing::TempDir() + "comfort-play-data";
   std::filesystem::create_directories(dir + "/map");

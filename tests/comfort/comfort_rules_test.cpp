@@ -1,9 +1,5 @@
-// Comfort's rules on their own. The map following the PlayerUnit on a bare grid: when it centres
-// (entering the map view, a teleport, a step near an edge or off the screen), when it leaves the
-// view alone, and the clamps. Zoom and placement against the display's usable area: the largest
-// zoom that fits, and the smallest shift that keeps a window on the area. Held-key repeat counted
-// in passes: the press acts at once, the first repeat comes after 250 ms of holding and the rest
-// at 20 a second, at pass rates above and below the repeat rate.
+// Comfort's rules on their own: the map following the PlayerUnit on a bare grid, the window's zoom
+// and placement on the display's usable area, and held-key repeat counted in passes.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -108,8 +104,7 @@ TEST(WindowFit, AWindowIsShiftedOntoTheAreaAsLittleAsPossible) {
     EXPECT_EQ(keepInside(c.window, c.area), c.expected) << c.window.left << "," << c.window.top;
 }
 
-// The passes (counted from the press, 0) on which a key held for `passes` passes acted, once per
-// action.
+// The passes, counted from the press, on which a key held for `passes` passes acted, once an action.
 std::vector<int> actingPasses(int passesPerSecond, int passes) {
   const RepeatTiming timing = repeatTiming(passesPerSecond);
   KeyRepeat key;

@@ -1,7 +1,5 @@
-// The first-person tests' fixtures: hand-built worlds, solid Wall around a carved space so every
-// face the view draws is known in advance, a hand on keys and mouse, and for the GL tests a real GL context (the
-// headless platform's 640x480 window, the 320x240 mode at zoom 2) with a wall picture of one flat colour, so that
-// rendered pixels can be recognised exactly, an empty world and the PlayerUnit mid-cell.
+// Hand-built worlds whose every drawn face is known in advance, a hand on keys and mouse, and a real
+// GL context whose wall picture is one flat colour, so that rendered pixels can be recognised exactly.
 #pragma once
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -44,10 +42,11 @@ inline void buildRoom(world::DungeonGrid& g) {
   fillBox(g, 95, 95, 2, 105, 105, 2, cell::Floor);
 }
 
-// The PlayerUnit in the middle of the cell (x, y, z), standing still.
-inline units::UnitRecord playerAt(int x, int y, int z) {
+// The PlayerUnit standing still in the cell (x, y, z), at eye height, by default mid-cell.
+inline units::UnitRecord playerAt(int x, int y, int z, float offsetX = 0.5f, float offsetY = 0.5f) {
   units::UnitRecord p = gloam::testing::unitAt(x, y, z);
-  p.offsetX = p.offsetY = 0.5f;
+  p.offsetX = offsetX;
+  p.offsetY = offsetY;
   p.offsetZ = 0.54f;
   return p;
 }
@@ -98,8 +97,7 @@ inline platform::Platform* headlessGl() {
   return context;
 }
 
-// The GL fixture: the shared context with the projection and fixed state set, an empty world and
-// the PlayerUnit in the middle of cell (100, 100, 2).
+// The shared context with the projection and fixed state set, an empty world, the eye at (100, 100, 2).
 class SceneGl : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -130,12 +128,11 @@ class SceneGl : public ::testing::Test {
     useWallPicture([&](int i) { return i % 3 == 0 ? r : i % 3 == 1 ? g : b; });
   }
 
-  // One scene as drawFirstPersonView draws it, without the movement; the readback lands in
+  // One scene on a cleared Framebuffer, as the game draws it: the readback lands in
   // screen.sceneCapture and the non-key pixels in screen.framebuffer.
   void render(WallRenderPath path = WallRenderPath::Visible) {
-    drawFirstPersonScene(state, grid, player, path);
     clearFramebuffer(screen);
-    compositeScene(screen);
+    drawFirstPersonView(state, screen, grid, player, path);
   }
 
   const std::uint8_t* fb(int x, int y) const { return screen.framebuffer.data() + (y * 320 + x) * 4; }

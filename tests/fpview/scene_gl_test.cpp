@@ -1,13 +1,9 @@
-// The first-person scene: the readback's copy into the Framebuffer, the scene drawn in a real GL
-// context, and whole frames driven by a held button and the mouse.
+// The first-person scene: the readback's copy into the Framebuffer, and the scene drawn in real GL.
 #include <algorithm>
 #include <vector>
 
 #include "fixtures.hpp"
-#include "fpview/eye_motion.hpp"
-#include "fpview/first_person_step.hpp"
 #include "fpview/first_person_view.hpp"
-#include "platform/keys.hpp"
 
 namespace gloam::fpview {
 namespace {
@@ -85,41 +81,6 @@ TEST_F(SceneGl, CorridorShowsItsFacesWhereTheyBelongAndOnlyKeyTexelsDropOut) {
     EXPECT_GT(holeWidth, 8);
     EXPECT_LT(holeWidth, 30);
   }
-}
-
-// A whole frame: the scene shows the state of the previous frame, the held button steps every
-// third frame and turns the view to the mouse, and the background never reaches the Framebuffer.
-class FirstPersonFrame : public testing::SceneGl {
- protected:
-  int frame(int frameCounter) {
-    clearFramebuffer(screen);
-    drawFirstPersonView(state, screen, grid, player);
-    const FirstPersonInput input = readFirstPersonInput(hand, screen.mode, false);
-    walkFirstPerson(state, {grid, player, view, frameCounter, 30.0f}, input);
-    applyMouseLook(state, input.lookDown, input.mouseX, input.mouseY);
-    int covered = 0;
-    for (int i = 0; i < 320 * 240; ++i) covered += screen.framebuffer[i * 4 + 3] == 255;
-    return covered;
-  }
-  world::ViewOrigin view{100, 100, 2};
-  testing::Hand hand;
-};
-
-TEST_F(FirstPersonFrame, HeldButtonTurnsTheViewOneFrameLateAndWalksEveryThirdFrame) {
-  testing::buildCorridor(grid, 80, 120);
-  hand.input.change(vk::LeftButton, true);
-  hand.pixelX = 10;
-  hand.pixelY = 90;                // yaw 20 - 2 * 10 = 0, pitch -90: level, along the corridor
-  EXPECT_EQ(frame(0), 320 * 240);  // drawn looking down: the floor covers everything
-  EXPECT_EQ(state.viewPitch, -90.0f);
-  EXPECT_EQ(player.offsetY, 0.5f);  // the step at pitch 0 had length 0
-  EXPECT_LT(frame(1), 320 * 240);   // now level: the corridor's far end is background
-  EXPECT_EQ(screen.framebuffer[(118 * 320 + 160) * 4 + 3], 0);
-  frame(2);
-  EXPECT_EQ(player.offsetY, 0.5f);
-  frame(3);
-  EXPECT_NEAR(player.offsetY, 0.4f, 1e-6);
-  EXPECT_EQ(player.walkPhase, 2.0f);
 }
 
 }  // namespace

@@ -1,9 +1,5 @@
-// Walking without GL: step length and direction, pacing by TickDivisor, the ground test's snap
-// back, the eye-height bob, the clamped carry across cell edges and the mouse look; the wall
-// push: the face hold at 0.3 / 0.7, the further 0.2 push, at most one diagonal push (which a
-// straight wall trips too), and no collision outside the grid. Then the pass step: which way a held
-// button and 'Z' walk for each view direction, the walls stopping the walk, and a tap shorter than
-// a pass, which both steps and turns the view because the step reads each button once.
+// Walking without GL: the step, its pacing, the bob, the carry across cell edges, the mouse look and
+// the wall push; then the pass step driven by a hand on the buttons and keys.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -47,8 +43,7 @@ TEST(EyeHeight, IsPointFiftyFourAtRestAndStaysInItsBand) {
   }
 }
 
-// An open room (columns and rows 95..105) on level 2 with rock all round and below; the
-// ViewOrigin stands above that rock.
+// The open room, the ViewOrigin standing above its rock floor.
 class InRoom : public ::testing::Test {
  protected:
   void SetUp() override { testing::buildRoom(grid); }
@@ -84,15 +79,11 @@ TEST_F(EyeMotion, GroundTestRemembersSolidGroundAndSnapsBackOffIt) {
 }
 
 TEST(CarryIntoNeighbourCell, MirrorsColumnsAndStaysOnTheGrid) {
-  units::UnitRecord p = playerAt(10, 10, 2);
-  p.offsetX = 1.25f;
-  p.offsetY = -0.25f;
+  units::UnitRecord p = playerAt(10, 10, 2, 1.25f, -0.25f);
   carryIntoNeighbourCell(p);
   EXPECT_EQ(std::tie(p.cellX, p.cellY), std::make_tuple(9, 9));
   EXPECT_EQ(std::tie(p.offsetX, p.offsetY), std::make_tuple(0.25f, 0.75f));
-  units::UnitRecord edge = playerAt(0, 255, 2);
-  edge.offsetX = 1.5f;
-  edge.offsetY = 1.5f;
+  units::UnitRecord edge = playerAt(0, 255, 2, 1.5f, 1.5f);
   carryIntoNeighbourCell(edge);
   EXPECT_EQ(std::tie(edge.cellX, edge.cellY), std::make_tuple(0, 255));
   EXPECT_EQ(std::tie(edge.offsetX, edge.offsetY), std::make_tuple(0.5f, 0.5f));
@@ -102,8 +93,8 @@ TEST(MouseLook, SetsAnglesFromThePositionOnlyWhileAButtonIsHeld) {
   FirstPersonState s;
   applyMouseLook(s, false, 100, 100);
   EXPECT_EQ(s.viewYaw, 0.0f);
-  applyMouseLook(s, true, 0, 90);
-  EXPECT_EQ(std::tie(s.viewYaw, s.viewPitch), std::make_tuple(20.0f, -90.0f));
+  applyMouseLook(s, true, 4, 90);
+  EXPECT_EQ(std::tie(s.viewYaw, s.viewPitch), std::make_tuple(12.0f, -90.0f));  // two degrees a pixel
 }
 
 TEST_F(WallCollision, ProbeIsEmptyOutsideTheGrid) {
@@ -135,9 +126,7 @@ TEST_F(WallCollision, HoldsAtPointThreePushesWithinPointTwoAndAtMostOneDiagonal)
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    units::UnitRecord p = playerAt(c.x, c.y, 2);
-    p.offsetX = c.ox;
-    p.offsetY = c.oy;
+    units::UnitRecord p = playerAt(c.x, c.y, 2, c.ox, c.oy);
     EXPECT_EQ(resolve(p), c.diagonals);
     EXPECT_FLOAT_EQ(p.offsetX, c.wantX);
     EXPECT_FLOAT_EQ(p.offsetY, c.wantY);
@@ -157,8 +146,7 @@ TEST_F(WallCollision, TestsUseThePassedValuesNotTheLiveOffsets) {
   EXPECT_NEAR(p.offsetX, -0.1f, 1e-6);
 }
 
-// The room with the eye in its middle looking level, and a hand on the keys; one pass at
-// TickDivisor 10, where a held button steps on every pass.
+// The eye looking level in the room; one pass at TickDivisor 10, where a held button steps every pass.
 class FirstPersonStep : public InRoom {
  protected:
   void SetUp() override {
@@ -200,10 +188,8 @@ TEST_F(FirstPersonStep, TheLeftButtonWalksAlongTheViewAndZBackTwoCellsInTwentyPa
   }
 }
 
-// Walking on into the room's east wall (column 106) and into its corner at column 95, row 95:
-// the eye never stands in a Wall cell and stops in the last open column (and row), held off the
-// face. Along a straight wall the diagonal probes find it too, so the eye drifts along the face
-// but never through it.
+// Walking on into the room's east wall and into its corner: the eye never stands in Wall and stops in
+// the last open column (and row), held off the face; along a straight wall it drifts but never through.
 TEST_F(FirstPersonStep, WallsStopTheWalkInTheLastOpenCell) {
   const struct {
     float yaw;
@@ -230,9 +216,8 @@ TEST_F(FirstPersonStep, WallsStopTheWalkInTheLastOpenCell) {
   }
 }
 
-// A tap pressed and released between two passes counts for the whole pass: it steps (when a step
-// is due) and turns the view to the mouse alike, and is gone by the next pass. 'Z' rests while a
-// console types.
+// A tap between two passes counts for the whole pass, for the step and the look alike, and is gone
+// by the next pass. 'Z' rests while a console types.
 TEST_F(FirstPersonStep, ATapIsOnePressForTheWalkAndTheLookAlikeAndZRestsWhileTheKeysTypeText) {
   hand.pixelX = 10;
   hand.pixelY = 45;

@@ -1,7 +1,5 @@
-// Which faces a frame draws: in a one-cell corridor the side walls, floor, ceiling and end caps
-// and nothing else; the grid's outermost cells are never drawn. Of those, the visible-face walk
-// keeps the ones facing open space the eye reaches, unless the eye is in or near Wall or could
-// look through the grid's rim, where it keeps them all; the frustum drops what lies outside it.
+// Which faces a frame draws: the full walk over the block, the visible-face walk that keeps those
+// facing open space the eye reaches (or all, where it cannot tell), and the frustum.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -119,8 +117,7 @@ TEST(VisibleWallFaces, KeepsFrontFacesOfReachableSpaceAndFallsBackToAllNearOrInW
                {103, 0.5f, true, "eye inside the pillar"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    units::UnitRecord eye = playerAt(c.x, 100, 2);
-    eye.offsetX = c.ox;
+    const units::UnitRecord eye = playerAt(c.x, 100, 2, c.ox);
     const FaceMap got = visibleFaces(grid, eye);
     if (c.all) {
       EXPECT_EQ(got, walkAll(grid, eye).faces);

@@ -1,6 +1,6 @@
 // Comfort's window: where each new one goes and what it is (framed, resizable, never smaller than
 // the scene), and, in whole headless games, F11 and Alt+Enter going fullscreen and back to the
-// window as the player left it, and a right click after a resize landing on the cell under it.
+// window as the player left it.
 #include <gtest/gtest.h>
 
 #include "platform/keys.hpp"
@@ -58,15 +58,6 @@ TEST(ComfortFullscreen, F11AndAltEnterToggleItAndLeavingRestoresTheResizedWindow
   g.runTo(15);
   EXPECT_EQ(g.game->console.ConsoleVisible, 1);
   EXPECT_TRUE(g.game->comfortWindow.fullscreen) << "Alt+Enter with the console open is the console's Enter";
-}
-
-TEST(ComfortFullscreen, AfterAResizeARightClickWalksToTheCellUnderThePointer) {
-  testing::HeadlessGame g = comfortGame(tap(0, vk::F6) + "4 mouse 200 312\n" + tap(4, vk::RightButton));
-  g.runTo(2);
-  g.platform->moveWindow(sized(0, 0, 1000, 700));  // zoom 1 with bars of 180 and 110 pixels
-  const world::ViewOrigin v = g.game->view;
-  g.runTo(6);
-  EXPECT_EQ((std::array{int{g.player().destX}, int{g.player().destY}}), (std::array{v.sx + 200 / 16, v.sy + 312 / 16}));
 }
 
 }  // namespace

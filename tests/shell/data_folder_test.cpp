@@ -1,6 +1,5 @@
-// The data folder and the overworld map in it: the --data check, the art-folder test in any case,
-// the report of pictures that did not load, the XDG folder rules, and the per-user copy of a map
-// the player cannot write (made once, never overwritten, never half made).
+// The data folder and the overworld map in it: the --data check, the art report, the XDG folder
+// rules, and the per-user copy of a map the player cannot write (made once, never half made).
 #include "shell/data_folder.hpp"
 
 #include <gtest/gtest.h>

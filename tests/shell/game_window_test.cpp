@@ -1,8 +1,5 @@
-// The window and the pass clock against a platform the test drives by hand. Window creation and
-// teardown: what is torn down before a failure is reported, the texts of the reports, and their
-// order. The window procedure: a close request quits, the handled and swallowed messages do nothing
-// further, and only a key press reaches comfort mode's console queue. The frame clock against a
-// clock the test moves: exact deadlines, no drift, no bursts.
+// The window, its procedure and the pass clock against a platform the test drives by hand: what a
+// failure tears down and reports, in order, which messages act, and deadlines without drift or bursts.
 #include <gtest/gtest.h>
 
 #include <vector>

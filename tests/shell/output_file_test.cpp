@@ -1,6 +1,5 @@
-// Writing a run's files: what the binary's output check cannot see from outside. A file reached
-// through a symbolic link is replaced and the link kept, the replaced file keeps its permissions, and
-// read-only files, folders and devices get the answers the start-up check gives.
+// Writing a run's files, where the binary's output check cannot see: a link is kept and its file
+// replaced with its permissions, and the start-up check's answers for read-only files and folders.
 #include "shell/output_file.hpp"
 
 #include <gtest/gtest.h>

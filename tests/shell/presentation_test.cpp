@@ -1,6 +1,5 @@
-// The texture presentation must put exactly the window pixels the literal glDrawPixels puts, in
-// both modes and at every zoom, including a zoom outside 1..5 and a window re-created since; and a
-// picture scaled to fit its window must sit in its rectangle with black bars around it.
+// The texture presentation must put exactly the window pixels glDrawPixels puts, at every zoom and
+// after a window is re-created; a picture scaled to fit its window sits in its rectangle among black bars.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
