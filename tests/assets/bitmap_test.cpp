@@ -1,6 +1,4 @@
-// BMP files both ways. The reader, from disk and from memory: what a good file yields, and what each
-// kind of bad file does to the slot (left untouched, or emptied when the pixel data run short). The
-// writer, against that reader: the header the format requires, row padding, and a file read back.
+// BMP files both ways: the reader from disk and from memory, and the writer against that reader.
 #include <gtest/gtest.h>
 
 #include <tuple>

@@ -1,7 +1,4 @@
-// The art tool's output as the game sees it: every catalogue path is written once, loads with the
-// game's reader at the size its users expect, keyed pictures carry the key colour and map tiles do
-// not, the sample overworld holds only overworld codes, and two runs give the same bytes. Then the
-// canvas primitives the painters rely on, and the desktop icon at every hicolor size.
+// The art tool's output as the game sees it, the canvas primitives the painters rely on, and the icon.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,9 +1,5 @@
-// The art catalogue table (its loader groups and the paths it builds), loading the whole of it from a
-// data folder written by the test, and the bank's lifetime; distinct slots and the groups covering
-// the table are checked by the compiler. Case-insensitive lookups in a scratch data folder: which
-// spelling wins, what an absent name resolves to, that the index is a snapshot taken once, and
-// lookups under a root that is not there. Whole data folders with pictures missing or every name
-// upper-cased are played by the built game in tests/e2e/data-folder-check.sh.
+// The art catalogue, loading it into the sprite bank, and case-insensitive data folder lookups.
+// Whole data folders with pictures missing or names upper-cased are played by tests/e2e/data-folder-check.sh.
 #include <gtest/gtest.h>
 
 #include <filesystem>

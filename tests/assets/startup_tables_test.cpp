@@ -1,7 +1,4 @@
-// The tables start-up builds. The sine and cosine tables: the build-once rule, and bit-for-bit
-// agreement with the plain per-entry loop (float counter, double angle, std::sin/std::cos, rounded
-// to float); the angles are taken with pi as 3.141592653, a little short, so sin(180 degrees) is
-// tiny but not 0. The object template table: the example records, the copies and the zero records.
+// The sine and cosine tables and the object template table that start-up builds.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -38,6 +35,7 @@ TEST(TrigTables, BuildsOnceAndAfterAReleaseAgain) {
   EXPECT_EQ(tables.sine[90000], 1.0f);
 }
 
+// Float counter, double angle with pi taken as 3.141592653 (so sin(180 degrees) is tiny, not 0).
 TEST(TrigTables, EveryEntryMatchesThePlainLoopBitForBit) {
   TrigTables tables;
   buildTrigTables(tables);

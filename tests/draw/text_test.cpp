@@ -1,7 +1,4 @@
-// The fonts and the text drawers. Golden metrics of both fonts: which codes have glyphs, every
-// SmallFont width and the letter A exactly; these must never drift, other code lays text out by
-// them. Then where glyph rows land, how far the pen moves, what is never drawn, and how the
-// TextBuffer is filled.
+// The fonts and the text drawers. The font metrics are golden: other code lays text out by them.
 #include <gtest/gtest.h>
 
 #include <string>

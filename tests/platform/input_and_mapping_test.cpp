@@ -1,9 +1,5 @@
-// Input on its way into the game: scripts (a typo is reported at its line, never half-applied),
-// latching (a tap shorter than the time between two reads is seen once, a held key on every
-// read), input held back until a pass begins, and the mouse mapping every click passes through, at
-// its edges. A picture scaled to fit a window: the largest whole zoom that fits, smooth below zoom
-// 1, centred with bars, at the edges of each case (exact zooms, one pixel short, extreme shapes);
-// and the mouse mapped through that rectangle, every pixel reachable, the bars clamping to the edge.
+// Input on its way into the game (scripts, latching, input held back until a pass begins) and the
+// mapping of a picture into a window and of the mouse back onto the picture.
 #include <gtest/gtest.h>
 
 #include <array>

@@ -1,8 +1,5 @@
-// The path search at its edges: start and goal clamping, obstacle units, cell costs, equal-cost
-// ties and the storing of routes. Then the heap-based node selection against the literal scan:
-// both searches run on the same random levels, units, windows and budgets and must leave identical
-// workspaces, which also holds the expansion loop itself (the diagonal rule, the budget, a region
-// searched to exhaustion) to its literal reference.
+// The path search at its edges, then the heap-based node selection against the literal scan: both
+// run on the same random levels, units, windows and budgets and must leave identical workspaces.
 #include <algorithm>
 #include <cstring>
 #include <string>

@@ -1,9 +1,4 @@
-// The views. The top-down view on hand-built worlds: which codes show tiles, cells beyond the grid,
-// and whole frames (tiles, units, bars, labels, path marks and ring) against the literal reference,
-// which states those rules on its own. The overlay texts: banner near the top, the notice inside
-// the narrow mode's width on its three rows, and the status line formatted from the ViewOrigin and
-// the mouse. The screen-saver view: blue noise with four rings on multiples of 50 frames, the draws
-// in their fixed order, ring radius ScreenWidth / 5, and a still picture in between.
+// The top-down view against its literal reference, the overlay texts, and the screen-saver view.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,6 +1,5 @@
-// The world as start-up builds it: level 0 read from overworld map files in a scratch folder (long,
-// short, missing, unopenable); the start-up dungeon (128, 128, 33, 9, 255, 2400) over several
-// seeds, with golden hashes pinning its levels for two; and the level layout copied from it.
+// The world as start-up builds it: level 0 from overworld map files, the start-up dungeon over
+// several seeds (golden hashes for two), and the level layout copied from it.
 #include <gtest/gtest.h>
 
 #include <cstring>
