@@ -39,19 +39,8 @@ TEST(GlyphFonts, EachFontCoversExactlyItsCodesAndSmallWidthsAreAsListed) {
   }
 }
 
+// The small 'A' is pinned pixel for pixel where it is drawn (DrawText below).
 TEST(GlyphFonts, LetterAIsExactlyTheReferenceGlyph) {
-  EXPECT_EQ(smallGlyph('A'),
-            "38000000"
-            "00000000"
-            "00000000"
-            "01000000"
-            "10100000"
-            "11100000"
-            "10100000"
-            "10100000"
-            "00000000"
-            "00000000"
-            "00000000");
   EXPECT_EQ(largeGlyph('A'),
             "0000000000"
             "0000000000"
