@@ -35,12 +35,10 @@ class TopDownView : public ::testing::Test {
 };
 
 TEST(TileSlots, TableFollowsTheCellCodeRuns) {
-  EXPECT_EQ(tileSlotFor(cell::Wall), 111);
-  EXPECT_EQ(tileSlotFor(cell::LandForestC), 24);
-  EXPECT_EQ(tileSlotFor(cell::CoffinOpen), 125);
-  EXPECT_EQ(tileSlotFor(cell::SpawnComplete), 133);
-  EXPECT_EQ(tileSlotFor(cell::SourceRed), 161);
-  EXPECT_EQ(tileSlotFor(cell::Lever), 156);
+  const std::pair<cell::Code, int> slots[] = {{cell::Wall, 111},       {cell::LandForestC, 24},
+                                              {cell::CoffinOpen, 125}, {cell::SpawnComplete, 133},
+                                              {cell::SourceRed, 161},  {cell::Lever, 156}};
+  for (const auto& [code, slot] : slots) EXPECT_EQ(tileSlotFor(code), slot) << int{code};
   int mapped = 0;
   for (int code = 0; code < 256; ++code) mapped += tileSlotFor(static_cast<std::uint8_t>(code)) != NoTile;
   EXPECT_EQ(mapped, 61);
