@@ -31,8 +31,7 @@ TEST(Catalogue, LoaderGroupsRunInLoadOrderAndCoverTheTable) {
   EXPECT_EQ(next, all.size());
 }
 
-// Paths join the data folder (a trailing separator or none, "." when empty), the folder and the
-// file; the cube loader switches from the cube folder to the unit folder after its seven textures.
+// The cube loader switches from the cube folder to the unit folder after its seven textures.
 TEST(Catalogue, PathsJoinDataDirFolderAndFileAndTheCubeLoaderSwitchesFolders) {
   const CatalogueEntry wall{"bmp_dungeon", "wall.bmp", 111};
   EXPECT_EQ(cataloguePath("data", wall), "data/bmp_dungeon/wall.bmp");
@@ -45,8 +44,7 @@ TEST(Catalogue, PathsJoinDataDirFolderAndFileAndTheCubeLoaderSwitchesFolders) {
   EXPECT_EQ(cube.back().fileName, "unit_pleidian.bmp");
 }
 
-// A data folder holding a distinct 4 x 4 picture for every catalogue path (a file named twice is
-// written once), and an empty bank to load it into.
+// A distinct 4 x 4 picture for every catalogue path, and an empty bank to load them into.
 class SpriteCatalogueLoader : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -13,8 +13,7 @@
 namespace gloam::assets {
 namespace {
 
-// A second build keeps the tables and their values (a rebuild would overwrite the marked entry);
-// release, also before any build, empties both and allows a fresh build.
+// A rebuild would overwrite the marked entry.
 TEST(TrigTables, BuildsOnceAndAfterAReleaseAgain) {
   TrigTables tables;
   releaseTrigTables(tables);  // nothing built yet
@@ -64,8 +63,7 @@ class ObjectTemplates : public ::testing::Test {
   ObjectTemplateTable table;
 };
 
-// Whole records, every field: the first and last weapons, the sources of the copies, the bag, the
-// potion, the first and last pieces of an armour material and the record past them, the last material.
+// The first and last weapons, the copies' sources, the bag, the potion, the ends of an armour material.
 TEST_F(ObjectTemplates, BuiltRecordsHoldTheirRows) {
   const std::pair<int, ObjectTemplate> rows[] = {
       // picture, number, traits, equip slot, weapon, power, bonus, power value, grade, price
@@ -95,8 +93,6 @@ TEST_F(ObjectTemplates, CopiesDifferFromTheirSourceOnlyInPowerValue) {
   }
 }
 
-// 143 built records and 5 copies, the weapons among them flagged; everything else zero, the first and
-// the last record included.
 TEST_F(ObjectTemplates, EveryUnlistedRecordIsZero) {
   const ObjectTemplate zero{};
   int nonZero = 0, weapons = 0;

@@ -23,8 +23,6 @@ TEST(Rng, DrawsStayInFifteenBitsAndBelowIsUnsignedModulo) {
   for (int i = 0; i < 1000; ++i) ASSERT_EQ(a.below(254), b.next() % 254);
 }
 
-// A mode change leaves buffers of the new size; putPixel writes inside and drops every pixel
-// outside; clearing zeroes every byte, alpha included.
 TEST(Screen, PutPixelKeepsInsideTheModeAndClearZeroesAlpha) {
   Screen s;
   setScreenMode(s, 640, 480);

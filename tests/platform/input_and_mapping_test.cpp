@@ -104,8 +104,6 @@ TEST(InputState, PressesQueueInTheOrderTypedRepeatsIncludedCodesOutsideTheKeyRan
   EXPECT_FALSE(in.next());
 }
 
-// Input heard between passes reaches the game only when the next pass begins, in the order heard,
-// and a recording gets it stamped with that pass.
 TEST(PendingInput, HeldBackUntilReleasedThenAppliedInOrderAndRecordedUnderThePass) {
   const gloam::testing::ScratchDir scratch("gloam-pending-input");
   const std::string path = (scratch.path() / "recording.txt").string();
@@ -136,8 +134,7 @@ TEST(PendingInput, HeldBackUntilReleasedThenAppliedInOrderAndRecordedUnderThePas
 }
 
 #ifdef __linux__
-// A recording that can no longer be written (here: past a file size limit, as on a full disk) says
-// so once, naming the file and the pass, and ends; nothing is written after the first failure.
+// A file size limit stands in for a full disk.
 TEST(InputRecorder, AWriteThatFailsIsSaidOnceAndEndsTheRecording) {
   const gloam::testing::ScratchDir scratch("gloam-recorder-full");
   const std::string path = (scratch.path() / "recording.txt").string();

@@ -52,9 +52,8 @@ TEST_F(TopDownView, CellsBeyondTheGridDrawNoTile) {
   EXPECT_EQ(inkedPixels(f.screen).size(), 6u * 256u);  // columns 250..255 only
 }
 
-// The unit filter (level, disabled, kinds, rows below the view), the four kinds of hit-point bar,
-// and the path marks from the cursor down, drawn both ways; then the player on another level
-// without a path, whose ring and road still show.
+// The unit filter, the four kinds of hit-point bar and the path marks from the cursor down; then the
+// player on another level without a path, whose ring and road still show.
 TEST_F(TopDownView, HandBuiltUnitsAndPathsMatchTheLiteralFrame) {
   f.origin = {0, 1, 4};
   f.addUnit(5, 3, 4, 4);
