@@ -1,6 +1,4 @@
-// BMP files both ways. The reader, from disk and from memory: what a good file yields, and what each
-// kind of bad file does to the slot (left untouched, or emptied when the pixel data run short). The
-// writer, against that reader: the header the format requires, row padding, and a file read back.
+// BMP files both ways: the reader from disk and from memory, and the writer against that reader.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -46,10 +44,8 @@ Bytes swappedToRgb(Bytes bgr) {
   return bgr;
 }
 
-// Good files, each read from disk and from memory: pixels from byte 54 on whatever the offset fields
-// say, in stored row order; a width not a multiple of four takes the row padding as pixels; bytes
-// after the pixel data are ignored. The same slot takes every file in turn, so each load after the
-// first is a reload that must replace size and buffer, to a smaller picture and to a larger one.
+// Pixels from byte 54 whatever the offset fields say; a width not a multiple of four takes the row
+// padding as pixels. One slot takes every file in turn: each reload must replace size and buffer.
 TEST(BitmapReader, GoodFilesGiveTheirPixelsAsRedGreenBlue) {
   const Bytes tile = patternBytes(768, 1), small = patternBytes(12, 6), shortRow = patternBytes(12, 10);
   Bytes lyingOffsets = makeBmp(2, 2, small);
@@ -73,8 +69,6 @@ TEST(BitmapReader, GoodFilesGiveTheirPixelsAsRedGreenBlue) {
   }
 }
 
-// Every header fault fails from disk and from memory, leaving a loaded slot as it was and a fresh
-// one fresh; a missing file, or a directory in its place, fails the same way.
 TEST(BitmapReader, HeaderFaultsAndMissingFilesFailAndLeaveTheSlotUntouched) {
   const Bytes good = makeBmp(4, 4, patternBytes(48, 2));
   auto withByte = [&](std::size_t at, std::uint8_t value) {
@@ -123,8 +117,6 @@ TEST(BitmapReader, ShortPixelDataEmptiesAPreviouslyLoadedSlot) {
   }
 }
 
-// Signature, file size, pixel-data offset 54, a 40-byte info header, width, height, one plane,
-// 24 bits, no compression; rows padded to four bytes only when the width needs it.
 TEST(BitmapWriter, HeaderHoldsSignatureOffsetSizeAndDepthAndRowsArePadded) {
   for (auto [width, stride] : {std::pair{1u, 4u}, {3u, 12u}, {4u, 12u}, {16u, 48u}})
     EXPECT_EQ(bitmapRowStride(width), stride) << width;

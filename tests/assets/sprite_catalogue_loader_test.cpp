@@ -1,9 +1,5 @@
-// The art catalogue table (its loader groups and the paths it builds), loading the whole of it from a
-// data folder written by the test, and the bank's lifetime; distinct slots and the groups covering
-// the table are checked by the compiler. Case-insensitive lookups in a scratch data folder: which
-// spelling wins, what an absent name resolves to, that the index is a snapshot taken once, and
-// lookups under a root that is not there. Whole data folders with pictures missing or every name
-// upper-cased are played by the built game in tests/e2e/data-folder-check.sh.
+// The art catalogue, loading it into the sprite bank, and case-insensitive data folder lookups.
+// Whole data folders with pictures missing or names upper-cased are played by tests/e2e/data-folder-check.sh.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -35,8 +31,7 @@ TEST(Catalogue, LoaderGroupsRunInLoadOrderAndCoverTheTable) {
   EXPECT_EQ(next, all.size());
 }
 
-// Paths join the data folder (a trailing separator or none, "." when empty), the folder and the
-// file; the cube loader switches from the cube folder to the unit folder after its seven textures.
+// The cube loader switches from the cube folder to the unit folder after its seven textures.
 TEST(Catalogue, PathsJoinDataDirFolderAndFileAndTheCubeLoaderSwitchesFolders) {
   const CatalogueEntry wall{"bmp_dungeon", "wall.bmp", 111};
   EXPECT_EQ(cataloguePath("data", wall), "data/bmp_dungeon/wall.bmp");
@@ -49,8 +44,7 @@ TEST(Catalogue, PathsJoinDataDirFolderAndFileAndTheCubeLoaderSwitchesFolders) {
   EXPECT_EQ(cube.back().fileName, "unit_pleidian.bmp");
 }
 
-// A data folder holding a distinct 4 x 4 picture for every catalogue path (a file named twice is
-// written once), and an empty bank to load it into.
+// A distinct 4 x 4 picture for every catalogue path, and an empty bank to load them into.
 class SpriteCatalogueLoader : public ::testing::Test {
  protected:
   void SetUp() override {

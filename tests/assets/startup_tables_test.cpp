@@ -1,7 +1,4 @@
-// The tables start-up builds. The sine and cosine tables: the build-once rule, and bit-for-bit
-// agreement with the plain per-entry loop (float counter, double angle, std::sin/std::cos, rounded
-// to float); the angles are taken with pi as 3.141592653, a little short, so sin(180 degrees) is
-// tiny but not 0. The object template table: the example records, the copies and the zero records.
+// The sine and cosine tables and the object template table that start-up builds.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -16,8 +13,7 @@
 namespace gloam::assets {
 namespace {
 
-// A second build keeps the tables and their values (a rebuild would overwrite the marked entry);
-// release, also before any build, empties both and allows a fresh build.
+// A rebuild would overwrite the marked entry.
 TEST(TrigTables, BuildsOnceAndAfterAReleaseAgain) {
   TrigTables tables;
   releaseTrigTables(tables);  // nothing built yet
@@ -38,6 +34,7 @@ TEST(TrigTables, BuildsOnceAndAfterAReleaseAgain) {
   EXPECT_EQ(tables.sine[90000], 1.0f);
 }
 
+// Float counter, double angle with pi taken as 3.141592653 (so sin(180 degrees) is tiny, not 0).
 TEST(TrigTables, EveryEntryMatchesThePlainLoopBitForBit) {
   TrigTables tables;
   buildTrigTables(tables);
@@ -66,8 +63,7 @@ class ObjectTemplates : public ::testing::Test {
   ObjectTemplateTable table;
 };
 
-// Whole records, every field: the first and last weapons, the sources of the copies, the bag, the
-// potion, the first and last pieces of an armour material and the record past them, the last material.
+// The first and last weapons, the copies' sources, the bag, the potion, the ends of an armour material.
 TEST_F(ObjectTemplates, BuiltRecordsHoldTheirRows) {
   const std::pair<int, ObjectTemplate> rows[] = {
       // picture, number, traits, equip slot, weapon, power, bonus, power value, grade, price
@@ -97,8 +93,6 @@ TEST_F(ObjectTemplates, CopiesDifferFromTheirSourceOnlyInPowerValue) {
   }
 }
 
-// 143 built records and 5 copies, the weapons among them flagged; everything else zero, the first and
-// the last record included.
 TEST_F(ObjectTemplates, EveryUnlistedRecordIsZero) {
   const ObjectTemplate zero{};
   int nonZero = 0, weapons = 0;

@@ -1,8 +1,4 @@
-// Submitted lines on their way to the commands: the word split and the number reader at their
-// edges, name matching, word counting, the exact cells each edit touches, and the teleport's
-// clamps and Wall refusal. Then the per-frame console step and the text entry line under it: Tab,
-// the hidden console, which held keys type what and in which order, where the line stops growing,
-// submitting and re-submitting, when the cursor shows, and the exact pause each accepted key costs.
+// Submitted lines on their way to the commands, then the per-frame console step and its text entry line.
 #include <gtest/gtest.h>
 
 #include <array>

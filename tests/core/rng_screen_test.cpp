@@ -14,17 +14,6 @@ TEST(Rng, FirstDrawsFromSeedOneMatchTheClassicSequence) {
   for (int draw : {41, 18467, 6334, 26500}) EXPECT_EQ(rng.next(), draw);
 }
 
-TEST(Rng, DrawsStayInFifteenBitsAndBelowIsUnsignedModulo) {
-  Rng rng;
-  rng.seed(0xDEADBEEF);
-  for (int i = 0; i < 10000; ++i) ASSERT_EQ(rng.next() & ~0x7FFF, 0);  // 0 to 32767
-  Rng a, b{77};
-  a.seed(77);
-  for (int i = 0; i < 1000; ++i) ASSERT_EQ(a.below(254), b.next() % 254);
-}
-
-// A mode change leaves buffers of the new size; putPixel writes inside and drops every pixel
-// outside; clearing zeroes every byte, alpha included.
 TEST(Screen, PutPixelKeepsInsideTheModeAndClearZeroesAlpha) {
   Screen s;
   setScreenMode(s, 640, 480);

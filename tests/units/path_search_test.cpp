@@ -1,16 +1,11 @@
-// The path search at its edges: start and goal clamping, obstacle units, cell costs, equal-cost
-// ties and the storing of routes. Then the heap-based node selection against the literal scan:
-// both searches run on the same random levels, units, windows and budgets and must leave identical
-// workspaces, which also holds the expansion loop itself (the diagonal rule, the budget, a region
-// searched to exhaustion) to its literal reference.
+// The path search at its edges, then the heap-based node selection against the literal scan: both
+// run on the same random levels, units, windows and budgets and must leave identical workspaces.
 #include <algorithm>
-#include <cstring>
 #include <string>
 
 #include "literal_path_search.hpp"
 #include "path_test_support.hpp"
 #include "random_levels.hpp"
-#include "world/dungeon_generator.hpp"
 
 namespace gloam::units {
 namespace {
@@ -131,14 +126,6 @@ class PathOracleTest : public ::testing::Test {
 
   int coordinate() { return rng.below(GridSide + 20) - 10; }  // now and then off the grid
 
-  // A random Floor cell of the searched level (the level has plenty).
-  std::pair<int, int> floorCell() {
-    for (;;) {
-      const int x = rng.below(GridSide), y = rng.below(GridSide);
-      if (w.grid.cellAt(x, y, L) == cell::Floor) return {x, y};
-    }
-  }
-
   // A few of the first twelve units on or near the searched level, some of them moving.
   void scatterUnits(int nearX, int nearY) {
     for (int u = 0; u < 12; ++u) {
@@ -192,36 +179,6 @@ TEST_F(PathOracleTest, SmallWindowsOnMixedOverworldAndDungeonCodes) {
       }
     }
   }
-}
-
-// Six levels of a generated dungeon: rooms, doors, stairs and items, copied in turn onto level L.
-TEST_F(PathOracleTest, WholeGeneratedDungeonLevels) {
-  world::GeneratorTables tables;
-  world::allocateGeneratorTables(tables);
-  rng.seed(21);
-  world::generateStartupDungeon(w.grid, tables, rng);
-  int found = 0;
-  for (int level = world::StartupFirstLevel; level < world::StartupFirstLevel + 6; ++level) {
-    std::memcpy(w.grid.level(L), w.grid.level(level), LevelSize);
-    for (int i = 0; i < 3; ++i) {
-      const auto [sx, sy] = floorCell();
-      const auto [gx, gy] = floorCell();
-      scatterUnits(sx, sy);
-      compareSearch(sx, sy, gx, gy, GridSide, "generated level " + std::to_string(level));
-      found += w.ws.searchResult == SearchCode::GoalReached;
-    }
-  }
-  EXPECT_GT(found, 0);  // the comparison covered successful searches too
-}
-
-TEST_F(PathOracleTest, WholeLevelOfMixedTerrainWithAnUnreachableGoal) {
-  rng.seed(31);
-  testing::paintMix(w.grid, L, testing::OverworldMix, rng);
-  w.rect(L, 199, 199, 201, 201, cell::Wall);
-  compareSearch(60, 60, 200, 200, GridSide, "overworld, walled goal");
-  EXPECT_EQ(SearchCode::NotFound, w.ws.searchResult);
-  EXPECT_EQ(WindowFree, w.ws.windowGrid[200 * GridSide + 200]) << "the walled goal cell never received a node";
-  EXPECT_GT(w.ws.lastNode, 1000) << "the search did spread before giving up";
 }
 
 TEST_F(PathOracleTest, CostsPastTheSelectionBound) {

@@ -1,7 +1,4 @@
-// The PlayerUnit's start-up placement: the draw order, the cells it may land on, its fields, and
-// the empty slot left when every try hits Wall. Then move orders and the movement pass: tick
-// timing, the states of an order (Ordered, Walking, Used up, Idle), re-planning while the button
-// is held, and orders to the edge of the level.
+// The PlayerUnit's start-up placement, then move orders and the movement pass.
 #include "units/unit_movement.hpp"
 #include "path_test_support.hpp"
 #include "units/player_placement.hpp"

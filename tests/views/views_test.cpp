@@ -1,9 +1,4 @@
-// The views. The top-down view on hand-built worlds: which codes show tiles, cells beyond the grid,
-// and whole frames (tiles, units, bars, labels, path marks and ring) against the literal reference,
-// which states those rules on its own. The overlay texts: banner near the top, the notice inside
-// the narrow mode's width on its three rows, and the status line formatted from the ViewOrigin and
-// the mouse. The screen-saver view: blue noise with four rings on multiples of 50 frames, the draws
-// in their fixed order, ring radius ScreenWidth / 5, and a still picture in between.
+// The top-down view against its literal reference, the overlay texts, and the screen-saver view.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -40,12 +35,10 @@ class TopDownView : public ::testing::Test {
 };
 
 TEST(TileSlots, TableFollowsTheCellCodeRuns) {
-  EXPECT_EQ(tileSlotFor(cell::Wall), 111);
-  EXPECT_EQ(tileSlotFor(cell::LandForestC), 24);
-  EXPECT_EQ(tileSlotFor(cell::CoffinOpen), 125);
-  EXPECT_EQ(tileSlotFor(cell::SpawnComplete), 133);
-  EXPECT_EQ(tileSlotFor(cell::SourceRed), 161);
-  EXPECT_EQ(tileSlotFor(cell::Lever), 156);
+  const std::pair<cell::Code, int> slots[] = {{cell::Wall, 111},       {cell::LandForestC, 24},
+                                              {cell::CoffinOpen, 125}, {cell::SpawnComplete, 133},
+                                              {cell::SourceRed, 161},  {cell::Lever, 156}};
+  for (const auto& [code, slot] : slots) EXPECT_EQ(tileSlotFor(code), slot) << int{code};
   int mapped = 0;
   for (int code = 0; code < 256; ++code) mapped += tileSlotFor(static_cast<std::uint8_t>(code)) != NoTile;
   EXPECT_EQ(mapped, 61);
@@ -59,9 +52,8 @@ TEST_F(TopDownView, CellsBeyondTheGridDrawNoTile) {
   EXPECT_EQ(inkedPixels(f.screen).size(), 6u * 256u);  // columns 250..255 only
 }
 
-// The unit filter (level, disabled, kinds, rows below the view), the four kinds of hit-point bar,
-// and the path marks from the cursor down, drawn both ways; then the player on another level
-// without a path, whose ring and road still show.
+// The unit filter, the four kinds of hit-point bar and the path marks from the cursor down; then the
+// player on another level without a path, whose ring and road still show.
 TEST_F(TopDownView, HandBuiltUnitsAndPathsMatchTheLiteralFrame) {
   f.origin = {0, 1, 4};
   f.addUnit(5, 3, 4, 4);

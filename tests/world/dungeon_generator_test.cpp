@@ -1,8 +1,5 @@
-// The dungeon generator on hand-built input: room templates (table shapes, header sizes, the
-// stamp), rectangles at their edges, the rules that end a run, and the feature passes (item counts
-// at the divisor boundaries, stairs and their pairing, passes that run out of tries). Template
-// orientations, scratch clearing, inclusive corners, the centre room and the growth of full levels
-// are pinned by the start-up dungeon tests and golden hashes in startup_world_test.cpp.
+// The dungeon generator on hand-built input. Template orientations, scratch clearing and the growth
+// of full levels are pinned by the start-up dungeon tests and golden hashes in startup_world_test.cpp.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,6 +1,5 @@
-// The world as start-up builds it: level 0 read from overworld map files in a scratch folder (long,
-// short, missing, unopenable); the start-up dungeon (128, 128, 33, 9, 255, 2400) over several
-// seeds, with golden hashes pinning its levels for two; and the level layout copied from it.
+// The world as start-up builds it: level 0 from overworld map files, the start-up dungeon over
+// several seeds (golden hashes for two), and the level layout copied from it.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -65,8 +64,7 @@ TEST_F(OverworldMapTest, ShortFileFillsOnlyItsBytes) {
   EXPECT_EQ(testing::countOnLevel(grid, 0, cell::Empty), 1 + (LevelSize - GridSide - 1));
 }
 
-// A missing file is created empty and still pauses; a directory in the file's place fails to open
-// like a missing map folder: no pause, no folder made. Level 0 stays as it was throughout.
+// A missing file is created empty and still pauses; a directory in its place or no map folder: no pause.
 TEST_F(OverworldMapTest, MissingOrUnopenableFileChangesNothing) {
   EXPECT_EQ(readOverworldMap(grid, dataDir.string(), 1), OverworldPauseMs);
   const fs::path created = dataDir / "map" / "1.overworld";
@@ -90,8 +88,7 @@ TEST(OverworldMapPathTest, FollowsTheNumberedNameUnderTheDataFolder) {
 constexpr int First = StartupFirstLevel;
 constexpr int Last = StartupFirstLevel + StartupLevelCount - 1;
 
-// One generation of the start-up dungeon. Each test makes its own: under ctest every test runs in
-// a process of its own, so a cache shared between tests would save nothing.
+// One generation of the start-up dungeon; ctest runs each test in its own process, so none is shared.
 struct Generated {
   DungeonGrid grid = testing::freshGrid();
   GeneratorTables tables = testing::freshTables();
