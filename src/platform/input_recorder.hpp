@@ -13,6 +13,8 @@ class InputRecorder {
   // Opens the file and writes the seed line; false if the file cannot be written.
   bool open(const std::string& path, std::uint32_t seed);
   bool isOpen() const { return out_.is_open(); }
+  // Whether a write failed, so that the recording ends before the game did.
+  bool cutShort() const { return cutShort_; }
 
   void keyChange(int frame, int virtualKey, bool down);
   // Writes the pixel only when it differs from the last one written.
@@ -31,6 +33,7 @@ class InputRecorder {
   std::string path_;
   int lastFrame_ = 0;  // the pass of the newest line
   bool unflushed_ = false;
+  bool cutShort_ = false;
   int mouseX_ = -1;
   int mouseY_ = -1;
 };

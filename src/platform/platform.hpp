@@ -150,6 +150,8 @@ class Platform {
   }
   // Total of every pause asked for, in milliseconds.
   long long sleptMs() const { return sleptMs_; }
+  // Whether the input recording (--record) ended early because it could not be written.
+  virtual bool recordingCutShort() const { return false; }
 
  private:
   bool pausesAreSlept_;

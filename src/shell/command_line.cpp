@@ -88,7 +88,8 @@ std::string usageText() {
       "\nGame time is counted in passes. At the default 60 passes a second the speed keys 1, 2 and 3\n"
       "give a step every 1/6, 1/2 and 1 s; --fps 30 halves every speed.\n"
       "\nOutput paths are checked before the game starts (exit status 2). Files are written whole under a\n"
-      "temporary name and renamed, so a failed write (exit status 1) leaves the old file as it was.\n";
+      "temporary name and renamed, so a failed write (exit status 1) leaves the old file as it was.\n"
+      "A --record file that cannot be written to the end is cut short there (exit status 1).\n";
   return text;
 }
 

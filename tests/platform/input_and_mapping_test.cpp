@@ -140,6 +140,7 @@ TEST(InputRecorder, AWriteThatFailsIsSaidOnceAndEndsTheRecording) {
   const std::string path = (scratch.path() / "recording.txt").string();
   InputRecorder recorder;
   ASSERT_TRUE(recorder.open(path, 7));
+  EXPECT_FALSE(recorder.cutShort());
   rlimit before{};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
   const rlimit small{200, before.rlim_max};
@@ -157,6 +158,7 @@ TEST(InputRecorder, AWriteThatFailsIsSaidOnceAndEndsTheRecording) {
   setrlimit(RLIMIT_FSIZE, &before);
   std::signal(SIGXFSZ, oldHandler);
   EXPECT_FALSE(recorder.isOpen());
+  EXPECT_TRUE(recorder.cutShort());
   const std::string expected = "cannot write " + path + ": the recording ends at pass " + std::to_string(frame - 1);
   EXPECT_NE(said.find(expected), std::string::npos) << said;
   EXPECT_EQ(said.find("cannot write", said.find("cannot write") + 1), std::string::npos) << said;

@@ -36,6 +36,7 @@ class SdlPlatform final : public Platform {
   Instant now() override;
   void waitUntil(Instant deadline) override;
   void beginFrame(int frameCounter, int screenWidth, int screenHeight) override;
+  bool recordingCutShort() const override { return recorder_.cutShort(); }
 
  private:
   SdlPlatform() : Platform(true) {}

@@ -37,6 +37,7 @@ class Win32Platform final : public Platform, private WindowMessages {
   Instant now() override { return queue_.now(); }
   void waitUntil(Instant deadline) override { queue_.waitUntil(deadline); }
   void beginFrame(int frameCounter, int screenWidth, int screenHeight) override;
+  bool recordingCutShort() const override { return recorder_.cutShort(); }
 
  private:
   Win32Platform() : Platform(true) {}
