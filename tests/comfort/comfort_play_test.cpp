@@ -1,8 +1,6 @@
 // Whole comfort-mode games on the headless platform, driven by scripted and tapped keys and clicks.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "comfort/notice.hpp"
@@ -10,6 +8,7 @@
 #include "console/console_commands.hpp"
 #include "platform/keys.hpp"
 #include "support/headless_game.hpp"
+#include "support/scratch_dir.hpp"
 #include "world/cell_codes.hpp"
 
 namespace gloam::comfort {
@@ -175,9 +174,9 @@ TEST(ComfortPlay, AClickWithNoRouteSaysNoWayThere) {
 // With a readable map and no pictures: the classic start pauses for the map and shows no box;
 // comfort starts at a step every 10 passes with no pause and a box says what loaded from where.
 TEST(ComfortPlay, StartsFastWithoutAPauseAndABoxSaysHowManyPicturesLoaded) {
-  const std::string dir = ::testing::TempDir() + "comfort-play-data";
-  std::filesystem::create_directories(dir + "/map");
-  std::ofstream(dir + "/map/1.overworld", std::ios::binary) << std::string(LevelSize, '\0');
+  const gloam::testing::ScratchDir scratch("comfort-play-data");
+  const std::string dir = scratch.path().string();
+  scratch.write("map/1.overworld", std::vector<std::uint8_t>(LevelSize));
   for (const bool comfort : {false, true}) {
     SCOPED_TRACE(comfort ? "comfort" : "classic");
     HeadlessGame g("", 0, 5, comfort, dir);
