@@ -26,7 +26,6 @@ int expectedSmallWidth(char c) {
 
 bool smallHasGlyph(int c) { return (c >= 32 && c <= 95) || (c >= 97 && c <= 122); }
 
-// The large font covers 32..126; the small one its own codes, with the listed widths.
 TEST(GlyphFonts, EachFontCoversExactlyItsCodesAndSmallWidthsAreAsListed) {
   for (int c = 0; c < 256; ++c) {
     SCOPED_TRACE(c);

@@ -1,7 +1,5 @@
-// Whole games on the headless platform, with scripted keys through the same code a window uses:
-// the order of a pass, the mode keys, the clamps and the pauses, the overworld file at start-up, a
-// right-click walk on the map, and a console command typed key by key, each checked on the state
-// the game is left in.
+// Whole games on the headless platform, with scripted keys through the same code a window uses,
+// each checked on the state the game is left in.
 #include <gtest/gtest.h>
 
 #include <tuple>
