@@ -19,9 +19,8 @@ using testing::ScratchDir;
 constexpr std::uint32_t LargestAcceptedPixelCount = static_cast<std::uint32_t>(BitmapMaxPixelBytes / 3);
 
 void expectSameSlot(const SpriteSlot& actual, const SpriteSlot& expected) {
-  EXPECT_EQ(actual.width, expected.width);
-  EXPECT_EQ(actual.height, expected.height);
-  EXPECT_EQ(actual.bytesPerPixel, expected.bytesPerPixel);
+  EXPECT_EQ(std::tie(actual.width, actual.height, actual.bytesPerPixel),
+            std::tie(expected.width, expected.height, expected.bytesPerPixel));
   EXPECT_EQ(actual.pixels, expected.pixels);
 }
 

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <sstream>
 #include <string_view>
@@ -50,11 +49,6 @@ int drawnPixels(const SpriteSlot& slot) {
   return static_cast<int>(slot.pixels.size() / 3) - pixelsOf(slot, 255, 0, 246) - pixelsOf(slot, 0, 0, 0);
 }
 
-std::vector<std::uint8_t> fileBytes(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 class MakeArt : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -96,7 +90,8 @@ TEST_F(MakeArt, EveryEntryLoadsAtItsSizeWithTheKeyColourWhereItBelongs) {
 
 TEST_F(MakeArt, SampleOverworldIsOneLevelOfOverworldCodesWithEveryKindOfPlace) {
   ASSERT_TRUE(mapWritten_);
-  const std::vector<std::uint8_t> bytes = fileBytes(dir_->path() / "map" / "1.overworld");
+  const std::string file = gloam::testing::readFile(dir_->path() / "map" / "1.overworld");
+  const std::vector<std::uint8_t> bytes(file.begin(), file.end());
   ASSERT_EQ(bytes.size(), static_cast<std::size_t>(LevelSize));
   const std::set<int> seen(bytes.begin(), bytes.end());
   for (int code : seen)
@@ -124,7 +119,7 @@ TEST_F(MakeArt, WritesEveryCataloguePathOnceAndTheSameBytesOnASecondRun) {
   for (const auto& f : std::filesystem::recursive_directory_iterator(dir_->path())) {
     if (!f.is_regular_file()) continue;
     const auto relative = std::filesystem::relative(f.path(), dir_->path());
-    EXPECT_EQ(fileBytes(f.path()), fileBytes(second.path() / relative)) << relative;
+    EXPECT_EQ(gloam::testing::readFile(f.path()), gloam::testing::readFile(second.path() / relative)) << relative;
     ++compared;
   }
   EXPECT_EQ(compared, outcome_.filesWritten + 1);

@@ -1,8 +1,6 @@
 // Whole comfort-mode games on the headless platform, driven by scripted and tapped keys and clicks.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "comfort/notice.hpp"
@@ -10,6 +8,7 @@
 #include "console/console_commands.hpp"
 #include "platform/keys.hpp"
 #include "support/headless_game.hpp"
+#include "support/scratch_dir.hpp"
 #include "world/cell_codes.hpp"
 
 namespace gloam::comfort {
@@ -44,8 +43,7 @@ TEST(ComfortGame, ATapScrollsOneCellAHeldLevelKeyRepeatsAndNothingPauses) {
   EXPECT_EQ(g.platform->sleptMs(), slept);
 }
 
-// F6 shows the map with the player well inside it, and a player found off the screen (put there by
-// hand, as a walk or a teleport would) is followed on the next pass.
+// The player is put off the screen by hand, as a walk or a teleport would.
 TEST(ComfortGame, F6CentresThePlayerAndThePlayerOffTheScreenIsFollowed) {
   HeadlessGame g = comfortGame(tap(0, vk::F6));
   g.runTo(1);
@@ -105,8 +103,7 @@ TEST(ComfortPlay, PressingNeverTurnsTheViewAndADragThereAndBackGivesTheSamePictu
   EXPECT_EQ(g.game->firstPerson.viewYaw, yaw);
 }
 
-// A first Escape asks and the game goes on; a second one within 2 s (120 passes) quits, one after
-// that asks again. With the console open, Escape only closes it.
+// Two seconds are 120 passes.
 TEST(ComfortPlay, OneEscapeAsksTwoWithinTwoSecondsQuitAndWithTheConsoleOpenItClosesIt) {
   HeadlessGame asked = comfortGame(tap(5, vk::Escape) + tap(20, vk::Escape));
   asked.runTo(19);
@@ -132,8 +129,6 @@ TEST(ComfortPlay, OneEscapeAsksTwoWithinTwoSecondsQuitAndWithTheConsoleOpenItClo
   EXPECT_STREQ(noticeLine(console.game->comfort.notice), HintText);  // not asked
 }
 
-// "help" answers with every command of the table and itself, whole, in the state's console.result;
-// H shows and hides the key panel, but types an h while the console is open.
 TEST(ComfortPlay, HelpListsEveryCommandAndHShowsThePanelWithTheConsoleClosed) {
   const int frame = 10;  // Tab, h, e, l, p, Enter, Tab on passes 2 to 8; H at 12
   HeadlessGame g =
@@ -151,8 +146,6 @@ TEST(ComfortPlay, HelpListsEveryCommandAndHShowsThePanelWithTheConsoleClosed) {
   EXPECT_TRUE(g.game->comfort.helpShown);
 }
 
-// In the map, a right click on a Wall cell on show: no route is found or drawn, and the notice
-// line says so, in the state too.
 TEST(ComfortPlay, AClickWithNoRouteSaysNoWayThere) {
   HeadlessGame g = comfortGame(tap(0, vk::F6));
   g.runTo(2);
@@ -172,12 +165,11 @@ TEST(ComfortPlay, AClickWithNoRouteSaysNoWayThere) {
   EXPECT_NE(g.stateJson().find("\"notice\":\"no way there\""), std::string::npos) << g.stateJson();
 }
 
-// With a readable map and no pictures: the classic start pauses for the map and shows no box;
-// comfort starts at a step every 10 passes with no pause and a box says what loaded from where.
+// With a readable map and no pictures; the classic start pauses for the map and shows no box.
 TEST(ComfortPlay, StartsFastWithoutAPauseAndABoxSaysHowManyPicturesLoaded) {
-  const std::string dir = ::testing::TempDir() + "comfort-play-data";
-  std::filesystem::create_directories(dir + "/map");
-  std::ofstream(dir + "/map/1.overworld", std::ios::binary) << std::string(LevelSize, '\0');
+  const gloam::testing::ScratchDir scratch("comfort-play-data");
+  const std::string dir = scratch.path().string();
+  scratch.write("map/1.overworld", std::vector<std::uint8_t>(LevelSize));
   for (const bool comfort : {false, true}) {
     SCOPED_TRACE(comfort ? "comfort" : "classic");
     HeadlessGame g("", 0, 5, comfort, dir);

@@ -73,8 +73,7 @@ int smallWidth(const char* text) {
   return smallTextWidth(buffer);
 }
 
-// Comfort's own lines fit the narrower, first-person mode: the hint from the notice's x, each help
-// row's keys before the effect column and its effect before the right edge.
+// The hint from the notice's x; each help row's keys before the effect column.
 TEST(ComfortLines, TheHintAndEveryHelpRowFitTheFirstPersonMode) {
   EXPECT_LE(views::NoticeX + smallWidth(HintText), FirstPersonMode.width);
   for (const HelpRow& row : HelpRows) {

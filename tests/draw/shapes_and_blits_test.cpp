@@ -29,7 +29,6 @@ TEST(DrawLine, ShallowLineStepsOnEverySecondColumn) {
             (PixelSet{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 2}, {6, 3}, {7, 3}, {8, 4}, {9, 4}, {10, 5}}));
 }
 
-// A horizontal line is the same in both directions; a point is one pixel; off-screen parts drop.
 TEST(DrawLine, HorizontalIsSymmetricAPointIsOnePixelAndOffScreenPartsAreDropped) {
   EXPECT_EQ(line(0, 0, 5, 0), line(5, 0, 0, 0));
   EXPECT_EQ(line(0, 0, 5, 0).size(), 6u);

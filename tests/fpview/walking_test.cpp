@@ -188,8 +188,7 @@ TEST_F(FirstPersonStep, TheLeftButtonWalksAlongTheViewAndZBackTwoCellsInTwentyPa
   }
 }
 
-// Walking on into the room's east wall and into its corner: the eye never stands in Wall and stops in
-// the last open column (and row), held off the face; along a straight wall it drifts but never through.
+// Along a straight wall the eye drifts but never goes through; it is held off the face.
 TEST_F(FirstPersonStep, WallsStopTheWalkInTheLastOpenCell) {
   const struct {
     float yaw;
@@ -216,8 +215,6 @@ TEST_F(FirstPersonStep, WallsStopTheWalkInTheLastOpenCell) {
   }
 }
 
-// A tap between two passes counts for the whole pass, for the step and the look alike, and is gone
-// by the next pass. 'Z' rests while a console types.
 TEST_F(FirstPersonStep, ATapIsOnePressForTheWalkAndTheLookAlikeAndZRestsWhileTheKeysTypeText) {
   hand.pixelX = 10;
   hand.pixelY = 45;

@@ -4,9 +4,7 @@
 
 #include <array>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <utility>
 
 #ifdef __linux__
@@ -126,11 +124,8 @@ TEST(PendingInput, HeldBackUntilReleasedThenAppliedInOrderAndRecordedUnderThePas
   EXPECT_FALSE(pending.release(in, recorder.get(), 13));  // released once only: no pointer, no keys
   EXPECT_TRUE(in.read(66));
   recorder.reset();  // closes the file, which Windows will not remove while open
-  std::ifstream file(path);
-  std::stringstream lines;
-  lines << file.rdbuf();
-  EXPECT_NE(lines.str().find("seed 7\n12 down 65\n12 up 65\n12 down 66\n"), std::string::npos) << lines.str();
-  file.close();
+  const std::string lines = gloam::testing::readFile(path);
+  EXPECT_NE(lines.find("seed 7\n12 down 65\n12 up 65\n12 down 66\n"), std::string::npos) << lines;
 }
 
 #ifdef __linux__

@@ -4,38 +4,32 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "shell/overworld_location.hpp"
+#include "support/scratch_dir.hpp"
 
 namespace gloam::shell {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string contents(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
+using gloam::testing::readFile;
 
 // A scratch folder: an installed data folder with an art folder and map 1, a file that is no
 // folder, and a home for the per-user folder.
 class DataFolders : public ::testing::Test {
  protected:
-  fs::path root = fs::temp_directory_path() / ("gloam-data-folders-" + std::to_string(::getpid()));
+  const gloam::testing::ScratchDir scratch{"gloam-data-folders"};
+  const fs::path& root = scratch.path();
   fs::path installed = root / "share" / "MAP" / "1.OVERWORLD";
   fs::path user = root / "home" / "gloamdelve";
   void SetUp() override {
-    fs::remove_all(root);
     fs::create_directories(installed.parent_path());
     fs::create_directories(root / "share" / "BMP_LAND");
     std::ofstream(installed, std::ios::binary) << "installed map";
     std::ofstream(root / "file.txt") << "x";
   }
-  void TearDown() override { fs::remove_all(root); }
 };
 using DataFolder = DataFolders;
 using UserMapCopy = DataFolders;
@@ -103,12 +97,12 @@ TEST_F(UserMapCopy, FirstUseCopiesTheInstalledMapAndLaterUsesKeepThePlayersCopy)
   OverworldLocation where = locateUserOverworldMap(installed.string(), 1, user.string());
   EXPECT_EQ(where.path, copy.string());
   EXPECT_EQ(where.problem, "");
-  EXPECT_EQ(contents(copy), "installed map");
+  EXPECT_EQ(readFile(copy), "installed map");
   EXPECT_FALSE(fs::exists(copy.string() + ".part"));
   std::ofstream(copy, std::ios::binary) << "walked on";
   where = locateUserOverworldMap(installed.string(), 1, user.string());
   EXPECT_EQ(where.path, copy.string());
-  EXPECT_EQ(contents(copy), "walked on");
+  EXPECT_EQ(readFile(copy), "walked on");
 }
 
 TEST_F(UserMapCopy, NoInstalledMapLeavesTheCopyToBeCreatedAndABlockedFolderIsReported) {

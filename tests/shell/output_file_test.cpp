@@ -8,6 +8,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "support/scratch_dir.hpp"
+
 namespace gloam::shell {
 namespace {
 
@@ -15,18 +17,13 @@ namespace fs = std::filesystem;
 
 class OutputFile : public ::testing::Test {
  protected:
-  fs::path root = fs::temp_directory_path() /
-                  ("gloam-output-file-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-  void SetUp() override {
-    TearDown();
-    fs::create_directories(root);
-  }
-  // Write permission back first: some systems refuse to remove a read-only file.
+  const gloam::testing::ScratchDir scratch{"gloam-output-file"};
+  const fs::path& root = scratch.path();
+  // Write permission back before the folder goes: some systems refuse to remove a read-only file.
   void TearDown() override {
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(root, ec))
       fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, ec);
-    fs::remove_all(root, ec);
   }
 };
 
@@ -41,8 +38,7 @@ TEST_F(OutputFile, ReplacesTheFileALinkNamesKeepingTheLinkAndThePermissions) {
   std::string reason;
   ASSERT_TRUE(writeWholeFile(link.string(), "newer", reason)) << reason;
   EXPECT_TRUE(fs::is_symlink(link));
-  std::ifstream in(file);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "newer");
+  EXPECT_EQ(gloam::testing::readFile(file), "newer");
   EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 2);
 }

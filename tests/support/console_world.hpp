@@ -19,7 +19,7 @@ namespace gloam::testing {
 class ConsoleWorld : public ::testing::Test {
  protected:
   FakePlatform platform;
-  world::DungeonGrid grid;
+  world::DungeonGrid grid = freshGrid();
   units::UnitTable units;
   world::ViewOrigin viewOrigin{5, 6, 3};
   int screenSaverMode = 0;
@@ -29,7 +29,6 @@ class ConsoleWorld : public ::testing::Test {
   std::vector<std::uint8_t> before;
 
   ConsoleWorld() {
-    world::allocateGrid(grid);
     units::allocateUnitTable(units);
     placePlayer(10, 20, 4);
     console::initConsole(console);

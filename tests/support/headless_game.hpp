@@ -3,9 +3,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "platform/input_state.hpp"
@@ -15,6 +13,7 @@
 #include "shell/main_loop.hpp"
 #include "shell/run_outputs.hpp"
 #include "shell/startup.hpp"
+#include "support/scratch_dir.hpp"
 
 namespace gloam::testing {
 
@@ -99,9 +98,7 @@ struct HeadlessGame {
   std::string stateJson() const {
     const std::string path = ::testing::TempDir() + "headless-game-state.json";
     EXPECT_TRUE(shell::writeStateJson(*game, platform->sleptMs(), path));
-    std::stringstream json;
-    json << std::ifstream(path).rdbuf();
-    return json.str();
+    return readFile(path);
   }
 };
 

@@ -1,9 +1,10 @@
 // A fresh directory under the system temp folder for a test to write into, removed with everything
-// in it at scope end.
+// in it at scope end, and a whole file read back.
 #pragma once
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -36,5 +37,11 @@ class ScratchDir {
  private:
   std::filesystem::path path_;
 };
+
+// Every byte of the file; empty when it cannot be read.
+inline std::string readFile(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
 
 }  // namespace gloam::testing

@@ -21,14 +21,13 @@ namespace gloam::units::testing {
 using Route = std::vector<std::pair<int, int>>;  // stored entries, entry 0 (the goal) first
 
 struct PathWorld {
-  world::DungeonGrid grid;
+  world::DungeonGrid grid = gloam::testing::freshGrid();
   UnitTable units;
   PathContext ctx;
   SearchWorkspace& ws = ctx.search;
   PathTable& table = ctx.table;
 
   PathWorld() {
-    world::allocateGrid(grid);
     allocateUnitTable(units);
     allocatePathContext(ctx);
     initCellCostTable(ws.cellCostTable);

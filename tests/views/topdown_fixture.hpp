@@ -24,7 +24,7 @@ inline constexpr int UnitPictureSlot = 849;
 
 struct TopDownFixture {
   Screen screen;
-  world::DungeonGrid grid;
+  world::DungeonGrid grid = gloam::testing::freshGrid();
   world::ViewOrigin origin;
   units::UnitTable units;
   units::PathTable paths;
@@ -33,7 +33,6 @@ struct TopDownFixture {
 
   TopDownFixture() {
     setScreenMode(screen, 640, 480);
-    world::allocateGrid(grid);
     units::allocateUnitTable(units);
     units::allocatePathTable(paths);
     bank.slots = std::make_unique<assets::SpriteSlot[]>(SpriteSlotCount);

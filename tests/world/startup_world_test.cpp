@@ -79,7 +79,6 @@ TEST_F(OverworldMapTest, MissingOrUnopenableFileChangesNothing) {
   EXPECT_EQ(testing::countOnLevel(grid, 0, cell::Empty), LevelSize - 2);
 }
 
-// A plain data folder is used by every read above.
 TEST(OverworldMapPathTest, FollowsTheNumberedNameUnderTheDataFolder) {
   EXPECT_EQ(fs::path(overworldMapPath("", 12)), fs::path("map/12.overworld"));  // either separator
   EXPECT_EQ(fs::path(overworldMapPath("/x/", -3)), fs::path("/x/map/-3.overworld"));
