@@ -41,7 +41,6 @@ before_origin=$(window_origin)
 screen_size=$(xdpyinfo | awk '/dimensions:/ {print $2}')
 tap_until F11 window_size_is "$screen_size"
 check "comfort: F11 makes the window the size of the screen" "$(window_size) at $(window_origin)" "$screen_size at 0,0"
-capture "$WORK/comfort-fullscreen.png"
 tap_until F11 window_size_is "$before_size"
 check "comfort: F11 again gives the window back where it was" "$(window_size) at $(window_origin)" \
   "$before_size at $before_origin"
@@ -54,7 +53,6 @@ origin=$(window_origin)
 pointer_x=$(( ${origin%,*} + 180 + (target_x - view_x) * 16 + 8 ))
 pointer_y=$(( ${origin#*,} + 110 + 480 - (target_y - view_y) * 16 - 8 ))
 xdotool mousemove "$pointer_x" "$pointer_y"; sleep 0.3
-capture "$WORK/comfort-resized.png"
 xdotool mousedown 3; sleep 0.3; xdotool mouseup 3; sleep 0.5
 quit_game
 check "comfort: after a resize, a right click orders a walk to the cell under the pointer" \

@@ -1,6 +1,6 @@
 # Playing in the real window: scrolling, level keys, the window move, zoom that keeps the picture,
-# walking in the first-person view, and a console command typed key by key (one that moves the
-# player: case_pace.sh).
+# walking in the first-person view, and a console command typed key by key (typing at speed and a
+# command that moves the player: case_pace.sh).
 
 "$GAME" --headless --seed 5 --frames 0 --state "$WORK/start.json" >/dev/null 2>&1
 start_sx=$(json_field "$WORK/start.json" "['viewOrigin'][0]")
@@ -39,8 +39,6 @@ check "walking moved the player inside or out of the start cell" \
 
 start_game console
 console_command "screensavertoggle"
-capture "$WORK/screensaver.png"
 quit_game
 check "Tab opened the console" "$(json_field "$STATE" "['console']['visible']")" "1"
-check "the typed line is in the console" "$(json_field "$STATE" "['console']['line']")" "screensavertoggle"
 check "screensavertoggle switched the screen saver on" "$(json_field "$STATE" "['screenSaverMode']")" "1"

@@ -1,8 +1,6 @@
 #!/bin/sh
-# Runs the built game headless on data folders as players keep them: a copy with every folder and
-# file name upper-cased (all pictures and the map must load, silently), the same copy missing
-# pictures (one line naming the first three), a map that cannot be opened (one line naming it), and
-# --data naming no folder (exit status 2).
+# Runs the built game headless on data folders as players keep them: names in upper case, pictures
+# or the map missing, and --data naming no folder.
 # Usage: tests/e2e/data-folder-check.sh GAME DATA_DIR
 set -u
 GAME=$(readlink -f "${1:?usage: data-folder-check.sh GAME DATA_DIR}")

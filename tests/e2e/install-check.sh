@@ -10,7 +10,6 @@ PREFIX="$WORK/prefix"
 
 run_or_fail "$WORK/install.log" cmake --install "$BUILD" --prefix "$PREFIX"
 
-check "the program is in games/" "$([ -x "$PREFIX/games/gloamdelve" ] && echo yes)" "yes"
 check "the overworld map is in share/gloamdelve/map/" \
   "$(cmp -s "$PREFIX/share/gloamdelve/map/1.overworld" "$BUILD/data/map/1.overworld" && echo same)" "same"
 entry="$PREFIX/share/applications/gloamdelve.desktop"

@@ -31,20 +31,17 @@ for option in --state --dump-world --screenshot; do
 done
 # --record is a windowed option: its path is checked before any display is looked for.
 DISPLAY= timeout 20 "$GAME" --record "$WORK/absent/rec.input" >/dev/null 2>"$WORK/record.log"
-check "--record in a missing folder: exit 2" "$?" "2"
-check "--record in a missing folder: named" "$(said record "$WORK/absent/rec.input")" "1"
+check "--record in a missing folder: exit 2, named" "$? $(said record "$WORK/absent/rec.input")" "2 1"
 
 run jpg --screenshot "$WORK/shot.jpg"
-check "--screenshot x.jpg: exit 2" "$(cat "$WORK/jpg.status")" "2"
-check "--screenshot x.jpg: nothing written" "$(ls "$WORK"/shot.* 2>/dev/null)" ""
+check "--screenshot x.jpg: exit 2, nothing written" "$(cat "$WORK/jpg.status") $(ls "$WORK"/shot.* 2>/dev/null)" "2 "
 run formats --screenshot "$WORK/SHOT.PNG" --state "$WORK/formats.json"
 run formats-bmp --screenshot "$WORK/shot.bmp"
 check "--screenshot .PNG and .bmp: exit 0, a PNG and a BMP" "$(cat "$WORK/formats.status") \
 $(cat "$WORK/formats-bmp.status") $(head -c 4 "$WORK/SHOT.PNG" | tail -c 3) $(head -c 2 "$WORK/shot.bmp")" "0 0 PNG BM"
 
 run input-folder --frames 2147483647 --input "$WORK/folder"
-check "--input naming a folder: exit 2" "$(cat "$WORK/input-folder.status")" "2"
-check "--input naming a folder: named" "$(said input-folder "$WORK/folder")" "1"
+check "--input a folder: exit 2, named" "$(cat "$WORK/input-folder.status") $(said input-folder "$WORK/folder")" "2 1"
 
 # Devices and pipes are written in place; a regular file is replaced whole.
 run full --state /dev/full --dump-world "$WORK/full-world.bin"

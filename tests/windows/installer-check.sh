@@ -1,17 +1,10 @@
 #!/bin/sh
-# The Windows packages as a player gets them, under Wine in a private prefix:
-#  - the 64-bit zip: unzipped, its game run headless from another folder finds its data beside the
-#    .exe (all 214 pictures) and plays the map beside itself (a changed byte there shows in level 0
-#    of the world dump; no per-user copy is made), and the zip has no installer marker;
-#  - the 64-bit installer: installed silently (/S) into Program Files with a Start-menu entry, the
-#    marker and an uninstaller; the installed game run headless from another folder loads all 214
-#    pictures, copies its map to %LOCALAPPDATA%\GLOAMDELVE\map and plays that copy (level 0 of the
-#    world dump equals it, also after a byte of the copy is changed), and its install folder is
-#    unchanged afterwards; then uninstalled silently, leaving Program Files and the Start menu as
-#    they were before.
+# The Windows packages as a player gets them, under Wine in a private prefix: the 64-bit zip's game
+# plays the data and map beside its .exe; the 64-bit installer installs silently, its game plays a
+# per-user copy of the map and leaves the install folder as it was, and the uninstaller leaves
+# nothing behind.
 # Usage: tests/windows/installer-check.sh [FOLDER]   (FOLDER holds the packages; default build-windows)
-# Needs wine64 (Debian's wine64 package), Xvfb, xdpyinfo and unzip. Takes a few minutes: most of it is
-# creating the Wine prefix.
+# Takes a few minutes: most of it is creating the Wine prefix.
 set -eu
 
 repo=$(cd "$(dirname "$0")/../.." && pwd)

@@ -1,8 +1,6 @@
 #!/bin/sh
 # The Windows checks, after ./scripts/windows.sh has built both games and a Linux build sits in
-# build/: the unit tests cross-built and run under Wine, the Windows games against the Linux one
-# seed for seed, the 64-bit game in a real window driven by key presses and clicks, and the
-# packages installed.
+# build/.
 # Usage: tests/windows/run-all.sh
 set -eu
 cd "$(dirname "$0")/../.."

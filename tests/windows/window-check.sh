@@ -1,8 +1,6 @@
 #!/bin/sh
-# The Windows game in a real window under Wine and Xvfb, driven by real key presses and clicks, with
-# the same helpers as the Linux end-to-end tests: the mode keys, a right click that walks the mage,
-# a console command typed key by key, Escape, the map view pixel for pixel against the Linux build,
-# and the frame clock's 60 passes a second.
+# The Windows game in a real window under Wine and Xvfb, driven by real key presses and clicks with
+# the helpers of the Linux end-to-end tests.
 # Usage: tests/windows/window-check.sh WINDOWS_EXE LINUX_GAME [WINE_COMMAND]
 set -u
 EXE=$(readlink -f "$1")
