@@ -5,16 +5,9 @@ import puppeteer from 'puppeteer-core';
 import { spawn } from 'node:child_process';
 import { existsSync } from 'node:fs';
 
-// WebGL backends: ANGLE on the system's Mesa (llvmpipe, the rasterizer the native game uses here),
-// or Chromium's own SwiftShader. GLOAMDELVE_WEBGL picks one; llvmpipe is the default.
-const Backends = {
-  llvmpipe: ['--use-angle=gl-egl', '--ignore-gpu-blocklist', '--enable-gpu'],
-  swiftshader: ['--use-angle=swiftshader', '--enable-unsafe-swiftshader'],
-};
-export const Backend = process.env.GLOAMDELVE_WEBGL || 'llvmpipe';
-
-export const ChromiumFlags = [
-  ...Backends[Backend], '--headless=new', '--no-sandbox',
+// WebGL through ANGLE on the system's Mesa: llvmpipe, the rasterizer the native game uses here.
+const ChromiumFlags = [
+  '--use-angle=gl-egl', '--ignore-gpu-blocklist', '--enable-gpu', '--headless=new', '--no-sandbox',
   '--disable-background-networking', '--disable-component-update', '--disable-sync', '--no-first-run',
   '--disable-quic', '--disable-default-apps', '--disable-extensions', '--mute-audio',
 ];

@@ -1,8 +1,6 @@
 // The browser build against the native headless game, in Chromium and in Firefox: the same seed and
-// the same input script must give the same world, the same state (sleptMs included), the same route
-// for a right-click walk, and (within rasterizer differences) the same first-person picture. The
-// page plays comfort mode unless asked for the classic game, says who has the keyboard, and offers
-// another game when one ends.
+// input give the same world and state (sleptMs and the route of a walk included) and, within
+// rasterizer differences, the same first-person picture; and the page as a player meets it.
 // Usage: node --test tests/web/   (GLOAMDELVE_NATIVE, GLOAMDELVE_WEB and GLOAMDELVE_DATA: see below)
 import { describe, test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
@@ -113,7 +111,6 @@ for (const [engine, { available, launch }] of Object.entries(Engines)) {
         const run = { seed, frames: 3, fps: index % 2 ? 30 : undefined, comfort: Classic };
         const [web] = await runBoth(browser, `seed${seed}`, run);
         assert.equal(web.exitStatus, 0, `seed ${seed}`);
-        assert.equal(web.state.fps, run.fps ?? 0);
       }
     });
 
@@ -167,7 +164,6 @@ for (const [engine, { available, launch }] of Object.entries(Engines)) {
       const page = await browser.newPage();
       await page.goto(baseUrl + '?seed=7');
       await gameShown(page);
-      assert.equal(await page.title(), 'GLOAMDELVE');
       assert.match(await statusText(page), /^Playing/);
       await page.mouse.click(1300, 1000);  // the page beside the game
       assert.match(await statusText(page), /^Click the game/);
