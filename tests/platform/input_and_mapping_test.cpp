@@ -233,14 +233,6 @@ TEST(PictureRect, WholeZoomsFillExactlyAndOnePixelShortFallsToTheZoomBelow) {
   }
 }
 
-TEST(PictureRect, OnlyWholeMultiplesAreWholeZooms) {
-  EXPECT_TRUE(isWholeZoom(sized(3, 3, 1280, 960), 640, 480));
-  EXPECT_TRUE(isWholeZoom(sized(0, 0, 320, 240), 320, 240));
-  EXPECT_FALSE(isWholeZoom(sized(0, 0, 639, 479), 640, 480));   // smooth, below zoom 1
-  EXPECT_FALSE(isWholeZoom(sized(0, 0, 960, 720), 640, 480));   // zoom 1.5
-  EXPECT_FALSE(isWholeZoom(sized(0, 0, 1280, 961), 640, 480));  // the shape is off
-}
-
 TEST(MouseArea, FittedPicturesMapEveryPixelBackAndTheBarsClampClassicWindowsStayWhole) {
   // Zooms 1 to 4 (1000 x 700 and 1280 x 960 for 640 x 480, 1279 x 959 and 1280 x 960 for 320 x 240) and smooth.
   const Rect windows[] = {sized(100, 50, 1000, 700), sized(0, 0, 1279, 959),  sized(7, 9, 500, 300),
