@@ -24,6 +24,8 @@ TEST(StepVector, ZeroLookingStraightDownPointOneTimesSinePitchOtherwise) {
   EXPECT_FLOAT_EQ(stepVector(0.0f, -90.0f).dy, 0.1f);
   EXPECT_FLOAT_EQ(stepVector(90.0f, -90.0f).dx, 0.1f);
   EXPECT_FLOAT_EQ(stepVector(0.0f, -30.0f).dy, 0.05f);
+  // The sine is stored as a float before the pitch scales it; kept in double, this would be 0.09510564804.
+  EXPECT_EQ(stepVector(0.0f, -72.0f).dy, 0.09510565549135208f);
 }
 
 TEST(ForwardStepDue, EveryTickDivisorOverTenFrames) {
