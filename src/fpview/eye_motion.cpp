@@ -33,10 +33,10 @@ void takeStep(const FirstPersonState& state, units::UnitRecord& player, float di
 
 std::uint16_t clampedCell(int v) { return static_cast<std::uint16_t>(std::clamp(v, 0, GridSide - 1)); }
 
-// A double rounded to the 32-bit float it is stored as. Through a volatile, because GCC 12's
-// straight-line vectorizer on x86-64 drops the plain conversion when the value goes straight on
-// into double arithmetic, and the walk then differs from the 32-bit build's by a float step now
-// and then.
+// A double rounded to the 32-bit float it is stored as. Through a volatile, because GCC 12 compiles
+// C++ with "fast" excess precision only, which lets its x86-64 vectorizer skip a plain conversion
+// whose value goes straight on into double arithmetic; the walk then differed from the 32-bit
+// build's by a float step now and then.
 float storedAsFloat(double value) {
   volatile float stored = static_cast<float>(value);
   return stored;

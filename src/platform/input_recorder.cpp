@@ -46,7 +46,6 @@ void InputRecorder::flush() {
   std::fprintf(stderr, "gloamdelve: cannot write %s: the recording ends at pass %d, the game goes on\n", path_.c_str(),
                lastFrame_);
   out_.close();
-  cutShort_ = true;
 }
 
 }  // namespace gloam::platform

@@ -13,8 +13,8 @@ class InputRecorder {
   // Opens the file and writes the seed line; false if the file cannot be written.
   bool open(const std::string& path, std::uint32_t seed);
   bool isOpen() const { return out_.is_open(); }
-  // Whether a write failed, so that the recording ends before the game did.
-  bool cutShort() const { return cutShort_; }
+  // Whether a write failed, so that the recording ended before the game did.
+  bool cutShort() const { return !path_.empty() && !isOpen(); }
 
   void keyChange(int frame, int virtualKey, bool down);
   // Writes the pixel only when it differs from the last one written.
@@ -30,10 +30,9 @@ class InputRecorder {
   std::ostream& line(int frame);
 
   std::ofstream out_;
-  std::string path_;
+  std::string path_;   // set once the file is open
   int lastFrame_ = 0;  // the pass of the newest line
   bool unflushed_ = false;
-  bool cutShort_ = false;
   int mouseX_ = -1;
   int mouseY_ = -1;
 };
